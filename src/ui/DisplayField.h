@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+namespace tikkro::ui {
+
+// A display-only text field with centred text, drawn in a sunken frame like a
+// read-only text box. It is meant for text rewritten many times a second: a
+// new text repaints only the characters that changed, so a running clock
+// costs a few small repaints instead of a whole line edit each time.
+class DisplayField : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DisplayField(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+
+    void setColors(const QColor& background, const QColor& foreground);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    qreal advanceOf(QChar ch) const;
+    void layoutText();
+    QRect cellRect(qsizetype from, qsizetype to) const;
+
+    QString m_text;
+    QColor m_background = Qt::white;
+    QColor m_foreground = Qt::black;
+    QVector<qreal> m_positions; // left edge of each character, plus the end
+    qreal m_digitAdvance = 0;
+};
+
+} // namespace tikkro::ui

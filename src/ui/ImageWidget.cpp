@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ImageWidget.h"
+
+#include "Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tikkro::ui {
+
+ImageWidget::ImageWidget(Painter painter, QWidget* parent)
+    : QWidget(parent), m_painter(std::move(painter))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void ImageWidget::setPainter(Painter painter)
+{
+    m_painter = std::move(painter);
+    m_cache = QPixmap();
+    update();
+}
+
+const QPixmap& ImageWidget::cachedPixmap()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixelSize = (QSizeF(size()) * ratio).toSize();
+    if (m_cache.size() != pixelSize || m_cache.devicePixelRatio() != ratio) {
+        m_cache = QPixmap(pixelSize);
+        m_cache.setDevicePixelRatio(ratio);
+        m_cache.fill(Qt::transparent);
+        QPainter painter(&m_cache);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        if (m_painter) {
+            m_painter(painter, QRectF(QPointF(0, 0), QSizeF(size())));
+        }
+    }
+    return m_cache;
+}
+
+void ImageWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cachedPixmap());
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = toTwips(event->position().toPoint());
+    Q_EMIT mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = toTwips(event->position().toPoint());
+    Q_EMIT mouseUp(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+} // namespace tikkro::ui

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+namespace tikkro::ui {
+
+// An image control: a picture drawn by our own painting code, crisp at any
+// screen scale because it is painted afresh for the device pixel ratio.
+// Reports mouse presses and releases with the button, the modifiers and the
+// position in twips relative to its top-left corner. A hidden image receives
+// no mouse events.
+class ImageWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    using Painter = std::function<void(QPainter&, const QRectF&)>;
+
+    explicit ImageWidget(Painter painter, QWidget* parent = nullptr);
+
+    // Replaces the picture, for example to show another animation frame.
+    void setPainter(Painter painter);
+
+Q_SIGNALS:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QPixmap& cachedPixmap();
+
+    Painter m_painter;
+    QPixmap m_cache;
+};
+
+} // namespace tikkro::ui

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtMessageService.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace tikkro::ui {
+
+namespace {
+
+QMessageBox::Icon toQt(MessageService::Icon icon)
+{
+    switch (icon) {
+    case MessageService::Icon::Information:
+        return QMessageBox::Information;
+    case MessageService::Icon::Warning:
+        return QMessageBox::Warning;
+    case MessageService::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageService::Icon::Question:
+        return QMessageBox::Question;
+    case MessageService::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOrApplication(const QString& title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+QtMessageService::QtMessageService(QWidget* parent) : m_parent(parent) {}
+
+void QtMessageService::show(const QString& text, Icon icon, const QString& title)
+{
+    QMessageBox box(toQt(icon), titleOrApplication(title), text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+void QtMessageService::showModeless(const QString& text, Icon icon, const QString& title)
+{
+    // Owned by Qt: the box deletes itself when the user closes it.
+    auto* box =
+        new QMessageBox(toQt(icon), titleOrApplication(title), text, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void QtMessageService::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace tikkro::ui

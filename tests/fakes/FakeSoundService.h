@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/SoundService.h"
+
+#include <QStringList>
+
+namespace tikkro::fakes {
+
+class FakeSoundService final : public ui::SoundService
+{
+public:
+    void play(const QString& bareName) override { played.append(bareName); }
+    QStringList played;
+};
+
+} // namespace tikkro::fakes

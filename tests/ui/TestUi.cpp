@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/DisplayField.h"
+#include "ui/FormSlot.h"
+#include "ui/Twips.h"
+#include "ui/WindowTimer.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tikkro::ui;
+
+class TestUi : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void twipsConvert_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("zero") << 0 << 0;
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("just below half") << 7 << 0;
+        QTest::newRow("half rounds away") << 8 << 1;
+        QTest::newRow("client width") << 5340 << 356;
+        QTest::newRow("negative symmetric") << -8 << -1;
+        QTest::newRow("negative screen") << -1500 << -100;
+    }
+    void twipsConvert()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(toPixels(twips), pixels);
+        QCOMPARE(toPixels(static_cast<double>(twips)), pixels);
+    }
+
+    void windowTimerZeroMeansStopped()
+    {
+        WindowTimer timer;
+        QCOMPARE(timer.interval(), 0);
+        timer.setInterval(15);
+        QCOMPARE(timer.interval(), 15);
+        timer.setInterval(0);
+        QCOMPARE(timer.interval(), 0);
+        QSignalSpy ticks(&timer, &WindowTimer::tick);
+        timer.setInterval(1);
+        QVERIFY(ticks.wait(1000));
+    }
+
+    void displayFieldKeepsText()
+    {
+        DisplayField field;
+        field.resize(120, 20);
+        field.setText(QStringLiteral("00:00:00.000"));
+        field.setText(QStringLiteral("00:00:01.23"));
+        QCOMPARE(field.text(), QStringLiteral("00:00:01.23"));
+    }
+
+    void formSlotLoadsOnceAndForgetsOnClose()
+    {
+        int made = 0;
+        FormSlot<QWidget> slot([&made] {
+            ++made;
+            return new QWidget;
+        });
+        QVERIFY(!slot.isLoaded());
+        slot.unload(); // not loaded: nothing happens
+        QWidget* first = slot.show();
+        QCOMPARE(slot.show(), first);
+        QCOMPARE(made, 1);
+        first->close();
+        QVERIFY(!slot.isLoaded());
+        QWidget* second = slot.show();
+        QCOMPARE(made, 2);
+        QVERIFY(second->isVisible());
+        slot.unload();
+        QVERIFY(!slot.isLoaded());
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "TestUi.moc"
