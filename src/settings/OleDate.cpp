@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/OleDate.h"
+
+#include <cmath>
+
+namespace tikkro::settings {
+
+namespace {
+
+constexpr qint64 MsPerDay = 86'400'000;
+
+qint64 epochJulianDay()
+{
+    return QDate(1899, 12, 30).toJulianDay();
+}
+
+// The OLE number puts the sign on the whole value, not only on the day, so
+// before the epoch it does not grow with time. This maps it to a number that
+// does (day + fraction of the day) and back.
+double toLinear(double oleDate)
+{
+    const double day = std::trunc(oleDate);
+    return day + std::fabs(oleDate - day);
+}
+
+double fromLinear(double linear)
+{
+    const double day = std::floor(linear);
+    const double fraction = linear - day;
+    return day >= 0 ? day + fraction : day - fraction;
+}
+
+} // namespace
+
+double OleDate::fromDateTime(const QDateTime& local)
+{
+    if (!local.isValid()) {
+        return std::nan("");
+    }
+    const QDateTime wall = local.timeSpec() == Qt::LocalTime ? local : local.toLocalTime();
+    const QDate date = wall.date();
+    if (date.year() < 100 || date.year() > 9999) {
+        return std::nan("");
+    }
+    const double day = static_cast<double>(date.toJulianDay() - epochJulianDay());
+    const double fraction =
+        static_cast<double>(wall.time().msecsSinceStartOfDay()) / static_cast<double>(MsPerDay);
+    return day >= 0 ? day + fraction : day - fraction;
+}
+
+QDateTime OleDate::toDateTime(double oleDate)
+{
+    if (!std::isfinite(oleDate) || oleDate < Minimum || oleDate > Maximum) {
+        return {};
+    }
+    const double day = std::trunc(oleDate);
+    qint64 ms = std::llround(std::fabs(oleDate - day) * static_cast<double>(MsPerDay));
+    // Rounding can reach the next midnight.
+    const qint64 carry = ms / MsPerDay;
+    ms %= MsPerDay;
+    const QDate date =
+        QDate::fromJulianDay(epochJulianDay() + static_cast<qint64>(day)).addDays(carry);
+    if (date.year() > 9999) {
+        return {};
+    }
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+}
+
+double OleDate::addSeconds(double oleDate, double seconds)
+{
+    const double sum = oleDate + seconds / 86400.0;
+    if (oleDate >= 0 && sum >= 0) {
+        return sum;
+    }
+    return fromLinear(toLinear(oleDate) + seconds / 86400.0);
+}
+
+} // namespace tikkro::settings

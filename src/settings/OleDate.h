@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+
+namespace tikkro::settings {
+
+// The program's date-time number: days since 30 December 1899 00:00 local
+// time, the fraction being the time of day. It counts wall-clock days, so
+// 06:00 is always .25 of its day whatever the offset from UTC. Before the
+// epoch the day is negative while the fraction still counts forward from
+// midnight: -1.25 is 29 December 1899 06:00.
+class OleDate
+{
+public:
+    // The first and last instants the program handles: 1 January 100 00:00
+    // and 31 December 9999 23:59:59.999.
+    static constexpr double Minimum = -657434.0;
+    static constexpr double Maximum = 2958465.0 + 86399999.0 / 86400000.0;
+
+    // A local date and time (another time spec is first taken to local
+    // time). An invalid or out-of-range date-time gives NaN.
+    static double fromDateTime(const QDateTime& local);
+
+    // The local date and time, rounded to the millisecond. NaN, infinities
+    // and numbers outside Minimum..Maximum give an invalid QDateTime. A wall
+    // time that a daylight-saving change skips comes out after the gap.
+    static QDateTime toDateTime(double oleDate);
+
+    // oleDate moved on by a number of seconds of wall-clock time; negative
+    // seconds move it back. Across the epoch the day and its fraction are
+    // carried correctly.
+    static double addSeconds(double oleDate, double seconds);
+};
+
+} // namespace tikkro::settings
