@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace tikkro::stopwatch {
+
+// Turns counter ticks into whole milliseconds and into the text hh:mm:ss.fff.
+class ElapsedFormat
+{
+public:
+    // Ticks over frequency, in milliseconds, rounded half to even first to
+    // four decimals and then to a whole number: the first step absorbs the
+    // floating-point noise of the division, so an exact half tick of a
+    // millisecond always lands on the even neighbour. A frequency of zero or
+    // less yields 0 rather than dividing by zero.
+    static qint64 wholeMilliseconds(qint64 ticks, qint64 frequency);
+
+    // Hours with at least two digits and never wrapped at 24, then minutes,
+    // seconds and milliseconds: 00:01:02.345, 25:00:00.000, 100:00:00.000.
+    static QString text(qint64 milliseconds);
+
+    // The display shows the full text less the digits its precision level
+    // drops: 11 characters show hundredths, 10 tenths, 8 whole seconds. The
+    // cut is taken from the end, so hours of three or more digits still show
+    // in full with the level's precision.
+    static QString shortened(const QString& fullText, int showLength);
+};
+
+} // namespace tikkro::stopwatch

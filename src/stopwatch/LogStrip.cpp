@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LogStrip.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace tikkro::stopwatch {
+
+LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+}
+
+void LogStrip::append(const QString& piece)
+{
+    // The document keeps lines as blocks; CR LF becomes a block break.
+    QString plain = piece;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    // The program's own lines are not edits the user could take back, and
+    // an undo step per line would grow without bound over a long session.
+    QTextDocument* doc = document();
+    doc->setUndoRedoEnabled(false);
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(plain);
+    doc->setUndoRedoEnabled(true);
+}
+
+QString LogStrip::text() const
+{
+    QString plain = toPlainText();
+    plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return plain;
+}
+
+void LogStrip::clear()
+{
+    setPlainText(QString());
+}
+
+bool LogStrip::isEmpty() const
+{
+    return document()->isEmpty();
+}
+
+void LogStrip::moveToEnd()
+{
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+}
+
+void LogStrip::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT keyDown(event->key(), event->modifiers());
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+} // namespace tikkro::stopwatch

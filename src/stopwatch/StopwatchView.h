@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace tikkro::stopwatch {
+
+// Which command buttons show their coloured image; a command is available
+// exactly when its coloured image is visible.
+struct CommandSet
+{
+    bool start = false;
+    bool lap = false;
+    bool resume = false;
+    bool pause = false;
+    bool reset = false;
+
+    bool operator==(const CommandSet&) const = default;
+};
+
+// What the stopwatch commands need from the window that shows them.
+class StopwatchView
+{
+public:
+    virtual ~StopwatchView() = default;
+    virtual void setElapsedDisplay(const QString& text) = 0;
+    virtual void setAvailableCommands(const CommandSet& commands) = 0;
+    virtual void appendToLog(const QString& piece) = 0;
+    virtual bool logIsEmpty() const = 0;
+    // Puts the focus on the log strip with the caret and the view at its
+    // end. Fails quietly while the window is not shown yet.
+    virtual void focusLogEnd() = 0;
+};
+
+} // namespace tikkro::stopwatch

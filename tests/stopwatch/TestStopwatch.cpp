@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/FakeCounter.h"
+#include "fakes/FakeIntervalTimer.h"
+#include "fakes/FakeWallClock.h"
+#include "stopwatch/ElapsedFormat.h"
+#include "stopwatch/Stopwatch.h"
+
+#include <QTest>
+
+using tikkro::stopwatch::CommandSet;
+using tikkro::stopwatch::ElapsedFormat;
+using tikkro::stopwatch::Stopwatch;
+
+namespace {
+
+struct RecordingView final : tikkro::stopwatch::StopwatchView
+{
+    void setElapsedDisplay(const QString& text) override { display = text; }
+    void setAvailableCommands(const CommandSet& commands) override { available = commands; }
+    void appendToLog(const QString& piece) override { log += piece; }
+    bool logIsEmpty() const override { return log.isEmpty(); }
+    void focusLogEnd() override { ++focusCalls; }
+
+    QString display;
+    CommandSet available;
+    QString log;
+    int focusCalls = 0;
+};
+
+// A stopwatch on fake time, ready as after start-up.
+struct Rig
+{
+    explicit Rig(qint64 frequency = 10'000'000) : counter(frequency)
+    {
+        watch.ReadFrequency();
+        watch.DoReset();
+    }
+    void tickAfterMs(qint64 ms)
+    {
+        counter.advanceMs(ms);
+        watch.Timer1_Timer();
+    }
+
+    tikkro::fakes::FakeCounter counter;
+    tikkro::fakes::FakeWallClock clock;
+    tikkro::fakes::FakeIntervalTimer timer;
+    RecordingView view;
+    Stopwatch watch{counter, clock, timer, view};
+};
+
+} // namespace
+
+class TestStopwatch : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void elapsedText_data()
+    {
+        QTest::addColumn<qint64>("ticks");
+        QTest::addColumn<qint64>("frequency");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << 0LL << 10'000'000LL << "00:00:00.000";
+        QTest::newRow("tie rounds down to even") << 10'005'000LL << 10'000'000LL << "00:00:01.000";
+        QTest::newRow("tie rounds up to even") << 10'015'000LL << 10'000'000LL << "00:00:01.002";
+        QTest::newRow("tie at one minute") << 599'999'995LL << 10'000'000LL << "00:01:00.000";
+        QTest::newRow("noise below a tie still ties")
+            << 1'001'499'999LL << 1'000'000'000LL << "00:00:01.002";
+        QTest::newRow("just below a half") << 1'000'499'000LL << 1'000'000'000LL << "00:00:01.000";
+        QTest::newRow("59.999 s") << 599'990'000LL << 10'000'000LL << "00:00:59.999";
+        QTest::newRow("25 hours, not wrapped")
+            << 25LL * 3600 * 10'000'000 << 10'000'000LL << "25:00:00.000";
+        QTest::newRow("past the 32-bit millisecond limit")
+            << 597LL * 3600 * 1'000'000'000 + 1'234'000'000 << 1'000'000'000LL << "597:00:01.234";
+        QTest::newRow("a year of nanoseconds")
+            << 8760LL * 3600 * 1'000'000'000 << 1'000'000'000LL << "8760:00:00.000";
+        QTest::newRow("no counter frequency") << 12'345LL << 0LL << "00:00:00.000";
+    }
+    void elapsedText()
+    {
+        QFETCH(qint64, ticks);
+        QFETCH(qint64, frequency);
+        QFETCH(QString, text);
+        QCOMPARE(ElapsedFormat::text(ElapsedFormat::wholeMilliseconds(ticks, frequency)), text);
+    }
+
+    void shortenedDisplay_data()
+    {
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<int>("showLength");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("hundredths cut, not rounded") << "00:00:12.349" << 11 << "00:00:12.34";
+        QTest::newRow("tenths cut, not rounded") << "00:01:02.349" << 10 << "00:01:02.3";
+        QTest::newRow("seconds") << "25:00:00.999" << 8 << "25:00:00";
+        QTest::newRow("three-digit hours keep all digits") << "100:00:00.000" << 8 << "100:00:00";
+        QTest::newRow("three-digit hours at tenths") << "123:45:06.789" << 10 << "123:45:06.7";
+    }
+    void shortenedDisplay()
+    {
+        QFETCH(QString, full);
+        QFETCH(int, showLength);
+        QFETCH(QString, display);
+        QCOMPARE(ElapsedFormat::shortened(full, showLength), display);
+    }
+
+    // The display coarsens at one and at five minutes, and the refresh
+    // interval follows while the watch runs.
+    void displayLevels_data()
+    {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("first refresh") << 20LL << "00:00:00.02" << 15;
+        QTest::newRow("just before a minute") << 59'999LL << "00:00:59.99" << 15;
+        QTest::newRow("one minute") << 60'000LL << "00:01:00.0" << 100;
+        QTest::newRow("just before five minutes") << 299'999LL << "00:04:59.9" << 100;
+        QTest::newRow("five minutes") << 300'000LL << "00:05:00" << 500;
+    }
+    void displayLevels()
+    {
+        QFETCH(qint64, ms);
+        QFETCH(QString, display);
+        QFETCH(int, interval);
+        Rig rig;
+        rig.watch.DoStart();
+        QCOMPARE(rig.timer.interval(), 15);
+        rig.tickAfterMs(ms);
+        QCOMPARE(rig.view.display, display);
+        QCOMPARE(rig.timer.interval(), interval);
+        QCOMPARE(int(rig.watch.TickMs), interval);
+    }
+
+    void levelCanSkipTenthsAndNeverComesBack()
+    {
+        Rig rig;
+        rig.watch.DoStart();
+        rig.tickAfterMs(400'000);
+        QCOMPARE(rig.view.display, QStringLiteral("00:06:40"));
+        QCOMPARE(rig.timer.interval(), 500);
+        rig.watch.DoPause();
+        rig.watch.DoReset();
+        QCOMPARE(rig.view.display, QStringLiteral("00:00:00.000"));
+        rig.watch.DoStart();
+        QCOMPARE(rig.timer.interval(), 15);
+    }
+
+    void pausedTimeIsLeftOut()
+    {
+        Rig rig;
+        rig.watch.DoStart();
+        rig.counter.advanceMs(10'000);
+        rig.watch.DoPause();
+        QCOMPARE(rig.timer.interval(), 0);
+        rig.counter.advanceMs(100'000); // paused: not counted
+        rig.watch.DoResume();
+        rig.counter.advanceMs(5'000);
+        rig.watch.DoLap();
+        rig.counter.advanceMs(1'000);
+        rig.watch.DoPause();
+        rig.counter.advanceMs(7'777);
+        rig.watch.DoResume();
+        rig.tickAfterMs(4'000);
+        QCOMPARE(rig.view.display, QStringLiteral("00:00:20.00"));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:10.000   Pause\r\n")));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:15.000   Lap\r\n")));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:16.000   Pause\r\n")));
+    }
+
+    void resumeKeepsTheLevelReachedBeforeThePause()
+    {
+        Rig rig;
+        rig.watch.DoStart();
+        rig.counter.advanceMs(180'000);
+        rig.watch.DoPause(); // the pause itself computes the tenths level
+        QCOMPARE(rig.view.display, QStringLiteral("00:03:00.0"));
+        QCOMPARE(rig.timer.interval(), 0);
+        rig.watch.DoResume();
+        QCOMPARE(rig.timer.interval(), 100);
+        rig.tickAfterMs(1'250);
+        QCOMPARE(rig.view.display, QStringLiteral("00:03:01.2"));
+    }
+
+    void lapLogsMillisecondsWhatEverTheDisplayShows()
+    {
+        Rig rig;
+        rig.watch.DoStart();
+        rig.tickAfterMs(400'000);
+        rig.counter.advanceMs(1'234);
+        rig.watch.DoLap();
+        QCOMPARE(rig.view.display, QStringLiteral("00:06:41"));
+        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:06:41.234   Lap\r\n")));
+        QCOMPARE(rig.timer.interval(), 500);
+        QCOMPARE(rig.watch.WatchState, qint16(Stopwatch::wsRunning));
+    }
+
+    void stoppedRefreshDoesNothing()
+    {
+        Rig rig;
+        rig.counter.advanceMs(5'000);
+        rig.watch.Timer1_Timer();
+        QCOMPARE(rig.view.display, QStringLiteral("00:00:00.000"));
+    }
+
+    void availabilityAfterEachCommand()
+    {
+        Rig rig;
+        QCOMPARE(rig.view.available, (CommandSet{.start = true}));
+        rig.watch.DoStart();
+        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true}));
+        rig.watch.DoLap();
+        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true, .reset = true}));
+        rig.watch.DoPause();
+        QCOMPARE(rig.view.available, (CommandSet{.resume = true, .reset = true}));
+        rig.watch.DoResume();
+        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true}));
+        rig.watch.DoLap();
+        rig.watch.DoReset(); // straight from running after a lap: no Pause line
+        QCOMPARE(rig.view.available, (CommandSet{.start = true}));
+        QCOMPARE(rig.timer.interval(), 0);
+        QVERIFY(rig.view.log.endsWith(QStringLiteral("   Lap\r\n\r\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStopwatch)
+#include "TestStopwatch.moc"
