@@ -41,7 +41,13 @@ void ButtonArt::paint(QPainter& painter, const QRectF& area) const
 
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(qMax(8, qRound(area.height() * 0.46)));
+    // The word fills most of the oval's height unless that would make it
+    // wider than the oval's flat middle: long words get a smaller size.
+    font.setPixelSize(qMax(6, qRound(area.height() * 0.46)));
+    const qreal room = oval.width() * 0.82;
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(word) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     painter.setFont(font);
     const QFontMetricsF metrics(font);
     const qreal textWidth = metrics.horizontalAdvance(word);
