@@ -50,10 +50,13 @@ double OleDate::fromDateTime(const QDateTime& local)
 
 QDateTime OleDate::toDateTime(double oleDate)
 {
-    if (!std::isfinite(oleDate) || oleDate < Minimum || oleDate > Maximum) {
+    if (!std::isfinite(oleDate)) {
         return {};
     }
     const double day = std::trunc(oleDate);
+    if (day < FirstDay || day > LastDay) {
+        return {};
+    }
     qint64 ms = std::llround(std::fabs(oleDate - day) * static_cast<double>(MsPerDay));
     // Rounding can reach the next midnight.
     const qint64 carry = ms / MsPerDay;
@@ -63,7 +66,16 @@ QDateTime OleDate::toDateTime(double oleDate)
     if (date.year() > 9999) {
         return {};
     }
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+    const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
+    const QDateTime wall(date, time);
+    if (wall.isValid()) {
+        return wall;
+    }
+    // The clocks skipped this wall time. Reading it with the offset that held
+    // before the change lands as far past the gap as it lay inside it, which
+    // is when an alarm set for it should ring.
+    const int offsetBefore = QDateTime(date.addDays(-1), QTime(12, 0)).offsetFromUtc();
+    return QDateTime(date, time, Qt::OffsetFromUTC, offsetBefore).toLocalTime();
 }
 
 double OleDate::addSeconds(double oleDate, double seconds)

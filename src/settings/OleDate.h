@@ -13,17 +13,18 @@ namespace tikkro::settings {
 class OleDate
 {
 public:
-    // The first and last instants the program handles: 1 January 100 00:00
-    // and 31 December 9999 23:59:59.999.
-    static constexpr double Minimum = -657434.0;
-    static constexpr double Maximum = 2958465.0 + 86399999.0 / 86400000.0;
+    // The first and last days the program handles: 1 January 100 and
+    // 31 December 9999. Before the epoch a day's times lie below its number
+    // (-657434.5 is noon of the first day), so ranges go by the whole day.
+    static constexpr double FirstDay = -657434.0;
+    static constexpr double LastDay = 2958465.0;
 
     // A local date and time (another time spec is first taken to local
     // time). An invalid or out-of-range date-time gives NaN.
     static double fromDateTime(const QDateTime& local);
 
     // The local date and time, rounded to the millisecond. NaN, infinities
-    // and numbers outside Minimum..Maximum give an invalid QDateTime. A wall
+    // and days outside FirstDay..LastDay give an invalid QDateTime. A wall
     // time that a daylight-saving change skips comes out after the gap.
     static QDateTime toDateTime(double oleDate);
 
