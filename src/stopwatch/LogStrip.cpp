@@ -58,6 +58,13 @@ void LogStrip::moveToEnd()
 void LogStrip::keyPressEvent(QKeyEvent* event)
 {
     Q_EMIT keyDown(event->key(), event->modifiers());
+    // A key held with Alt is a command, never typing (AltGr, which types the
+    // third level of a layout, is a different modifier on Linux). The text
+    // box leaves it to the window, as with any key it has no use for.
+    if (event->modifiers().testFlag(Qt::AltModifier)) {
+        event->ignore();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
