@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alarms/AlarmMonitor.h"
+
+#include "alarms/AlarmStore.h"
+#include "alarms/EventLog.h"
+#include "settings/DatabaseError.h"
+#include "settings/OleDate.h"
+#include "ui/MessageService.h"
+#include "ui/SoundService.h"
+#include "ui/WallClock.h"
+
+namespace tikkro::alarms {
+
+namespace {
+const QString CrLf = QStringLiteral("\r\n");
+}
+
+AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& events,
+                           ui::WallClock& clock, ui::SoundService& sound,
+                           ui::MessageService& messages)
+    : m_slots(slots), m_store(store), m_events(events), m_clock(clock), m_sound(sound),
+      m_messages(messages), m_clockPattern(QString::fromLatin1(ClockPattern))
+{}
+
+QString AlarmMonitor::Timer2_Timer()
+{
+    // One reading serves the whole tick, so every slot firing in it shares
+    // the same effective time.
+    const QDateTime t = m_clock.now();
+    const double now = settings::OleDate::fromDateTime(t);
+    std::optional<QString> effective;
+    for (int i = 0; i < 2; ++i) {
+        fireIfDue(m_slots.Alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
+        fireIfDue(m_slots.Timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
+    }
+    return t.toString(m_clockPattern);
+}
+
+void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, double now,
+                             std::optional<QString>& effective)
+{
+    if (!slot.Active || !(now >= slot.Due)) {
+        return;
+    }
+    // Disarmed first: whatever happens below, the slot fires only once.
+    slot.Active = false;
+    m_sound.play(kind == Kind::Alarm ? QStringLiteral("notify.wav") : QStringLiteral("ringin.wav"));
+    // Nothing due is the usual tick, so the effective time is formatted only
+    // once something fires.
+    if (!effective) {
+        effective = m_generalDate.format(t);
+    }
+    const QString due = m_generalDate.format(settings::OleDate::toDateTime(slot.Due));
+    const QString title =
+        (kind == Kind::Alarm ? QStringLiteral("Alarm '") : QStringLiteral("Timer '")) + slot.Name;
+    LogAlarmEvent(title, *effective, due, key);
+}
+
+void AlarmMonitor::LogAlarmEvent(const QString& title, const QString& effective, const QString& due,
+                                 qint16 key)
+{
+    // Texts, not numbers, are compared: an entry is marked late when it rang
+    // in another second than the one it was due in.
+    const QString mark = due != effective ? QStringLiteral(" !!!") : QString();
+    QString s = m_events.showAndReadText();
+    if (!s.isEmpty()) {
+        s += CrLf;
+    }
+    s += title + QStringLiteral("':") + CrLf;
+    s += QStringLiteral("    was due at: ") + due + CrLf;
+    s += QStringLiteral("    effective at: ") + effective + mark + CrLf;
+    m_events.setText(s);
+
+    try {
+        m_store.SaveAlarmFlag(key);
+    } catch (const settings::DatabaseError& error) {
+        // The tick must go on: the slot is disarmed and its entry shown, only
+        // the stored flag could not follow.
+        m_messages.showModeless(
+            QStringLiteral("The alarm or timer that just rang could not be stored as done; it "
+                           "may ring again after the next start.\n\n%1")
+                .arg(error.description()),
+            ui::MessageService::Icon::Warning, QStringLiteral("Tikkro"));
+    }
+}
+
+} // namespace tikkro::alarms

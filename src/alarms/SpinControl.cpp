@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "alarms/SpinControl.h"
+
+#include "ui/ImageWidget.h"
+#include "ui/WindowTimer.h"
+
+#include <QLineEdit>
+
+namespace tikkro::alarms {
+
+SpinControl::SpinControl(QObject* parent) : QObject(parent), m_timer1(new ui::WindowTimer(this))
+{
+    connect(m_timer1, &ui::WindowTimer::tick, this, &SpinControl::Timer1_Timer);
+}
+
+void SpinControl::add(QLineEdit* field, ui::ImageWidget* button, const SpinRule& rule)
+{
+    const int index = static_cast<int>(m_fields.size());
+    m_fields.append({field, rule});
+    // Any mouse button spins.
+    connect(button, &ui::ImageWidget::mouseDown, this,
+            [this, index](Qt::MouseButton, Qt::KeyboardModifiers, int, int yTwips) {
+                I_MouseDown(index, yTwips);
+            });
+    connect(button, &ui::ImageWidget::mouseUp, this, &SpinControl::I_MouseUp);
+}
+
+void SpinControl::I_MouseDown(int index, int yTwips)
+{
+    m_spinDir = yTwips < UpperTwips ? 1 : -1;
+    m_spinIndex = index;
+    m_timer1->setInterval(RepeatMs);
+}
+
+void SpinControl::I_MouseUp()
+{
+    m_timer1->setInterval(0);
+}
+
+void SpinControl::Timer1_Timer()
+{
+    if (m_spinIndex < 0 || m_spinIndex >= m_fields.size()) {
+        return;
+    }
+    const Field& field = m_fields.at(m_spinIndex);
+    if (field.edit.isNull()) {
+        return;
+    }
+    // A field holding something other than a whole number stays as typed;
+    // Set will say what is wrong with it.
+    if (const std::optional<QString> next = field.rule.step(field.edit->text(), m_spinDir)) {
+        field.edit->setText(*next);
+    }
+}
+
+} // namespace tikkro::alarms

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "alarms/SpinRule.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+class QLineEdit;
+
+namespace tikkro::ui {
+class ImageWidget;
+class WindowTimer;
+} // namespace tikkro::ui
+
+namespace tikkro::alarms {
+
+// The press-and-hold spin buttons of a Set/Edit dialog. Pressing the upper
+// part of a button steps its field up, the lower part down; the first step
+// comes one repeat interval after the press and then one per interval while
+// the button is held, so a quick click changes nothing.
+class SpinControl : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RepeatMs = 150;
+    // The upper arrow and the first empty pixel row below it.
+    static constexpr int UpperTwips = 105;
+
+    explicit SpinControl(QObject* parent);
+
+    // Field and spin button k, stepped by rule; k counts from 0 in the order
+    // of the calls.
+    void add(QLineEdit* field, ui::ImageWidget* button, const SpinRule& rule);
+
+    void I_MouseDown(int index, int yTwips);
+    void I_MouseUp();
+    void Timer1_Timer();
+
+    ui::WindowTimer* Timer1() const { return m_timer1; }
+    int SpinIndex() const { return m_spinIndex; }
+    int SpinDir() const { return m_spinDir; }
+
+private:
+    struct Field
+    {
+        QPointer<QLineEdit> edit;
+        SpinRule rule;
+    };
+
+    ui::WindowTimer* m_timer1;
+    QVector<Field> m_fields;
+    int m_spinIndex = 0;
+    int m_spinDir = 0;
+};
+
+} // namespace tikkro::alarms

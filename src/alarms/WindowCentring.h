@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+namespace tikkro::alarms {
+
+// The alarm windows open in the middle of the screen.
+class WindowCentring
+{
+public:
+    static void centreOnScreen(QWidget& window);
+};
+
+} // namespace tikkro::alarms
