@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "printing/PrintDialog.h"
+
+namespace tikkro::fakes {
+
+// Answers the print dialog with a preset choice, or cancels it.
+class FakePrintDialog final : public printing::PrintDialog
+{
+public:
+    std::optional<Choice> exec(QWidget* /*parent*/) override
+    {
+        ++shown;
+        return answer;
+    }
+
+    std::optional<Choice> answer = Choice{};
+    int shown = 0;
+};
+
+} // namespace tikkro::fakes
