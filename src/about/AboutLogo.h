@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QRectF>
+
+class QPainter;
+
+namespace tikkro::about {
+
+// The program's logo, a stopwatch in motion, designed on a 64 x 46 grid and
+// scaled to whatever area it is given.
+struct AboutLogo
+{
+    static constexpr int Width = 64;
+    static constexpr int Height = 46;
+
+    static void paint(QPainter& painter, const QRectF& area);
+};
+
+} // namespace tikkro::about

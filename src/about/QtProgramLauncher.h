@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ProgramLauncher.h"
+
+namespace tikkro::about {
+
+class QtProgramLauncher final : public ProgramLauncher
+{
+public:
+    bool start(const QString& program) override;
+};
+
+} // namespace tikkro::about
