@@ -2,15 +2,22 @@
 #include "FrmStart.h"
 
 #include "alarms/AlarmSlots.h"
+#include "printing/PrintCommand.h"
+#include "settings/DatabaseError.h"
+#include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
 #include "ui/ButtonArt.h"
 #include "ui/DisplayField.h"
 #include "ui/ImageWidget.h"
+#include "ui/MessageService.h"
 #include "ui/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
 
 namespace tikkro::app {
 
@@ -23,6 +30,8 @@ const QColor LogBackground(0, 0, 192);
 
 constexpr int ClientWidth = 5340;
 constexpr int ClientHeight = 2115;
+constexpr int DefaultTop = 270;
+constexpr int MonitorInterval = 500;
 
 constexpr int KeyAlt = 4;
 
@@ -39,12 +48,17 @@ QFont namedFont(const QString& family, qreal points)
 
 FrmStart::FrmStart(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_timer1(this), m_timer2(this),
-      m_watch(services.counter, services.clock, m_timer1, *this)
+      m_watch(services.counter, services.clock, m_timer1, *this),
+      m_store(services.database, services.slots),
+      m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
+                     services.messages),
+      m_about([this] { return new about::FrmAbout(m_services.sound, m_services.sysInfo); })
 {
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
     buildMenus();
     connect(&m_timer1, &ui::WindowTimer::tick, this, [this] { m_watch.Timer1_Timer(); });
+    connect(&m_timer2, &ui::WindowTimer::tick, this, &FrmStart::Timer2_Timer);
 }
 
 FrmStart::~FrmStart() = default;
@@ -155,10 +169,123 @@ void FrmStart::buildMenus()
 
 void FrmStart::Form_Load()
 {
+    QString failure;
+    try {
+        m_services.database.createIfMissing();
+        restorePosition();
+    } catch (const settings::DatabaseError& error) {
+        failure = error.description();
+        placeAtDefaultPosition();
+    }
+
     m_watch.ReadFrequency();
     Text1->clear();
     m_watch.TickMs = 15;
     m_watch.DoReset();
+
+    // Ticks of the monitor fall half a second after each whole second, so
+    // the clock field turns over with the system clock.
+    if (m_services.waitForWholeSecond) {
+        m_services.waitForWholeSecond();
+    }
+    m_timer2.setInterval(MonitorInterval);
+
+    if (failure.isEmpty()) {
+        try {
+            m_store.LoadAlarms(*this);
+        } catch (const settings::DatabaseError& error) {
+            failure = error.description();
+        }
+    }
+    if (!failure.isEmpty()) {
+        reportStartupError(failure);
+    }
+}
+
+void FrmStart::restorePosition()
+{
+    const settings::SettingsDatabase& db = m_services.database;
+    if (db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString()).isNull()) {
+        placeAtDefaultPosition();
+        return;
+    }
+    const QVariant left =
+        db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString());
+    const QVariant top = db.DGetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString());
+    const QPoint saved(ui::toPixels(left.toDouble()),
+                       ui::toPixels(top.isNull() ? double(DefaultTop) : top.toDouble()));
+
+    // A monitor unplugged since the last run would leave the window where
+    // nobody can reach it.
+    const QRect wanted(saved, frameGeometry().size());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(wanted)) {
+            move(saved);
+            return;
+        }
+    }
+    placeAtDefaultPosition();
+}
+
+void FrmStart::placeAtDefaultPosition()
+{
+    m_atDefaultPosition = true;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenRight = screen != nullptr ? screen->geometry().right() + 1 : width();
+    move(screenRight - frameGeometry().width(), ui::toPixels(DefaultTop));
+}
+
+void FrmStart::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_atDefaultPosition) {
+        // The window manager adds its frame only once the window is shown:
+        // touch the right edge with the frame, not just the client area.
+        m_atDefaultPosition = false;
+        QTimer::singleShot(0, this, [this] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            if (screen != nullptr) {
+                move(screen->geometry().right() + 1 - frameGeometry().width(), y());
+            }
+        });
+    }
+}
+
+void FrmStart::reportStartupError(const QString& reason)
+{
+    m_services.messages.show(
+        QStringLiteral("Tikkro could not use its settings file\n%1\n\n%2\n\n"
+                       "Tikkro starts with the default window position and without the "
+                       "stored alarms and timers.")
+            .arg(m_services.database.filePath(), reason),
+        ui::MessageService::Icon::Warning);
+}
+
+void FrmStart::Form_Unload()
+{
+    // Nothing may keep the program from closing: a settings file that cannot
+    // be written only means the position is not kept.
+    const QPoint position = ui::toTwips(pos());
+    const settings::SettingsDatabase& db = m_services.database;
+    try {
+        db.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
+                     QVariant(static_cast<float>(position.x())), QString());
+    } catch (const settings::DatabaseError&) {
+    }
+    try {
+        db.DSetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
+                     QVariant(static_cast<float>(position.y())), QString());
+    } catch (const settings::DatabaseError&) {
+    }
+    m_alarmWindows.unloadAll();
+    m_about.unload();
+    // A report box left open by the monitor must not keep the program alive.
+    QCoreApplication::quit();
+}
+
+void FrmStart::Timer2_Timer()
+{
+    Uhr->setText(m_alarmWindows.Timer2_Timer());
 }
 
 // --- StopwatchView ---------------------------------------------------------
@@ -286,7 +413,10 @@ void FrmStart::Text1_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 // --- Menus -----------------------------------------------------------------
 
-void FrmStart::mnPrint_Click() {}
+void FrmStart::mnPrint_Click()
+{
+    m_services.print.run(this, Text1->text());
+}
 
 void FrmStart::mnExit_Click()
 {
@@ -295,12 +425,12 @@ void FrmStart::mnExit_Click()
 
 void FrmStart::mnSetEdit_Click(int index)
 {
-    m_services.slots.CurrentAlarm = static_cast<qint16>(index);
+    m_alarmWindows.showAlarmDialog(index);
 }
 
 void FrmStart::mnCounter_Click(int index)
 {
-    m_services.slots.CurrentTimer = static_cast<qint16>(index);
+    m_alarmWindows.showTimerDialog(index);
 }
 
 void FrmStart::mnClearStrip_Click()
@@ -308,12 +438,19 @@ void FrmStart::mnClearStrip_Click()
     Text1->clear();
 }
 
-void FrmStart::mnEvents_Click() {}
+void FrmStart::mnEvents_Click()
+{
+    m_alarmWindows.showEvents();
+}
 
-void FrmStart::mnAbout_Click() {}
+void FrmStart::mnAbout_Click()
+{
+    m_about.show();
+}
 
 void FrmStart::closeEvent(QCloseEvent* event)
 {
+    Form_Unload();
     QMainWindow::closeEvent(event);
 }
 

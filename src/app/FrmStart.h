@@ -1,20 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "about/FrmAbout.h"
 #include "alarms/AlarmMenu.h"
+#include "alarms/AlarmStore.h"
+#include "alarms/AlarmWindows.h"
 #include "stopwatch/Stopwatch.h"
 #include "stopwatch/StopwatchView.h"
+#include "ui/FormSlot.h"
 #include "ui/WindowTimer.h"
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 class QAction;
 class QMenu;
 
-namespace tikkro::alarms {
-struct AlarmSlots;
-} // namespace tikkro::alarms
+namespace tikkro::about {
+class SysInfoLauncher;
+} // namespace tikkro::about
+
+namespace tikkro::printing {
+class PrintCommand;
+} // namespace tikkro::printing
+
+namespace tikkro::settings {
+class SettingsDatabase;
+} // namespace tikkro::settings
 
 namespace tikkro::stopwatch {
 class LogStrip;
@@ -25,6 +38,7 @@ namespace tikkro::ui {
 class DisplayField;
 class ImageWidget;
 class MessageService;
+class SoundService;
 class WallClock;
 } // namespace tikkro::ui
 
@@ -36,12 +50,19 @@ class FrmStart : public QMainWindow, public stopwatch::StopwatchView, public ala
 {
     Q_OBJECT
 public:
+    // Everything the window takes from the world outside it.
     struct Services
     {
         const stopwatch::PerformanceCounter& counter;
-        const ui::WallClock& clock;
+        ui::WallClock& clock;
         ui::MessageService& messages;
         alarms::AlarmSlots& slots;
+        const settings::SettingsDatabase& database;
+        ui::SoundService& sound;
+        about::SysInfoLauncher& sysInfo;
+        printing::PrintCommand& print;
+        // Blocks until the next whole second of the system clock.
+        std::function<void()> waitForWholeSecond;
     };
 
     explicit FrmStart(const Services& services, QWidget* parent = nullptr);
@@ -59,6 +80,7 @@ public:
     void setTimerCaption(int slot, const QString& caption) override;
 
     void Form_Load();
+    void Form_Unload();
 
     // Image button handlers: hide the pressed image, then run the command.
     void imgStart_MouseDown();
@@ -79,6 +101,9 @@ public:
     stopwatch::Stopwatch& watch() { return m_watch; }
     ui::WindowTimer& timer1() { return m_timer1; }
     ui::WindowTimer& timer2() { return m_timer2; }
+    alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
+    about::FrmAbout* aboutBox() const { return m_about.form(); }
+    void Timer2_Timer();
 
     // Controls, named as the rest of the program knows them.
     ui::DisplayField* Uhr = nullptr;
@@ -111,8 +136,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void restorePosition();
+    void placeAtDefaultPosition();
+    void reportStartupError(const QString& reason);
+
     void buildControls();
     void buildMenus();
     ui::ImageWidget* makeButton(const QString& word, int accessLetter, bool available, int left,
@@ -124,6 +154,10 @@ private:
     ui::WindowTimer m_timer1;
     ui::WindowTimer m_timer2;
     stopwatch::Stopwatch m_watch;
+    alarms::AlarmStore m_store;
+    alarms::AlarmWindows m_alarmWindows;
+    ui::FormSlot<about::FrmAbout> m_about;
+    bool m_atDefaultPosition = false;
 };
 
 } // namespace tikkro::app

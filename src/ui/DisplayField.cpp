@@ -36,19 +36,31 @@ qreal DisplayField::advanceOf(QChar ch) const
     if (ch.isDigit()) {
         return m_digitAdvance;
     }
-    return QFontMetricsF(font()).horizontalAdvance(ch);
+    return QFontMetricsF(m_drawFont).horizontalAdvance(ch);
 }
 
 void DisplayField::layoutText()
 {
-    const QFontMetricsF metrics(font());
-    m_digitAdvance = 0;
-    for (char digit = '0'; digit <= '9'; ++digit) {
-        m_digitAdvance = std::max(m_digitAdvance, metrics.horizontalAdvance(QLatin1Char(digit)));
-    }
+    // Where the named face is missing, its stand-in may be wider: shrink the
+    // text until it fits rather than cut its ends off.
+    const qreal room = this->width() - 2 * FrameWidth - 2;
+    m_drawFont = font();
     qreal width = 0;
-    for (const QChar ch : m_text) {
-        width += advanceOf(ch);
+    for (int attempt = 0; attempt < 12; ++attempt) {
+        const QFontMetricsF metrics(m_drawFont);
+        m_digitAdvance = 0;
+        for (char digit = '0'; digit <= '9'; ++digit) {
+            m_digitAdvance =
+                std::max(m_digitAdvance, metrics.horizontalAdvance(QLatin1Char(digit)));
+        }
+        width = 0;
+        for (const QChar ch : m_text) {
+            width += advanceOf(ch);
+        }
+        if (width <= room || room <= 0 || m_drawFont.pointSizeF() <= 5.0) {
+            break;
+        }
+        m_drawFont.setPointSizeF(m_drawFont.pointSizeF() * 0.94);
     }
     m_positions.resize(m_text.size() + 1);
     qreal x = std::floor((this->width() - width) / 2.0);
@@ -114,8 +126,8 @@ void DisplayField::paintEvent(QPaintEvent* event)
     style()->drawPrimitive(QStyle::PE_FrameLineEdit, &frame, &painter, this);
 
     painter.setPen(m_foreground);
-    painter.setFont(font());
-    const QFontMetricsF metrics(font());
+    painter.setFont(m_drawFont);
+    const QFontMetricsF metrics(m_drawFont);
     const qreal baseline = (height() + metrics.ascent() - metrics.descent()) / 2.0;
     const QRect dirty = event->rect();
     for (qsizetype i = 0; i < m_text.size(); ++i) {

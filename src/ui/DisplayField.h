@@ -38,6 +38,7 @@ private:
     QString m_text;
     QColor m_background = Qt::white;
     QColor m_foreground = Qt::black;
+    QFont m_drawFont;           // the widget's font, made smaller where the text would not fit
     QVector<qreal> m_positions; // left edge of each character, plus the end
     qreal m_digitAdvance = 0;
 };
