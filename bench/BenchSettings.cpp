@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the open-per-operation rule costs: the monitor stores a fired slot's
+// flag from a timer tick, and start-up reads the window position and loads
+// the alarms before the window is shown.
+#include "alarms/AlarmStore.h"
+#include "settings/OleDate.h"
+#include "settings/SettingsDatabase.h"
+
+#include "fakes/FakeAlarmMenu.h"
+#include "fakes/FakeMessageService.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tikkro::settings::SettingsDatabase;
+
+struct Bench
+{
+    Bench() : database(SettingsDatabase::pathIn(dir.path()), messages), store(database, slots)
+    {
+        database.createIfMissing();
+        database.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0F, {});
+        for (const qint16 key : {0, 1, 100, 101}) {
+            store.SaveAlarm(key);
+        }
+    }
+    QTemporaryDir dir;
+    tikkro::fakes::FakeMessageService messages;
+    SettingsDatabase database;
+    tikkro::alarms::AlarmSlots slots;
+    tikkro::alarms::AlarmStore store;
+};
+
+void BM_DGetValue(benchmark::State& state)
+{
+    Bench bench;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            bench.database.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), {}));
+    }
+}
+BENCHMARK(BM_DGetValue);
+
+void BM_DSetValue(benchmark::State& state)
+{
+    Bench bench;
+    for (auto _ : state) {
+        bench.database.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0F, {});
+    }
+}
+BENCHMARK(BM_DSetValue);
+
+void BM_LoadAlarms(benchmark::State& state)
+{
+    Bench bench;
+    tikkro::fakes::FakeAlarmMenu menu;
+    for (auto _ : state) {
+        bench.store.LoadAlarms(menu);
+    }
+}
+BENCHMARK(BM_LoadAlarms);
+
+void BM_SaveAlarmFlag(benchmark::State& state)
+{
+    Bench bench;
+    for (auto _ : state) {
+        bench.store.SaveAlarmFlag(101);
+    }
+}
+BENCHMARK(BM_SaveAlarmFlag);
+
+void BM_OleDateRoundTrip(benchmark::State& state)
+{
+    const QDateTime now(QDate(2026, 12, 5), QTime(9, 57, 37, 123));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            tikkro::settings::OleDate::toDateTime(tikkro::settings::OleDate::fromDateTime(now)));
+    }
+}
+BENCHMARK(BM_OleDateRoundTrip);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
