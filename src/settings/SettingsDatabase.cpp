@@ -2,7 +2,6 @@
 #include "settings/SettingsDatabase.h"
 
 #include "settings/DatabaseError.h"
-#include "settings/OleDate.h"
 #include "settings/WriteTransaction.h"
 
 #include <QAtomicInteger>
@@ -38,25 +37,14 @@ void requirePlainName(const QString& name, const QString& what)
     }
 }
 
-// The engine stores what it is given; these keep numbers numbers and dates
-// in the program's own date-time number.
+// The window position comes in single precision; it is handed to the engine
+// as the double it is, whatever the driver would make of a float.
 QVariant storable(const QVariant& value)
 {
-    if (value.isNull()) {
-        return {};
-    }
-    switch (value.typeId()) {
-    case QMetaType::Float:
+    if (!value.isNull() && value.typeId() == QMetaType::Float) {
         return static_cast<double>(value.toFloat());
-    case QMetaType::Bool:
-        return value.toBool() ? 1 : 0;
-    case QMetaType::QDateTime:
-        return OleDate::fromDateTime(value.toDateTime());
-    case QMetaType::QDate:
-        return OleDate::fromDateTime(QDateTime(value.toDate(), QTime(0, 0)));
-    default:
-        return value;
     }
+    return value;
 }
 
 QString reasonOf(const QSqlError& error)
