@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The refresh's arithmetic and a Lap on the real log strip, empty and after a
+// long day of laps.
+#include "fakes/FakeCounter.h"
+#include "fakes/FakeIntervalTimer.h"
+#include "fakes/FakeWallClock.h"
+#include "stopwatch/LogStrip.h"
+#include "stopwatch/Stopwatch.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct StripView final : tikkro::stopwatch::StopwatchView
+{
+    void setElapsedDisplay(const QString& text) override { display = text; }
+    void setAvailableCommands(const tikkro::stopwatch::CommandSet&) override {}
+    void appendToLog(const QString& piece) override { strip.append(piece); }
+    bool logIsEmpty() const override { return strip.isEmpty(); }
+    void focusLogEnd() override { strip.moveToEnd(); }
+
+    tikkro::stopwatch::LogStrip strip;
+    QString display;
+};
+
+void ShowElapsed(benchmark::State& state)
+{
+    tikkro::fakes::FakeCounter counter(1'000'000'000);
+    tikkro::fakes::FakeWallClock clock;
+    tikkro::fakes::FakeIntervalTimer timer;
+    StripView view;
+    tikkro::stopwatch::Stopwatch watch(counter, clock, timer, view);
+    watch.ReadFrequency();
+    watch.DoReset();
+    watch.DoStart();
+    for (auto _ : state) {
+        counter.advance(15'000'000);
+        watch.Timer1_Timer();
+        benchmark::DoNotOptimize(watch.ElapsedText);
+    }
+}
+BENCHMARK(ShowElapsed);
+
+void Lap(benchmark::State& state)
+{
+    tikkro::fakes::FakeCounter counter(1'000'000'000);
+    tikkro::fakes::FakeWallClock clock;
+    tikkro::fakes::FakeIntervalTimer timer;
+    StripView view;
+    view.strip.resize(229, 133);
+    view.strip.show();
+    tikkro::stopwatch::Stopwatch watch(counter, clock, timer, view);
+    watch.ReadFrequency();
+    watch.DoReset();
+    watch.DoStart();
+    for (qint64 i = 0; i < state.range(0); ++i) {
+        counter.advance(1'234'567);
+        watch.DoLap();
+    }
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        counter.advance(1'234'567);
+        watch.DoLap();
+        // The repaint that follows each Lap belongs to its cost.
+        QCoreApplication::processEvents();
+    }
+    state.counters["lines"] = static_cast<double>(view.strip.blockCount());
+}
+BENCHMARK(Lap)->Arg(0)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
