@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/AlarmWindows.h"
 
-#include <QApplication>
-
 namespace tikkro::alarms {
 
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
@@ -35,16 +33,11 @@ void AlarmWindows::showEvents()
 
 template <typename Form> void AlarmWindows::showAndRefill(ui::FormSlot<Form>& slot)
 {
-    // A dialog fills itself when it becomes the active window. One that
-    // already is active gets no such moment, yet the menu may have chosen
-    // another slot for it: fill it here. A freshly loaded one is filled here
-    // too, so it never shows empty fields while activation is pending.
-    const bool fresh = !slot.isLoaded();
-    const bool alreadyActive = !fresh && QApplication::activeWindow() == slot.form();
-    Form* form = slot.show();
-    if (fresh || alreadyActive) {
-        form->Form_Activate();
-    }
+    // A dialog fills itself when it becomes the active window, but one that
+    // already is active gets no such moment, and a window manager may keep
+    // the focus elsewhere: the menu has chosen a slot, so the dialog must
+    // show that slot now, whatever the activation does.
+    slot.show()->Form_Activate();
 }
 
 void AlarmWindows::showAlarmDialog(int slot)

@@ -21,6 +21,7 @@
 #include "ui/WindowTimer.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,12 +42,12 @@ struct FieldDesign
 // stop at 23; the day runs to 31 whatever the month; the year wraps from
 // 9998 to 0001 going up and from 0000 to 9998 going down.
 const std::array<FieldDesign, 6> Fields = {{
-    {"ss", 4830, 390, SpinRule{60, 0, 0, 2}},
-    {"mm", 4215, 390, SpinRule{60, 0, 0, 2}},
-    {"hh", 3600, 390, SpinRule{24, 0, 0, 2}},
-    {"DD", 1500, 390, SpinRule{32, 1, 1, 2}},
-    {"MM", 2130, 390, SpinRule{13, 1, 1, 2}},
-    {"YYYY", 2760, 525, SpinRule{9999, 1, 0, 4}},
+    {"ss", 4995, 375, SpinRule{60, 0, 0, 2}},
+    {"mm", 4380, 375, SpinRule{60, 0, 0, 2}},
+    {"hh", 3765, 375, SpinRule{24, 0, 0, 2}},
+    {"DD", 1680, 375, SpinRule{32, 1, 1, 2}},
+    {"MM", 2295, 375, SpinRule{13, 1, 1, 2}},
+    {"YYYY", 2910, 555, SpinRule{9999, 1, 0, 4}},
 }};
 
 } // namespace
@@ -64,12 +65,12 @@ frmInputAlarm::frmInputAlarm(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
     setFixedSize(ui::twipsSize(5670, 1650));
 
     auto* label2 = new QLabel(QStringLiteral("Alarm name:"), this);
-    label2->setGeometry(ui::twipsRect(120, 120, 1320, 315));
+    label2->setGeometry(ui::twipsRect(120, 120, 1545, 315));
     m_alName->setObjectName(QStringLiteral("AlName"));
-    m_alName->setGeometry(ui::twipsRect(1500, 120, 4050, 315));
+    m_alName->setGeometry(ui::twipsRect(1680, 120, 3840, 315));
 
     auto* label1 = new QLabel(QStringLiteral("Alarm date/time:"), this);
-    label1->setGeometry(ui::twipsRect(120, 720, 1320, 315));
+    label1->setGeometry(ui::twipsRect(120, 720, 1545, 315));
 
     for (int k = 0; k < static_cast<int>(Fields.size()); ++k) {
         const FieldDesign& design = Fields.at(k);
@@ -87,7 +88,7 @@ frmInputAlarm::frmInputAlarm(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
         m_z[k]->setSelectOnFocus(true);
         m_i[k] = new ui::ImageWidget(&AlarmArt::paintSpinArrows, this);
         m_i[k]->setObjectName(QStringLiteral("I%1").arg(k));
-        m_i[k]->setGeometry(ui::twipsRect(design.left + design.width + 30, 765, 165, 225));
+        m_i[k]->setGeometry(ui::twipsRect(design.left + design.width + 15, 765, 165, 225));
         m_spin->add(m_z[k], m_i[k], design.rule);
     }
 
@@ -149,6 +150,17 @@ void frmInputAlarm::Form_Activate()
     } catch (const std::exception& error) {
         reportError(QString::fromStdString(error.what()), QStringLiteral("Set Alarm"));
     }
+}
+
+void frmInputAlarm::keyPressEvent(QKeyEvent* event)
+{
+    // Esc would only hide a dialog; like Close, it unloads this one.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        Command1_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmInputAlarm::closeEvent(QCloseEvent* event)

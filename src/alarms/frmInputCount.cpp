@@ -21,6 +21,7 @@
 #include "ui/WindowTimer.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,16 +57,16 @@ frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
     setFixedSize(ui::twipsSize(4410, 1665));
 
     auto* label2 = new QLabel(QStringLiteral("Timer name:"), this);
-    label2->setGeometry(ui::twipsRect(120, 120, 1080, 315));
+    label2->setGeometry(ui::twipsRect(120, 120, 1185, 315));
     m_alName->setObjectName(QStringLiteral("AlName"));
-    m_alName->setGeometry(ui::twipsRect(1200, 120, 3090, 315));
+    m_alName->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
 
     auto* label1 = new QLabel(QStringLiteral("Time value:"), this);
-    label1->setGeometry(ui::twipsRect(120, 720, 1080, 315));
+    label1->setGeometry(ui::twipsRect(120, 720, 1185, 315));
 
     // Hours, minutes, seconds from left to right; index 2 is the hours.
     const std::array<const char*, 3> headings = {"ss", "mm", "hh"};
-    const std::array<int, 3> lefts = {2760, 1980, 1200};
+    const std::array<int, 3> lefts = {2820, 2070, 1320};
     const std::array<SpinRule, 3> rules = {SpinRule{60, 0, 0, 2}, SpinRule{60, 0, 0, 2},
                                            SpinRule{25, 0, 0, 2}};
     for (int k = 0; k < 3; ++k) {
@@ -76,7 +77,7 @@ frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
         m_z[k]->setGeometry(ui::twipsRect(lefts[k], 720, 450, 315));
         m_i[k] = new ui::ImageWidget(&AlarmArt::paintSpinArrows, this);
         m_i[k]->setObjectName(QStringLiteral("I%1").arg(k));
-        m_i[k]->setGeometry(ui::twipsRect(lefts[k] + 480, 765, 165, 225));
+        m_i[k]->setGeometry(ui::twipsRect(lefts[k] + 465, 765, 165, 225));
         m_spin->add(m_z[k], m_i[k], rules[k]);
     }
 
@@ -149,6 +150,17 @@ void frmInputCount::Form_Activate()
     } catch (const std::exception& error) {
         reportError(QString::fromStdString(error.what()), QStringLiteral("Set Timer"));
     }
+}
+
+void frmInputCount::keyPressEvent(QKeyEvent* event)
+{
+    // Esc would only hide a dialog; like Close, it unloads this one.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        Command1_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmInputCount::closeEvent(QCloseEvent* event)
