@@ -26,33 +26,37 @@ void DisplayField::setColors(const QColor& background, const QColor& foreground)
 {
     m_background = background;
     m_foreground = foreground;
+    invalidatePictures();
     update();
 }
 
-qreal DisplayField::advanceOf(QChar ch) const
+int DisplayField::advanceOf(QChar ch) const
 {
     // Digits share one width so that a changing digit never moves its
     // neighbours: only the changed cells need repainting.
     if (ch.isDigit()) {
         return m_digitAdvance;
     }
-    return QFontMetricsF(m_drawFont).horizontalAdvance(ch);
+    return static_cast<int>(std::ceil(QFontMetricsF(m_drawFont).horizontalAdvance(ch)));
 }
 
 void DisplayField::layoutText()
 {
     // Where the named face is missing, its stand-in may be wider: shrink the
     // text until it fits rather than cut its ends off.
-    const qreal room = this->width() - 2 * FrameWidth - 2;
-    m_drawFont = font();
-    qreal width = 0;
+    const int room = this->width() - 2 * FrameWidth - 2;
+    const QFont wanted = font();
+    if (m_drawFont != wanted) {
+        m_drawFont = wanted;
+    }
+    int width = 0;
     for (int attempt = 0; attempt < 12; ++attempt) {
         const QFontMetricsF metrics(m_drawFont);
-        m_digitAdvance = 0;
+        qreal widest = 0;
         for (char digit = '0'; digit <= '9'; ++digit) {
-            m_digitAdvance =
-                std::max(m_digitAdvance, metrics.horizontalAdvance(QLatin1Char(digit)));
+            widest = std::max(widest, metrics.horizontalAdvance(QLatin1Char(digit)));
         }
+        m_digitAdvance = static_cast<int>(std::ceil(widest));
         width = 0;
         for (const QChar ch : m_text) {
             width += advanceOf(ch);
@@ -63,19 +67,70 @@ void DisplayField::layoutText()
         m_drawFont.setPointSizeF(m_drawFont.pointSizeF() * 0.94);
     }
     m_positions.resize(m_text.size() + 1);
-    qreal x = std::floor((this->width() - width) / 2.0);
+    int x = (this->width() - width) / 2;
     for (qsizetype i = 0; i < m_text.size(); ++i) {
         m_positions[i] = x;
         x += advanceOf(m_text.at(i));
     }
     m_positions[m_text.size()] = x;
+    invalidatePictures();
+}
+
+void DisplayField::invalidatePictures()
+{
+    m_backgroundPicture = QPixmap();
+    m_glyphs.fill(QPixmap());
+}
+
+const QPixmap& DisplayField::background()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_backgroundPicture.isNull() || m_backgroundPicture.devicePixelRatio() != ratio) {
+        m_backgroundPicture = QPixmap((QSizeF(size()) * ratio).toSize());
+        m_backgroundPicture.setDevicePixelRatio(ratio);
+        m_backgroundPicture.fill(m_background);
+        QPainter painter(&m_backgroundPicture);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.lineWidth = FrameWidth;
+        frame.midLineWidth = 0;
+        frame.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+        style()->drawPrimitive(QStyle::PE_FrameLineEdit, &frame, &painter, this);
+    }
+    return m_backgroundPicture;
+}
+
+const QPixmap& DisplayField::glyph(QChar ch)
+{
+    static const QPixmap none;
+    if (ch.unicode() >= m_glyphs.size()) {
+        return none;
+    }
+    QPixmap& picture = m_glyphs[ch.unicode()];
+    const qreal ratio = devicePixelRatioF();
+    if (picture.isNull() || picture.devicePixelRatio() != ratio) {
+        const QSize cell(advanceOf(ch), height() - 2 * FrameWidth);
+        picture = QPixmap((QSizeF(cell) * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(m_background);
+        QPainter painter(&picture);
+        painter.setFont(m_drawFont);
+        painter.setPen(m_foreground);
+        const QFontMetricsF metrics(m_drawFont);
+        // Each character is centred in its cell, so a narrow digit in a
+        // proportional font still sits where a wide one would.
+        const qreal x = (cell.width() - metrics.horizontalAdvance(ch)) / 2.0;
+        const qreal baseline = (height() + metrics.ascent() - metrics.descent()) / 2.0 - FrameWidth;
+        painter.drawText(QPointF(x, baseline), QString(ch));
+    }
+    return picture;
 }
 
 QRect DisplayField::cellRect(qsizetype from, qsizetype to) const
 {
-    const int left = static_cast<int>(std::floor(m_positions[from])) - 1;
-    const int right = static_cast<int>(std::ceil(m_positions[to])) + 1;
-    return QRect(left, FrameWidth, right - left, height() - 2 * FrameWidth).intersected(rect());
+    return QRect(m_positions[from], FrameWidth, m_positions[to] - m_positions[from],
+                 height() - 2 * FrameWidth)
+        .intersected(rect());
 }
 
 void DisplayField::setText(const QString& text)
@@ -100,7 +155,9 @@ void DisplayField::setText(const QString& text)
     }
     m_text = text;
     if (sameShape) {
-        update(cellRect(first, last + 1));
+        // Painted at once rather than on the next update request: a refresh
+        // every 15 ms would otherwise wake the program twice per refresh.
+        repaint(cellRect(first, last + 1));
         return;
     }
     layoutText();
@@ -116,36 +173,21 @@ QSize DisplayField::sizeHint() const
 void DisplayField::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), m_background);
-
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.lineWidth = FrameWidth;
-    frame.midLineWidth = 0;
-    frame.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
-    style()->drawPrimitive(QStyle::PE_FrameLineEdit, &frame, &painter, this);
-
-    painter.setPen(m_foreground);
-    painter.setFont(m_drawFont);
-    const QFontMetricsF metrics(m_drawFont);
-    const qreal baseline = (height() + metrics.ascent() - metrics.descent()) / 2.0;
     const QRect dirty = event->rect();
+    painter.drawPixmap(dirty, background(),
+                       QRectF(QRectF(dirty).topLeft() * devicePixelRatioF(),
+                              QSizeF(dirty.size()) * devicePixelRatioF()));
     for (qsizetype i = 0; i < m_text.size(); ++i) {
-        if (m_positions[i + 1] < dirty.left() || m_positions[i] > dirty.right() + 1) {
+        if (m_positions[i + 1] <= dirty.left() || m_positions[i] > dirty.right()) {
             continue;
         }
-        // Each character is centred in its cell, so a narrow digit in a
-        // proportional font still sits where a wide one would.
-        const QChar ch = m_text.at(i);
-        const qreal cell = m_positions[i + 1] - m_positions[i];
-        const qreal x = m_positions[i] + (cell - metrics.horizontalAdvance(ch)) / 2.0;
-        painter.drawText(QPointF(x, baseline), QString(ch));
+        painter.drawPixmap(QPoint(m_positions[i], FrameWidth), glyph(m_text.at(i)));
     }
 }
 
 void DisplayField::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         layoutText();
         update();
     }

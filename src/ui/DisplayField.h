@@ -2,16 +2,20 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QPixmap>
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <array>
 
 namespace tikkro::ui {
 
 // A display-only text field with centred text, drawn in a sunken frame like a
 // read-only text box. It is meant for text rewritten many times a second: a
-// new text repaints only the characters that changed, so a running clock
-// costs a few small repaints instead of a whole line edit each time.
+// new text repaints only the characters that changed, each from a picture
+// rendered once, so a running clock costs a few small blits per refresh
+// instead of laying out and shaping a whole line each time.
 class DisplayField : public QWidget
 {
     Q_OBJECT
@@ -31,16 +35,23 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    qreal advanceOf(QChar ch) const;
+    int advanceOf(QChar ch) const;
     void layoutText();
+    void invalidatePictures();
+    const QPixmap& glyph(QChar ch);
+    const QPixmap& background();
     QRect cellRect(qsizetype from, qsizetype to) const;
 
     QString m_text;
     QColor m_background = Qt::white;
     QColor m_foreground = Qt::black;
-    QFont m_drawFont;           // the widget's font, made smaller where the text would not fit
-    QVector<qreal> m_positions; // left edge of each character, plus the end
-    qreal m_digitAdvance = 0;
+    QFont m_drawFont;         // the widget's font, made smaller where the text would not fit
+    QVector<int> m_positions; // left edge of each character, plus the end
+    int m_digitAdvance = 0;
+    // Pictures at the current device pixel ratio: the empty field with its
+    // frame, and each character on the field's background.
+    QPixmap m_backgroundPicture;
+    std::array<QPixmap, 128> m_glyphs;
 };
 
 } // namespace tikkro::ui
