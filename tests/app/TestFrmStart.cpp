@@ -19,7 +19,6 @@
 #include "ui/Twips.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -250,15 +249,6 @@ private Q_SLOTS:
         QVERIFY(strip().endsWith(QStringLiteral("Start\r\n\r\nnote00:00:02.000   Lap\r\n")));
     }
 
-    void refreshTicksShowTheRunningTime()
-    {
-        click(window->imgStart);
-        counter().advanceMs(61'234);
-        Q_EMIT window->timer1().tick();
-        QCOMPARE(window->ElapsedTime->text(), QStringLiteral("00:01:01.2"));
-        QCOMPARE(window->timer1().interval(), 100);
-    }
-
     // --- start-up and shut-down ------------------------------------------
 
     void firstStartCreatesTheFileAndTouchesTheRightEdge()
@@ -371,37 +361,13 @@ private Q_SLOTS:
         QCOMPARE(window->Uhr->text(), QStringLiteral("07.12.26   08:05:09"));
     }
 
-    void printCancelledPrintsNothing()
+    void alarmMenusChooseTheSlot()
     {
-        // The stopwatch keeps its state across the print command.
-        click(window->imgStart);
-        window->mnPrint->trigger();
-        QCOMPARE(window->watch().WatchState, qint16(1));
-        QVERIFY(rig->messages.messages.isEmpty());
-    }
-
-    void menus()
-    {
-        const auto captions = [](QMenu* menu) {
-            QStringList texts;
-            for (QAction* action : menu->actions()) {
-                texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-            }
-            return texts;
-        };
-        QCOMPARE(captions(window->mnFile), (QStringList{"&Print Log Strip", "-", "E&xit"}));
-        QCOMPARE(captions(window->mnAbsolute), (QStringList{"Alarm&1", "Alarm&2"}));
-        QCOMPARE(captions(window->mnCountDown), (QStringList{"Timer&1", "Timer&2"}));
-        QCOMPARE(captions(window->mnExtra),
-                 (QStringList{"&Clear Log Strip", "Show &Events Window"}));
-        QCOMPARE(captions(window->mnHelp), (QStringList{"&About"}));
-
+        QCOMPARE(window->mnCounter[1]->text(), QStringLiteral("Timer&2"));
         window->mnSetEdit[1]->trigger();
         QCOMPARE(rig->slots.CurrentAlarm, qint16(1));
         window->mnCounter[1]->trigger();
         QCOMPARE(rig->slots.CurrentTimer, qint16(1));
-        window->mnCounter[0]->trigger();
-        QCOMPARE(rig->slots.CurrentTimer, qint16(0));
     }
 };
 

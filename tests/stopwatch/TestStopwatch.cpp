@@ -199,25 +199,6 @@ private Q_SLOTS:
         rig.watch.Timer1_Timer();
         QCOMPARE(rig.view.display, QStringLiteral("00:00:00.000"));
     }
-
-    void availabilityAfterEachCommand()
-    {
-        Rig rig;
-        QCOMPARE(rig.view.available, (CommandSet{.start = true}));
-        rig.watch.DoStart();
-        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true}));
-        rig.watch.DoLap();
-        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true, .reset = true}));
-        rig.watch.DoPause();
-        QCOMPARE(rig.view.available, (CommandSet{.resume = true, .reset = true}));
-        rig.watch.DoResume();
-        QCOMPARE(rig.view.available, (CommandSet{.lap = true, .pause = true}));
-        rig.watch.DoLap();
-        rig.watch.DoReset(); // straight from running after a lap: no Pause line
-        QCOMPARE(rig.view.available, (CommandSet{.start = true}));
-        QCOMPARE(rig.timer.interval(), 0);
-        QVERIFY(rig.view.log.endsWith(QStringLiteral("   Lap\r\n\r\n")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestStopwatch)
