@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Program.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tikkro::app {
+
+Program::Program(const QString& programFolder, std::function<void()> waitForWholeSecond)
+    : m_sound(programFolder + QStringLiteral("/sounds")),
+      m_database(settings::SettingsDatabase::pathIn(programFolder), m_messages),
+      m_sysInfo(m_registry, m_launcher, m_messages),
+      m_print(printing::PrintCommand::withQtPrinting()),
+      m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_sysInfo, m_print,
+                std::move(waitForWholeSecond)})
+{
+    m_messages.setParent(&m_window);
+}
+
+FrmStart& Program::start()
+{
+    m_window.Form_Load();
+    m_window.show();
+    return m_window;
+}
+
+void Program::sleepUntilNextWholeSecond()
+{
+    // Sleeps rather than spins: the same alignment to the next whole second,
+    // without burning a core while the program starts.
+    using namespace std::chrono;
+    std::this_thread::sleep_until(floor<seconds>(system_clock::now()) + seconds(1));
+}
+
+} // namespace tikkro::app

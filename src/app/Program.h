@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "FrmStart.h"
+#include "about/DesktopRegistry.h"
+#include "about/QtProgramLauncher.h"
+#include "about/SysInfoLauncher.h"
+#include "alarms/AlarmSlots.h"
+#include "printing/PrintCommand.h"
+#include "settings/SettingsDatabase.h"
+#include "stopwatch/BootTimeCounter.h"
+#include "ui/QtMessageService.h"
+#include "ui/QtSoundService.h"
+#include "ui/WallClock.h"
+
+#include <functional>
+#include <memory>
+
+namespace tikkro::app {
+
+// The running program: the real services, owned for the program's whole
+// life, and the main window built on them. Its folder holds the settings
+// file and the sounds.
+class Program
+{
+public:
+    Program(const QString& programFolder, std::function<void()> waitForWholeSecond);
+
+    // Loads the main window and shows it.
+    FrmStart& start();
+
+    // Sleeps until the system clock's next whole second.
+    static void sleepUntilNextWholeSecond();
+
+private:
+    const stopwatch::BootTimeCounter m_counter;
+    ui::SystemWallClock m_clock;
+    ui::QtMessageService m_messages;
+    ui::QtSoundService m_sound;
+    alarms::AlarmSlots m_slots;
+    const settings::SettingsDatabase m_database;
+    about::DesktopRegistry m_registry;
+    about::QtProgramLauncher m_launcher;
+    about::SysInfoLauncher m_sysInfo;
+    printing::PrintCommand m_print;
+    FrmStart m_window;
+};
+
+} // namespace tikkro::app
