@@ -19,7 +19,7 @@ public:
     static constexpr double FirstDay = -657434.0;
     static constexpr double LastDay = 2958465.0;
 
-    // A local date and time (another time spec is first taken to local
+    // A local date and time (a date-time in another zone is first taken to local
     // time). An invalid or out-of-range date-time gives NaN.
     static double fromDateTime(const QDateTime& local);
 
