@@ -13,18 +13,11 @@
 
 #include <QMap>
 
-#include <memory>
-
 namespace tikkro::testing {
 
 inline QDateTime at(int day, int hour, int minute, int second, int ms = 0)
 {
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second, ms));
-}
-
-inline double ole(const QDateTime& dateTime)
-{
-    return settings::OleDate::fromDateTime(dateTime);
 }
 
 // One program's worth of alarm machinery on a scratch database file, with
@@ -39,40 +32,26 @@ struct AlarmRig
     fakes::FakeAlarmMenu menu;
     fakes::FakeWallClock clock{at(5, 9, 57, 37)};
     fakes::FakeSoundService sound;
-    std::unique_ptr<alarms::AlarmWindows> windows;
+    alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages};
 
-    AlarmRig()
-    {
-        database.createIfMissing();
-        windows =
-            std::make_unique<alarms::AlarmWindows>(slots, store, menu, clock, sound, messages);
-    }
+    AlarmRig() { database.createIfMissing(); }
 
     static void arm(alarms::AlarmSlot& slot, const QString& name, const QDateTime& due)
     {
-        slot = {name, ole(due), true};
+        slot = {name, settings::OleDate::fromDateTime(due), true};
     }
 
     QString log() const
     {
-        return windows->events() != nullptr ? windows->events()->text() : QString();
+        return windows.events() != nullptr ? windows.events()->text() : QString();
     }
 
-    // The stored records by key, read past the code under test: name, due
-    // and armed flag.
-    struct Record
+    // The stored armed flags by key, read past the code under test.
+    QMap<int, bool> armedRecords() const
     {
-        QString name;
-        double due = 0;
-        bool armed = false;
-    };
-    QMap<int, Record> records() const
-    {
-        QMap<int, Record> result;
-        for (const QVariantList& row :
-             scratch.rows(QStringLiteral("SELECT aA, an, aT, aF FROM tAlarm"))) {
-            result.insert(row.at(0).toInt(),
-                          {row.at(1).toString(), row.at(2).toDouble(), row.at(3).toInt() != 0});
+        QMap<int, bool> result;
+        for (const QVariantList& row : scratch.rows(QStringLiteral("SELECT aA, aF FROM tAlarm"))) {
+            result.insert(row.at(0).toInt(), row.at(1).toInt() != 0);
         }
         return result;
     }
