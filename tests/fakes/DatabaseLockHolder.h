@@ -12,7 +12,7 @@ namespace tikkro::fakes {
 
 // Plays another running copy of the program that holds the database file
 // locked: a connection on its own thread takes an exclusive lock (no one
-// else may read or write) and keeps it for holdFor, or until release().
+// else may read or write) and keeps it for holdFor, or until destroyed.
 class DatabaseLockHolder
 {
 public:
@@ -20,50 +20,30 @@ public:
     {
         std::promise<bool> locked;
         std::future<bool> lockedFuture = locked.get_future();
-        std::shared_future<void> released = m_release.get_future().share();
-        m_thread = std::thread([path, holdFor, released, locked = std::move(locked)]() mutable {
-            const QString name = QStringLiteral("lock-holder");
+        m_thread = std::thread([path, holdFor, released = m_release.get_future(),
+                                locked = std::move(locked)]() mutable {
             {
-                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
                 db.setDatabaseName(path);
-                bool ok = db.open();
-                if (ok) {
-                    QSqlQuery begin(db);
-                    ok = begin.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-                }
-                locked.set_value(ok);
-                if (ok) {
-                    released.wait_for(holdFor);
-                    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-                }
-                db.close();
+                locked.set_value(db.open() && QSqlQuery(db).exec("BEGIN EXCLUSIVE"));
+                released.wait_for(holdFor); // closing the connection rolls back
             }
-            QSqlDatabase::removeDatabase(name);
+            QSqlDatabase::removeDatabase("lock-holder");
         });
         m_locked = lockedFuture.get();
     }
-    DatabaseLockHolder(const DatabaseLockHolder&) = delete;
-    DatabaseLockHolder& operator=(const DatabaseLockHolder&) = delete;
     ~DatabaseLockHolder()
     {
-        release();
+        m_release.set_value();
         m_thread.join();
     }
 
     bool locked() const { return m_locked; }
-    void release()
-    {
-        if (!m_released) {
-            m_released = true;
-            m_release.set_value();
-        }
-    }
 
 private:
     std::promise<void> m_release;
     std::thread m_thread;
     bool m_locked = false;
-    bool m_released = false;
 };
 
 } // namespace tikkro::fakes

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAtomicInteger>
-#include <QDir>
+#include "settings/DatabaseError.h"
+
 #include <QFile>
 #include <QList>
 #include <QSqlDatabase>
@@ -16,103 +16,84 @@
 namespace tikkro::fakes {
 
 // A temporary folder for a database file, with a side door into the file
-// that does not go through the code under test: it runs statements on a
-// connection of its own, opened and closed around each call.
+// that does not go through the code under test: a connection of its own,
+// opened and closed around each call.
 class ScratchDatabase
 {
 public:
-    ScratchDatabase() : m_path(m_dir.path() + QStringLiteral("/tikkro.mdb")) {}
+    QString path() const { return m_dir.path() + QStringLiteral("/tikkro.mdb"); }
 
-    QString path() const { return m_path; }
-    QString folder() const { return m_dir.path(); }
-    QStringList filesInFolder() const
+    // One statement; false (with a warning) if it fails.
+    bool exec(const QString& sql, const QVariantList& values = {}) const
     {
-        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        return run(sql, values, nullptr);
     }
 
-    // Runs each statement in turn; false (with a warning) if one fails.
-    bool exec(const QStringList& statements, const QVariantList& values = {}) const
-    {
-        bool ok = true;
-        withConnection([&](QSqlDatabase& db) {
-            for (const QString& statement : statements) {
-                QSqlQuery query(db);
-                query.prepare(statement);
-                for (const QVariant& value : values) {
-                    query.addBindValue(value);
-                }
-                if (!query.exec()) {
-                    qWarning() << statement << query.lastError().text();
-                    ok = false;
-                    return;
-                }
-            }
-        });
-        return ok;
-    }
-    bool exec(const QString& statement, const QVariantList& values = {}) const
-    {
-        return exec(QStringList{statement}, values);
-    }
-
-    // Every row of a query, each as its column values; a null value comes
-    // back as a null QVariant. A missing file gives no rows and stays
-    // missing.
+    // Every row of a query; a null field comes back as a null QVariant. A
+    // missing file gives no rows and stays missing.
     QList<QVariantList> rows(const QString& sql) const
     {
         QList<QVariantList> result;
-        if (!QFile::exists(m_path)) {
-            return result;
+        if (QFile::exists(path())) {
+            run(sql, {}, &result);
         }
-        withConnection([&](QSqlDatabase& db) {
-            QSqlQuery query(db);
-            if (!query.exec(sql)) {
-                qWarning() << sql << query.lastError().text();
-                return;
-            }
-            while (query.next()) {
-                QVariantList row;
-                for (int i = 0; i < query.record().count(); ++i) {
-                    row.append(query.isNull(i) ? QVariant() : query.value(i));
-                }
-                result.append(row);
-            }
-        });
         return result;
     }
 
     QByteArray bytes() const
     {
-        QFile file(m_path);
+        QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     bool writeBytes(const QByteArray& content) const
     {
-        QFile file(m_path);
+        QFile file(path());
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     }
 
 private:
-    template <typename Work> void withConnection(Work work) const
+    bool run(const QString& sql, const QVariantList& values, QList<QVariantList>* result) const
     {
-        static QAtomicInteger<int> counter;
-        const QString name = QStringLiteral("scratch-%1").arg(counter.fetchAndAddRelaxed(1));
+        const QString name = QStringLiteral("scratch");
+        bool ok = false;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(m_path);
-            if (db.open()) {
-                work(db);
-            } else {
-                qWarning() << m_path << db.lastError().text();
+            db.setDatabaseName(path());
+            ok = db.open();
+            QSqlQuery query(db);
+            ok = ok && query.prepare(sql);
+            for (const QVariant& value : values) {
+                query.addBindValue(value);
             }
-            db.close();
+            ok = ok && query.exec();
+            if (!ok) {
+                qWarning() << sql << db.lastError().text() << query.lastError().text();
+            }
+            while (result != nullptr && query.next()) {
+                QVariantList row;
+                for (int i = 0; i < query.record().count(); ++i) {
+                    row.append(query.isNull(i) ? QVariant() : query.value(i));
+                }
+                result->append(row);
+            }
         }
         QSqlDatabase::removeDatabase(name);
+        return ok;
     }
 
     QTemporaryDir m_dir;
-    QString m_path;
 };
+
+// The description of the DatabaseError the operation throws.
+template <typename Operation> QString failureOf(Operation operation)
+{
+    try {
+        operation();
+    } catch (const settings::DatabaseError& error) {
+        return error.description();
+    }
+    return QStringLiteral("(no error)");
+}
 
 } // namespace tikkro::fakes

@@ -16,16 +16,18 @@ QDateTime local(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms =
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 
-// The same millisecond, for any date the program handles.
+// Within half a millisecond, the program's resolution.
 bool sameInstant(double a, double b)
 {
-    return std::fabs(a - b) < 1e-9 * std::max(1.0, std::fabs(a));
+    return std::fabs(a - b) < 0.5 / 86'400'000.0;
 }
 
 const double LastMs = 86399999.0 / 86400000.0;
 
 } // namespace
 
+// Local time is Europe/Berlin (set for every test), so there are
+// daylight-saving changes to cross.
 class TestOleDate : public QObject
 {
     Q_OBJECT
@@ -35,11 +37,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QDateTime>("dateTime");
         QTest::addColumn<double>("oleDate");
-        QTest::newRow("epoch") << local(1899, 12, 30) << 0.0;
         QTest::newRow("midnight") << local(2000, 1, 1) << 36526.0;
         QTest::newRow("fraction counts forward before the epoch")
             << local(1899, 12, 29, 6) << -1.25;
-        QTest::newRow("1800 noon") << local(1800, 1, 1, 12) << -36522.5;
         QTest::newRow("year 100") << local(100, 1, 1, 23, 59, 59, 999) << -657434.0 - LastMs;
         QTest::newRow("year 9999") << local(9999, 12, 31, 23, 59, 59, 999) << 2958465.0 + LastMs;
         // Wall-clock days: 06:00 is .25 on the days summer time starts and ends.
@@ -61,27 +61,17 @@ private Q_SLOTS:
         const qint64 first = QDate(100, 1, 1).toJulianDay();
         const qint64 last = QDate(9999, 12, 31).toJulianDay();
         for (int i = 0; i < 20000; ++i) {
-            const QDate date = QDate::fromJulianDay(random.bounded(first, last + 1));
-            const QTime time = QTime::fromMSecsSinceStartOfDay(random.bounded(86'400'000));
-            const QDateTime dateTime(date, time);
-            if (dateTime.time() != time) {
-                continue; // skipped by a daylight-saving change
-            }
+            const QDateTime dateTime(QDate::fromJulianDay(random.bounded(first, last + 1)),
+                                     QTime::fromMSecsSinceStartOfDay(random.bounded(86'400'000)));
             const QDateTime back = OleDate::toDateTime(OleDate::fromDateTime(dateTime));
-            QVERIFY2(back == dateTime, qPrintable(dateTime.toString(Qt::ISODateWithMs) + " -> " +
-                                                  back.toString(Qt::ISODateWithMs)));
+            QVERIFY2(back == dateTime, qPrintable(dateTime.toString(Qt::ISODateWithMs)));
         }
         // Rounding up to the next midnight carries into the next day.
         QCOMPARE(OleDate::toDateTime(36525.0 + 0.99999999999), local(2000, 1, 1));
     }
 
-    void daylightSavingChanges()
+    void daylightSavingGapsAndOverlaps()
     {
-        // The short night of spring still ends a whole day later.
-        QCOMPARE(OleDate::fromDateTime(local(2024, 4, 1)) -
-                     OleDate::fromDateTime(local(2024, 3, 31)),
-                 1.0);
-        // A skipped wall time comes out after the gap.
         QCOMPARE(OleDate::toDateTime(45382.0 + 2.5 / 24.0), local(2024, 3, 31, 3, 30));
         // Both passes of 02:30 in autumn are the same wall time.
         for (const int utcHour : {0, 1}) {
@@ -92,31 +82,25 @@ private Q_SLOTS:
 
     void refusesWhatIsNoDate()
     {
-        const double inf = std::numeric_limits<double>::infinity();
-        for (const double bad : {std::nan(""), inf, -657435.0, 2958466.0}) {
+        for (const double bad :
+             {std::nan(""), std::numeric_limits<double>::infinity(), -657435.0, 2958466.0}) {
             QVERIFY2(!OleDate::toDateTime(bad).isValid(), qPrintable(QString::number(bad)));
         }
-        QVERIFY(std::isnan(OleDate::fromDateTime(QDateTime())));
         QVERIFY(std::isnan(OleDate::fromDateTime(local(99, 12, 31, 23))));
     }
 
-    void addsWallClockSeconds_data()
+    void addsWallClockSecondsAcrossTheEpoch()
     {
-        QTest::addColumn<double>("oleDate");
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("an hour") << 45000.5 << 3600.0 << 45000.5 + 1.0 / 24.0;
-        QTest::newRow("before the epoch") << -1.25 << 43200.0 << -1.75;
-        QTest::newRow("up to the epoch") << -1.75 << 21600.0 << 0.0;
-        QTest::newRow("back across the epoch") << 0.25 << -43200.0 << -1.75;
-    }
-    void addsWallClockSeconds()
-    {
-        QFETCH(double, oleDate);
-        QFETCH(double, seconds);
-        QFETCH(double, expected);
-        const double sum = OleDate::addSeconds(oleDate, seconds);
-        QVERIFY2(sameInstant(sum, expected), qPrintable(QString::number(sum, 'g', 17)));
+        struct Case
+        {
+            double from, seconds, to;
+        };
+        for (const auto& [from, seconds, to] :
+             {Case{-1.25, 43200.0, -1.75}, Case{-1.75, 21600.0, 0.0},
+              Case{0.25, -43200.0, -1.75}}) {
+            const double sum = OleDate::addSeconds(from, seconds);
+            QVERIFY2(sameInstant(sum, to), qPrintable(QString::number(sum, 'g', 17)));
+        }
     }
 };
 
