@@ -9,14 +9,10 @@ namespace tikkro::fakes {
 class FakePrintDialog final : public printing::PrintDialog
 {
 public:
-    std::optional<Choice> exec(QWidget* /*parent*/) override
-    {
-        ++shown;
-        return answer;
-    }
+    explicit FakePrintDialog(std::optional<Choice> answer = Choice{}) : answer(answer) {}
+    std::optional<Choice> exec(QWidget* /*parent*/) override { return answer; }
 
-    std::optional<Choice> answer = Choice{};
-    int shown = 0;
+    std::optional<Choice> answer;
 };
 
 } // namespace tikkro::fakes

@@ -7,18 +7,16 @@
 
 namespace tikkro::fakes {
 
-// Starts nothing; records what it was asked to start and succeeds only for the
-// programs it is told exist.
+// Starts nothing; records what it started, which are only the programs it is
+// told exist.
 class FakeProgramLauncher final : public about::ProgramLauncher
 {
 public:
     bool start(const QString& program) override
     {
-        if (!startable.contains(program)) {
-            return false;
-        }
-        started.append(program);
-        return true;
+        if (startable.contains(program))
+            started.append(program);
+        return startable.contains(program);
     }
 
     QStringList startable;

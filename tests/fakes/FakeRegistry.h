@@ -4,12 +4,13 @@
 #include "about/Registry.h"
 
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 
 namespace tikkro::fakes {
 
-// An in-memory registry under the local-machine root. It counts opened and
-// closed keys so tests can see that none is left open.
+// An in-memory registry under the local-machine root. Key n is the n-th key
+// asked for; the keys still open are kept so tests can see none is left open.
 class FakeRegistry final : public about::Registry
 {
 public:
@@ -25,26 +26,21 @@ public:
     bool openKey(quint32 root, const QString& keyName, quint32, Key& key) override
     {
         tried.append(keyName);
-        if (root != LocalMachine || !keys.contains(keyName)) {
+        if (root != LocalMachine || !keys.contains(keyName))
             return false;
-        }
         key = static_cast<Key>(tried.size());
-        m_open.insert(key, keyName);
+        open.insert(key);
         return true;
     }
 
     bool queryValue(Key key, const QString& valueName, quint32& type, QByteArray& buffer,
                     quint32& size) override
     {
-        const auto values = keys.value(m_open.value(key));
-        if (!m_open.contains(key) || !values.contains(valueName)) {
-            return false;
-        }
+        const auto values = keys.value(open.contains(key) ? tried.value(key - 1) : QString());
         const Value value = values.value(valueName);
         size = static_cast<quint32>(value.bytes.size());
-        if (value.bytes.size() > buffer.size()) {
+        if (!values.contains(valueName) || value.bytes.size() > buffer.size())
             return false;
-        }
         std::copy(value.bytes.cbegin(), value.bytes.cend(), buffer.begin());
         type = value.type;
         return true;
@@ -53,17 +49,13 @@ public:
     void closeKey(Key key) override
     {
         ++closes;
-        m_open.remove(key);
+        open.remove(key);
     }
-
-    int openKeys() const { return static_cast<int>(m_open.size()); }
 
     QMap<QString, QMap<QString, Value>> keys; // key name -> value name -> value
     QStringList tried;                        // keys asked for, opened or not
+    QSet<Key> open;
     int closes = 0;
-
-private:
-    QMap<Key, QString> m_open;
 };
 
 } // namespace tikkro::fakes

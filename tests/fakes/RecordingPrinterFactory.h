@@ -1,29 +1,94 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fakes/RecordingPrinter.h"
+#include "printing/Printer.h"
 #include "printing/PrinterFactory.h"
+
+#include <QStringList>
 
 #include <deque>
 
 namespace tikkro::fakes {
 
-// Hands out recording printers and keeps every document they printed.
+// Records one document as it would come out: one entry per line, "<x> <size>
+// [bold ]: <text>" with the position and font where the line's text starts,
+// or "" for an empty line. Fails for good once failAfter operations have
+// succeeded (negative: never).
+class RecordingPrinter final : public printing::Printer
+{
+public:
+    struct Document
+    {
+        Orientation orientation{};
+        QStringList lines;
+        int operations = 0;
+        bool ended = false;
+    };
+
+    RecordingPrinter(Document& document, int failAfter) : m_doc(document), m_failAfter(failAfter) {}
+
+    void setOrientation(Orientation orientation) override { set(m_doc.orientation, orientation); }
+    void setCurrentX(double twips) override { set(m_x, twips); }
+    void setFontSize(double points) override { set(m_size, points); }
+    void setFontBold(bool bold) override { set(m_bold, bold); }
+    void printLine(const QString& text) override
+    {
+        printText(text);
+        endLine();
+    }
+    void printText(const QString& text) override
+    {
+        if (record() && m_line.isEmpty())
+            m_line = QStringLiteral("%1 %2%3: ").arg(m_x).arg(m_size).arg(m_bold ? " bold" : "");
+        m_line += text;
+    }
+    void endLine() override
+    {
+        if (record())
+            m_doc.lines.append(std::exchange(m_line, QString()));
+        m_x = 0;
+    }
+    bool endDoc() override { return m_doc.ended = record(); }
+    bool failed() const override { return m_failed; }
+
+private:
+    bool record()
+    {
+        m_failed = m_failed || m_doc.operations == m_failAfter;
+        m_doc.operations += m_failed ? 0 : 1;
+        return !m_failed;
+    }
+    template <typename T> void set(T& field, T value)
+    {
+        if (record())
+            field = value;
+    }
+
+    Document& m_doc;
+    const int m_failAfter;
+    bool m_failed = false;
+    double m_x = 0;
+    double m_size = 0;
+    bool m_bold = false;
+    QString m_line;
+};
+
+// Hands out recording printers and keeps every document they printed. Copy
+// failingCopy fails after failAfter operations, or cannot be opened at all
+// when failAfter is 0.
 class RecordingPrinterFactory final : public printing::PrinterFactory
 {
 public:
     std::unique_ptr<printing::Printer> create(int copy, int /*copies*/) override
     {
-        if (copy == refuseCopy)
+        if (copy == failingCopy && failAfter == 0)
             return nullptr;
-        documents.emplace_back();
-        return std::make_unique<RecordingPrinter>(documents.back(),
+        return std::make_unique<RecordingPrinter>(documents.emplace_back(),
                                                   copy == failingCopy ? failAfter : -1);
     }
 
     std::deque<RecordingPrinter::Document> documents;
-    int refuseCopy = 0;  // this copy's printer cannot be opened
-    int failingCopy = 0; // this copy's printer fails after failAfter operations
+    int failingCopy = 0;
     int failAfter = -1;
 };
 

@@ -3,37 +3,24 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 using tikkro::ui::QtSoundService;
-
-namespace {
-
-const QString Built = QStringLiteral(TIKKRO_SOUNDS_DIR);
-
-int warnings = 0;
-void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg) {
-        ++warnings;
-    }
-}
-
-} // namespace
 
 class TestSoundService : public QObject
 {
     Q_OBJECT
+    const QString built = QStringLiteral(TIKKRO_SOUNDS_DIR);
+
 private Q_SLOTS:
     void resolve_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("resolved"); // relative to the folder; empty: nothing
-
         const QStringList ours{"default.wav", "notify.wav", "ringin.wav"};
         QTest::newRow("found") << ours << "notify.wav"
                                << "notify.wav";
@@ -51,13 +38,9 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         QFETCH(QString, name);
         QFETCH(QString, resolved);
-
         QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        for (const QString& file : files) {
-            QFile touch(folder.filePath(file));
-            QVERIFY(touch.open(QIODevice::WriteOnly));
-        }
+        for (const QString& file : files)
+            QVERIFY(QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
         const QtSoundService sound(folder.path());
         QCOMPARE(sound.resolve(name), resolved.isEmpty() ? QString() : folder.filePath(resolved));
     }
@@ -67,50 +50,35 @@ private Q_SLOTS:
     // audio server, but never again for each sound.
     void playReturnsAtOnceAndStaysQuiet()
     {
-        QtSoundService sound(Built);
+        QtSoundService sound(built);
         sound.play(QStringLiteral("notify.wav"));
-
-        warnings = 0;
-        const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         QElapsedTimer elapsed;
         elapsed.start();
         for (int i = 0; i < 10; ++i) {
-            sound.play(QStringLiteral("notify.wav"));
-            sound.play(QStringLiteral("ringin.wav"));
-            sound.play(QStringLiteral("Der Microsoft Sound.wav"));
+            for (const char* name : {"notify.wav", "ringin.wav", "Der Microsoft Sound.wav"})
+                sound.play(QString::fromLatin1(name));
         }
-        const qint64 took = elapsed.elapsed();
-        // Qt loads sounds on a thread of its own and complains once loaded;
-        // there is no clock of ours to advance, so give it real time.
+        QVERIFY2(elapsed.elapsed() < 500, qPrintable(QString::number(elapsed.elapsed())));
+        // Qt loads sounds on a thread of its own and complains once loaded.
         QTest::qWait(500);
-        qInstallMessageHandler(previous);
-
-        QVERIFY2(took < 500, qPrintable(QStringLiteral("30 plays took %1 ms").arg(took)));
-        QCOMPARE(warnings, 0);
     }
 
+    // The generated files are small and Qt Multimedia can load them.
     void builtSounds_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("default beep") << "default.wav";
-        QTest::newRow("alarm chime") << "notify.wav";
-        QTest::newRow("countdown ring") << "ringin.wav";
+        for (const char* name : {"default.wav", "notify.wav", "ringin.wav"})
+            QTest::newRow(name) << QString::fromLatin1(name);
     }
-    // The generated files are small, start and end in silence (no click),
-    // and Qt Multimedia can load them.
     void builtSounds()
     {
         QFETCH(QString, name);
-        QFile file(Built + "/" + name);
+        QFile file(built + "/" + name);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         const QByteArray wave = file.readAll();
         QVERIFY(wave.size() > 44 && wave.size() < 200 * 1024);
         QCOMPARE(wave.left(4) + wave.mid(8, 8) + wave.mid(36, 4), QByteArray("RIFFWAVEfmt data"));
-        const auto sample = [&](qsizetype at) {
-            return std::abs(qFromLittleEndian<qint16>(wave.constData() + at));
-        };
-        QVERIFY(sample(44) < 64 && sample(wave.size() - 2) < 64);
-
         QSoundEffect effect;
         effect.setSource(QUrl::fromLocalFile(file.fileName()));
         QTRY_COMPARE(effect.status(), QSoundEffect::Ready);
