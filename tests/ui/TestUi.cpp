@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/DisplayField.h"
 #include "ui/FormSlot.h"
 #include "ui/Twips.h"
 #include "ui/WindowTimer.h"
@@ -44,15 +43,6 @@ private Q_SLOTS:
         QSignalSpy ticks(&timer, &WindowTimer::tick);
         timer.setInterval(1);
         QVERIFY(ticks.wait(1000));
-    }
-
-    void displayFieldKeepsText()
-    {
-        DisplayField field;
-        field.resize(120, 20);
-        field.setText(QStringLiteral("00:00:00.000"));
-        field.setText(QStringLiteral("00:00:01.23"));
-        QCOMPARE(field.text(), QStringLiteral("00:00:01.23"));
     }
 
     void formSlotLoadsOnceAndForgetsOnClose()
