@@ -8,78 +8,39 @@
 #include "alarms/Countdown.h"
 #include "alarms/DigitField.h"
 #include "alarms/InputError.h"
-#include "alarms/SpinControl.h"
 #include "alarms/WholeNumber.h"
-#include "alarms/WindowCentring.h"
-#include "settings/DatabaseError.h"
 #include "settings/OleDate.h"
-#include "ui/ActivationWatcher.h"
 #include "ui/ImageWidget.h"
-#include "ui/MessageService.h"
 #include "ui/Twips.h"
 #include "ui/WallClock.h"
 #include "ui/WindowTimer.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace tikkro::alarms {
 
-namespace {
-
-QLabel* heading(const QString& text, const QRect& geometry, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    label->setGeometry(geometry);
-    return label;
-}
-
-} // namespace
-
 frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                              ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_slots(slots), m_store(store), m_menu(menu), m_clock(clock), m_messages(messages),
-      m_alName(new QLineEdit(this)), m_command1(new QPushButton(QStringLiteral("&Close"), this)),
-      m_command2(new QPushButton(QStringLiteral("&Set"), this)),
-      m_command3(new QPushButton(QStringLiteral("&Reset"), this)), m_spin(new SpinControl(this)),
+    : SetEditDialog({slots, store, menu, clock, messages}, QStringLiteral("Set/Edit Timer"),
+                    QStringLiteral("&Reset"), parent),
       m_timer2(new ui::WindowTimer(this))
 {
-    setWindowTitle(QStringLiteral("Set/Edit Timer"));
     setFixedSize(ui::twipsSize(4410, 1665));
 
     auto* label2 = new QLabel(QStringLiteral("Timer name:"), this);
     label2->setGeometry(ui::twipsRect(120, 120, 1185, 315));
-    m_alName->setObjectName(QStringLiteral("AlName"));
     m_alName->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
-
     auto* label1 = new QLabel(QStringLiteral("Time value:"), this);
     label1->setGeometry(ui::twipsRect(120, 720, 1185, 315));
 
-    // Hours, minutes, seconds from left to right; index 2 is the hours.
-    const std::array<const char*, 3> headings = {"ss", "mm", "hh"};
-    const std::array<int, 3> lefts = {2820, 2070, 1320};
-    const std::array<SpinRule, 3> rules = {SpinRule{60, 0, 0, 2}, SpinRule{60, 0, 0, 2},
-                                           SpinRule{25, 0, 0, 2}};
-    for (int k = 0; k < 3; ++k) {
-        heading(QString::fromLatin1(headings[k]), ui::twipsRect(lefts[k], 450, 450, 255), this);
-        m_z[k] = new DigitField(this);
-        m_z[k]->setObjectName(QStringLiteral("Z%1").arg(k));
-        m_z[k]->setText(QStringLiteral("00"));
-        m_z[k]->setGeometry(ui::twipsRect(lefts[k], 720, 450, 315));
-        m_i[k] = new ui::ImageWidget(&AlarmArt::paintSpinArrows, this);
-        m_i[k]->setObjectName(QStringLiteral("I%1").arg(k));
-        m_i[k]->setGeometry(ui::twipsRect(lefts[k] + 465, 765, 165, 225));
-        m_spin->add(m_z[k], m_i[k], rules[k]);
-    }
+    // Hours, minutes, seconds from left to right. The hours spin up to 24,
+    // so countdowns of up to 24:59:59 can be spun in.
+    addFields({{"ss", 2820, 450, SpinRule{60, 0, 0, 2}},
+               {"mm", 2070, 450, SpinRule{60, 0, 0, 2}},
+               {"hh", 1320, 450, SpinRule{25, 0, 0, 2}}},
+              {2, 1, 0});
 
     // The animation frames lie on one spot; one is visible at a time.
     for (int frame = 0; frame < AlarmArt::FrameCount; ++frame) {
@@ -95,32 +56,14 @@ frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
     m_command3->setGeometry(ui::twipsRect(120, 1200, 1300, 345));
     m_command2->setGeometry(ui::twipsRect(1555, 1200, 1300, 345));
     m_command1->setGeometry(ui::twipsRect(2990, 1200, 1300, 345));
-    m_command2->setDefault(true);
 
-    setTabOrder(m_alName, m_z[2]);
-    setTabOrder(m_z[2], m_z[1]);
-    setTabOrder(m_z[1], m_z[0]);
-    setTabOrder(m_z[0], m_command1);
-    setTabOrder(m_command1, m_command2);
-    setTabOrder(m_command2, m_command3);
-
-    connect(m_command1, &QPushButton::clicked, this, &frmInputCount::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &frmInputCount::Command2_Click);
-    connect(m_command3, &QPushButton::clicked, this, &frmInputCount::Command3_Click);
     connect(m_timer2, &ui::WindowTimer::tick, this, &frmInputCount::Timer2_Timer);
-    new ui::ActivationWatcher(this, [this] { Form_Activate(); });
-
-    WindowCentring::centreOnScreen(*this);
 }
 
-ui::WindowTimer* frmInputCount::Timer1() const
+void frmInputCount::stopTimers()
 {
-    return m_spin->Timer1();
-}
-
-void frmInputCount::reportError(const QString& description, const QString& title)
-{
-    m_messages.show(description, ui::MessageService::Icon::Warning, title);
+    SetEditDialog::stopTimers();
+    m_timer2->setInterval(0);
 }
 
 void frmInputCount::showRemaining(double due, double now)
@@ -133,7 +76,7 @@ void frmInputCount::showRemaining(double due, double now)
 
 void frmInputCount::Form_Activate()
 {
-    try {
+    reportingFailures(QStringLiteral("Set Timer"), [this] {
         const int k = m_slots.CurrentTimer;
         const AlarmSlot& slot = m_slots.Timers.at(k);
         const double now = settings::OleDate::fromDateTime(m_clock.now());
@@ -145,44 +88,13 @@ void frmInputCount::Form_Activate()
             Command3_Click();
             m_timer2->setInterval(0);
         }
-    } catch (const InputError& error) {
-        reportError(error.description(), QStringLiteral("Set Timer"));
-    } catch (const std::exception& error) {
-        reportError(QString::fromStdString(error.what()), QStringLiteral("Set Timer"));
-    }
-}
-
-void frmInputCount::keyPressEvent(QKeyEvent* event)
-{
-    // Esc would only hide a dialog; like Close, it unloads this one.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        Command1_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void frmInputCount::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
-    // The window is deleted later; until then nothing of it may tick.
-    if (event->isAccepted()) {
-        m_spin->Timer1()->setInterval(0);
-        m_timer2->setInterval(0);
-    }
-}
-
-void frmInputCount::Command1_Click()
-{
-    close();
+    });
 }
 
 void frmInputCount::Command2_Click()
 {
     const int k = m_slots.CurrentTimer;
-    const QString title = QStringLiteral("Set Timer %1").arg(k + 1);
-    try {
+    reportingFailures(QStringLiteral("Set Timer %1").arg(k + 1), [this, k] {
         AlarmSlot& slot = m_slots.Timers.at(k);
         // Every field is read before anything changes, so a bad one leaves
         // the timer, its menu item and its record as they were.
@@ -204,13 +116,7 @@ void frmInputCount::Command2_Click()
         slot.Name = m_alName->text();
         m_menu.setTimerCaption(k, QStringLiteral("&%1:%2").arg(k + 1).arg(slot.Name));
         m_store.SaveAlarm(AlarmSlots::timerKey(k));
-    } catch (const InputError& error) {
-        reportError(error.description(), title);
-    } catch (const settings::DatabaseError& error) {
-        reportError(error.description(), title);
-    } catch (const std::exception& error) {
-        reportError(QString::fromStdString(error.what()), title);
-    }
+    });
 }
 
 void frmInputCount::Command3_Click()
@@ -234,12 +140,14 @@ void frmInputCount::Timer2_Timer()
         m_timer2->setInterval(0);
         return;
     }
-    try {
+    bool shown = false;
+    reportingFailures(QStringLiteral("Set Timer"), [this, k, &shown] {
         showRemaining(m_slots.Timers[k].Due, settings::OleDate::fromDateTime(m_clock.now()));
-    } catch (const InputError& error) {
+        shown = true;
+    });
+    if (!shown) {
         // Reported once, not five times a second.
         m_timer2->setInterval(0);
-        reportError(error.description(), QStringLiteral("Set Timer"));
         return;
     }
     m_ti[m_animFrame]->hide();
