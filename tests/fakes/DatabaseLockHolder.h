@@ -12,7 +12,7 @@ namespace tikkro::fakes {
 
 // Plays another running copy of the program that holds the database file
 // locked: a connection on its own thread takes an exclusive lock (no one
-// else may read or write) and keeps it for holdFor, or until destroyed.
+// else may read or write) and keeps it for holdFor.
 class DatabaseLockHolder
 {
 public:
@@ -20,29 +20,22 @@ public:
     {
         std::promise<bool> locked;
         std::future<bool> lockedFuture = locked.get_future();
-        m_thread = std::thread([path, holdFor, released = m_release.get_future(),
-                                locked = std::move(locked)]() mutable {
+        m_thread = std::jthread([path, holdFor, locked = std::move(locked)]() mutable {
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
                 db.setDatabaseName(path);
                 locked.set_value(db.open() && QSqlQuery(db).exec("BEGIN EXCLUSIVE"));
-                released.wait_for(holdFor); // closing the connection rolls back
+                std::this_thread::sleep_for(holdFor); // closing the connection rolls back
             }
             QSqlDatabase::removeDatabase("lock-holder");
         });
         m_locked = lockedFuture.get();
     }
-    ~DatabaseLockHolder()
-    {
-        m_release.set_value();
-        m_thread.join();
-    }
 
     bool locked() const { return m_locked; }
 
 private:
-    std::promise<void> m_release;
-    std::thread m_thread;
+    std::jthread m_thread; // joined on destruction
     bool m_locked = false;
 };
 

@@ -28,8 +28,7 @@ public:
         tried.append(keyName);
         if (root != LocalMachine || !keys.contains(keyName))
             return false;
-        key = static_cast<Key>(tried.size());
-        open.insert(key);
+        open.insert(key = static_cast<Key>(tried.size()));
         return true;
     }
 

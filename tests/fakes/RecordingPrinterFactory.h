@@ -49,15 +49,10 @@ public:
         m_x = 0;
     }
     bool endDoc() override { return m_doc.ended = record(); }
-    bool failed() const override { return m_failed; }
+    bool failed() const override { return m_doc.operations == m_failAfter; }
 
 private:
-    bool record()
-    {
-        m_failed = m_failed || m_doc.operations == m_failAfter;
-        m_doc.operations += m_failed ? 0 : 1;
-        return !m_failed;
-    }
+    bool record() { return !failed() && ++m_doc.operations; }
     template <typename T> void set(T& field, T value)
     {
         if (record())
@@ -66,7 +61,6 @@ private:
 
     Document& m_doc;
     const int m_failAfter;
-    bool m_failed = false;
     double m_x = 0;
     double m_size = 0;
     bool m_bold = false;

@@ -29,14 +29,13 @@ public:
         return run(sql, values, nullptr);
     }
 
-    // Every row of a query; a null field comes back as a null QVariant. A
-    // missing file gives no rows and stays missing.
+    // Every row of a query, a null field as a null QVariant. A missing file
+    // gives no rows and stays missing.
     QList<QVariantList> rows(const QString& sql) const
     {
         QList<QVariantList> result;
-        if (QFile::exists(path())) {
+        if (QFile::exists(path()))
             run(sql, {}, &result);
-        }
         return result;
     }
 
@@ -55,30 +54,25 @@ public:
 private:
     bool run(const QString& sql, const QVariantList& values, QList<QVariantList>* result) const
     {
-        const QString name = QStringLiteral("scratch");
         bool ok = false;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "scratch");
             db.setDatabaseName(path());
             ok = db.open();
             QSqlQuery query(db);
             ok = ok && query.prepare(sql);
-            for (const QVariant& value : values) {
+            for (const QVariant& value : values)
                 query.addBindValue(value);
-            }
             ok = ok && query.exec();
-            if (!ok) {
+            if (!ok)
                 qWarning() << sql << db.lastError().text() << query.lastError().text();
-            }
             while (result != nullptr && query.next()) {
-                QVariantList row;
-                for (int i = 0; i < query.record().count(); ++i) {
-                    row.append(query.isNull(i) ? QVariant() : query.value(i));
-                }
-                result->append(row);
+                result->append(QVariantList());
+                for (int i = 0; i < query.record().count(); ++i)
+                    result->last().append(query.isNull(i) ? QVariant() : query.value(i));
             }
         }
-        QSqlDatabase::removeDatabase(name);
+        QSqlDatabase::removeDatabase("scratch");
         return ok;
     }
 
