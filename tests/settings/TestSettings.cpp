@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <unistd.h>
 
 #include <cmath>
 #include <optional>
@@ -197,6 +198,22 @@ private Q_SLOTS:
         lock.reset();
         QCOMPARE(f.scratch.bytes(), before);
         QCOMPARE(QFile::exists(f.scratch.path()), fault != "missing file");
+    }
+
+    // A file the user may only read still gives its values, and refuses a
+    // write with a clear reason instead of pretending to store it.
+    void readOnlyFileRefusesWritesOnly()
+    {
+        if (::geteuid() == 0) {
+            QSKIP("file permissions do not bind the superuser");
+        }
+        Fixture f;
+        f.database.DSetValue(MeLeft, tUser, 5.0, {});
+        QVERIFY(QFile::setPermissions(f.scratch.path(), QFile::ReadOwner));
+        const QString failure = failureOf([&] { f.database.DSetValue(MeLeft, tUser, 9.0, {}); });
+        QVERIFY2(failure.contains(f.scratch.path()) && failure.contains("readonly"),
+                 qPrintable(failure));
+        QCOMPARE(f.database.DGetValue(MeLeft, tUser, {}), QVariant(5.0));
     }
 
     // Another running copy writing for a moment is waited for.
