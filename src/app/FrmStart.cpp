@@ -380,34 +380,25 @@ void FrmStart::Text1_KeyDown(int key, Qt::KeyboardModifiers modifiers)
     if (shift != KeyAlt) {
         return;
     }
-    switch (key) {
-    case Qt::Key_S:
-        if (isShown(imgStart)) {
-            imgStart_MouseDown();
+    struct Binding
+    {
+        int key;
+        const QWidget* image;
+        void (FrmStart::*mouseDown)();
+    };
+    const std::array<Binding, 5> bindings{{
+        {Qt::Key_S, imgStart, &FrmStart::imgStart_MouseDown},
+        {Qt::Key_L, imgLap, &FrmStart::imgLap_MouseDown},
+        {Qt::Key_R, imgResume, &FrmStart::imgResume_MouseDown},
+        {Qt::Key_P, imgPause, &FrmStart::imgPause_MouseDown},
+        {Qt::Key_T, imgReset, &FrmStart::imgReset_MouseDown},
+    }};
+    for (const Binding& binding : bindings) {
+        // A key works only for a command whose button is offered.
+        if (binding.key == key && isShown(binding.image)) {
+            (this->*binding.mouseDown)();
+            return;
         }
-        break;
-    case Qt::Key_L:
-        if (isShown(imgLap)) {
-            imgLap_MouseDown();
-        }
-        break;
-    case Qt::Key_R:
-        if (isShown(imgResume)) {
-            imgResume_MouseDown();
-        }
-        break;
-    case Qt::Key_P:
-        if (isShown(imgPause)) {
-            imgPause_MouseDown();
-        }
-        break;
-    case Qt::Key_T:
-        if (isShown(imgReset)) {
-            imgReset_MouseDown();
-        }
-        break;
-    default:
-        break;
     }
 }
 
