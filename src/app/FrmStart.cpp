@@ -205,12 +205,12 @@ void FrmStart::Form_Load()
 void FrmStart::restorePosition()
 {
     const settings::SettingsDatabase& db = m_services.database;
-    if (db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString()).isNull()) {
+    const QVariant left =
+        db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString());
+    if (left.isNull()) {
         placeAtDefaultPosition();
         return;
     }
-    const QVariant left =
-        db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString());
     const QVariant top = db.DGetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString());
     const QPoint saved(ui::toPixels(left.toDouble()),
                        ui::toPixels(top.isNull() ? double(DefaultTop) : top.toDouble()));
@@ -254,10 +254,11 @@ void FrmStart::showEvent(QShowEvent* event)
 void FrmStart::reportStartupError(const QString& reason)
 {
     m_services.messages.show(
-        QStringLiteral("Tikkro could not use its settings file\n%1\n\n%2\n\n"
+        // The reason names the file.
+        QStringLiteral("Tikkro could not use its settings file.\n\n%1\n\n"
                        "Tikkro starts with the default window position and without the "
                        "stored alarms and timers.")
-            .arg(m_services.database.filePath(), reason),
+            .arg(reason),
         ui::MessageService::Icon::Warning);
 }
 
