@@ -7,6 +7,7 @@
 #include "ui/ImageWidget.h"
 #include "ui/SoundService.h"
 #include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -105,6 +106,7 @@ FrmAbout::FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* p
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::StartSysInfo);
 
+    ui::WindowCentring::centreOnScreen(*this);
     Form_Load();
 }
 

@@ -4,11 +4,11 @@
 #include "alarms/AlarmArt.h"
 #include "alarms/DigitField.h"
 #include "alarms/SpinControl.h"
-#include "alarms/WindowCentring.h"
 #include "ui/ActivationWatcher.h"
 #include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
 #include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 #include "ui/WindowTimer.h"
 
 #include <QCloseEvent>
@@ -69,7 +69,7 @@ void SetEditDialog::addFields(const QVector<FieldDesign>& fields, const QVector<
     setTabOrder(previous, m_command1);
     setTabOrder(m_command1, m_command2);
     setTabOrder(m_command2, m_command3);
-    WindowCentring::centreOnScreen(*this);
+    ui::WindowCentring::centreOnScreen(*this);
 }
 
 ui::WindowTimer* SetEditDialog::Timer1() const

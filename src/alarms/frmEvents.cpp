@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/frmEvents.h"
 
-#include "alarms/WindowCentring.h"
 #include "ui/Twips.h"
+#include "ui/WindowCentring.h"
 
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -26,7 +26,7 @@ frmEvents::frmEvents(QWidget* parent)
     palette.setColor(QPalette::Base, QColor(0, 192, 192));
     m_txtEventLog->setPalette(palette);
 
-    WindowCentring::centreOnScreen(*this);
+    ui::WindowCentring::centreOnScreen(*this);
 }
 
 QString frmEvents::text() const

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarms/WindowCentring.h"
+#include "ui/WindowCentring.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace tikkro::alarms {
+namespace tikkro::ui {
 
 void WindowCentring::centreOnScreen(QWidget& window)
 {
@@ -18,4 +18,4 @@ void WindowCentring::centreOnScreen(QWidget& window)
     window.move(frame.topLeft());
 }
 
-} // namespace tikkro::alarms
+} // namespace tikkro::ui

@@ -3,13 +3,13 @@
 
 class QWidget;
 
-namespace tikkro::alarms {
+namespace tikkro::ui {
 
-// The alarm windows open in the middle of the screen.
+// Dialog-like windows open in the middle of the screen.
 class WindowCentring
 {
 public:
     static void centreOnScreen(QWidget& window);
 };
 
-} // namespace tikkro::alarms
+} // namespace tikkro::ui
