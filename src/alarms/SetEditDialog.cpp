@@ -12,7 +12,6 @@
 #include "ui/WindowTimer.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,17 +95,6 @@ void SetEditDialog::Command1_Click()
 void SetEditDialog::stopTimers()
 {
     m_spin->Timer1()->setInterval(0);
-}
-
-void SetEditDialog::keyPressEvent(QKeyEvent* event)
-{
-    // Esc would only hide a dialog; like Close, it unloads this one.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        Command1_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void SetEditDialog::closeEvent(QCloseEvent* event)

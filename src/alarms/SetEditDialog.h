@@ -83,7 +83,6 @@ protected:
     virtual void stopTimers();
 
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
     AlarmSlots& m_slots;
     AlarmStore& m_store;

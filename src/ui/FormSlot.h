@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDialog>
 #include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <type_traits>
 
 namespace tikkro::ui {
 
@@ -32,6 +34,16 @@ public:
             Form* form = m_factory();
             form->setAttribute(Qt::WA_DeleteOnClose);
             form->installEventFilter(new CloseWatcher(form, [this] { m_form.clear(); }));
+            if constexpr (std::is_base_of_v<QDialog, Form>) {
+                // Esc and reject() only hide a dialog; a window here is
+                // unloaded whichever way it goes.
+                QObject::connect(form, &QDialog::finished, form, [this, form] {
+                    if (m_form == form) {
+                        m_form.clear();
+                    }
+                    form->deleteLater();
+                });
+            }
             m_form = form;
         }
         return m_form.data();

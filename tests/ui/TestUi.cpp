@@ -65,6 +65,17 @@ private Q_SLOTS:
         slot.unload();
         QVERIFY(!slot.isLoaded());
     }
+
+    // Esc only hides a dialog; the slot must still count it as unloaded.
+    void rejectedDialogIsUnloaded()
+    {
+        FormSlot<QDialog> slot([] { return new QDialog; });
+        QDialog* dialog = slot.show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(dialog->isHidden());
+        QVERIFY(!slot.isLoaded());
+    }
 };
 
 QTEST_MAIN(TestUi)
