@@ -39,8 +39,6 @@ public:
     void Timer1_Timer();
 
     ui::WindowTimer* Timer1() const { return m_timer1; }
-    int SpinIndex() const { return m_spinIndex; }
-    int SpinDir() const { return m_spinDir; }
 
 private:
     struct Field
