@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ActivationWatcher.h"
+#include "ui/ActivationWatcher.h"
 
 #include <QGuiApplication>
 #include <QWidget>

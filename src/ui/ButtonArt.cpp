@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ButtonArt.h"
+#include "ui/ButtonArt.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DisplayField.h"
+#include "ui/DisplayField.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ImageWidget.h"
+#include "ui/ImageWidget.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,13 +12,6 @@ ImageWidget::ImageWidget(Painter painter, QWidget* parent)
     : QWidget(parent), m_painter(std::move(painter))
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
-
-void ImageWidget::setPainter(Painter painter)
-{
-    m_painter = std::move(painter);
-    m_cache = QPixmap();
-    update();
 }
 
 const QPixmap& ImageWidget::cachedPixmap()

@@ -20,9 +20,6 @@ public:
 
     explicit ImageWidget(Painter painter, QWidget* parent = nullptr);
 
-    // Replaces the picture, for example to show another animation frame.
-    void setPainter(Painter painter);
-
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);

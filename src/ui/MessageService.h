@@ -14,8 +14,6 @@ public:
         None,
         Information,
         Warning,
-        Critical,
-        Question
     };
 
     virtual ~MessageService() = default;

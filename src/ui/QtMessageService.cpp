@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtMessageService.h"
+#include "ui/QtMessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,10 +15,6 @@ QMessageBox::Icon toQt(MessageService::Icon icon)
         return QMessageBox::Information;
     case MessageService::Icon::Warning:
         return QMessageBox::Warning;
-    case MessageService::Icon::Critical:
-        return QMessageBox::Critical;
-    case MessageService::Icon::Question:
-        return QMessageBox::Question;
     case MessageService::Icon::None:
         break;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "MessageService.h"
+#include "ui/MessageService.h"
 
 #include <QPointer>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtSoundService.h"
+#include "ui/QtSoundService.h"
 
 #include <QAudioDevice>
 #include <QDir>

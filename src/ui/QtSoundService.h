@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SoundService.h"
+#include "ui/SoundService.h"
 
 #include <QString>
 #include <map>

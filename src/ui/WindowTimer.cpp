@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowTimer.h"
+#include "ui/WindowTimer.h"
 
 namespace tikkro::ui {
 

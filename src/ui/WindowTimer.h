@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "IntervalTimer.h"
+#include "ui/IntervalTimer.h"
 
 #include <QObject>
 #include <QTimer>

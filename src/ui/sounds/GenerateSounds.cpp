@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesizes the program's sounds into the folder given as the only
 // argument: the alarm chime, the countdown ring and the default beep.
-#include "WaveBuilder.h"
+#include "ui/sounds/WaveBuilder.h"
 
 #include <filesystem>
 #include <fstream>

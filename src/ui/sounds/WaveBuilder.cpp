@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaveBuilder.h"
+#include "ui/sounds/WaveBuilder.h"
 
 #include <algorithm>
 #include <cmath>

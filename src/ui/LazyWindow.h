@@ -14,54 +14,54 @@ namespace tikkro::ui {
 // brought to the front when shown again, and unloaded (state discarded) by
 // its close box or by unload(). Unloading a window that is not loaded does
 // nothing.
-template <typename Form> class FormSlot
+template <typename Window> class LazyWindow
 {
 public:
-    using Factory = std::function<Form*()>;
+    using Factory = std::function<Window*()>;
 
-    explicit FormSlot(Factory factory) : m_factory(std::move(factory)) {}
-    FormSlot(const FormSlot&) = delete;
-    FormSlot& operator=(const FormSlot&) = delete;
-    ~FormSlot() { unload(); }
+    explicit LazyWindow(Factory factory) : m_factory(std::move(factory)) {}
+    LazyWindow(const LazyWindow&) = delete;
+    LazyWindow& operator=(const LazyWindow&) = delete;
+    ~LazyWindow() { unload(); }
 
-    bool isLoaded() const { return !m_form.isNull(); }
-    Form* form() const { return m_form.data(); }
+    bool isLoaded() const { return !m_window.isNull(); }
+    Window* loaded() const { return m_window.data(); }
 
     // Loads the window if needed and returns it without showing it.
-    Form* load()
+    Window* load()
     {
-        if (m_form.isNull()) {
-            Form* form = m_factory();
-            form->setAttribute(Qt::WA_DeleteOnClose);
-            form->installEventFilter(new CloseWatcher(form, [this] { m_form.clear(); }));
-            if constexpr (std::is_base_of_v<QDialog, Form>) {
+        if (m_window.isNull()) {
+            Window* window = m_factory();
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->installEventFilter(new CloseWatcher(window, [this] { m_window.clear(); }));
+            if constexpr (std::is_base_of_v<QDialog, Window>) {
                 // Esc and reject() only hide a dialog; a window here is
                 // unloaded whichever way it goes.
-                QObject::connect(form, &QDialog::finished, form, [this, form] {
-                    if (m_form == form) {
-                        m_form.clear();
+                QObject::connect(window, &QDialog::finished, window, [this, window] {
+                    if (m_window == window) {
+                        m_window.clear();
                     }
-                    form->deleteLater();
+                    window->deleteLater();
                 });
             }
-            m_form = form;
+            m_window = window;
         }
-        return m_form.data();
+        return m_window.data();
     }
 
-    Form* show()
+    Window* show()
     {
-        Form* form = load();
-        form->show();
-        form->raise();
-        form->activateWindow();
-        return form;
+        Window* window = load();
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return window;
     }
 
     void unload()
     {
-        if (!m_form.isNull()) {
-            m_form->close();
+        if (!m_window.isNull()) {
+            m_window->close();
         }
     }
 
@@ -89,7 +89,7 @@ private:
     };
 
     Factory m_factory;
-    QPointer<Form> m_form;
+    QPointer<Window> m_window;
 };
 
 } // namespace tikkro::ui
