@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/DatabaseError.h"
 
+#include <QSqlError>
+
 namespace tikkro::settings {
 
-DatabaseError::DatabaseError(const QString& description)
-    : std::runtime_error(description.toStdString()), m_description(description)
-{}
-
-QString DatabaseError::description() const
+QString DatabaseError::reasonOf(const QSqlError& error)
 {
-    return m_description;
+    const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
 } // namespace tikkro::settings

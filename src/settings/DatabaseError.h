@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "ui/UserError.h"
 
-#include <stdexcept>
+class QSqlError;
 
 namespace tikkro::settings {
 
 // Any failure of the settings database: the file cannot be opened, is not a
 // database, lacks a table or field, is locked for too long, or refuses a
-// write. The description is meant for the user's eyes and names the file
-// where that helps.
-class DatabaseError : public std::runtime_error
+// write. The description names the file where that helps.
+class DatabaseError : public ui::UserError
 {
 public:
-    explicit DatabaseError(const QString& description);
-    QString description() const;
+    using UserError::UserError;
 
-private:
-    QString m_description;
+    // What the engine said went wrong, for the end of a description.
+    static QString reasonOf(const QSqlError& error);
 };
 
 } // namespace tikkro::settings

@@ -9,16 +9,6 @@
 
 namespace tikkro::settings {
 
-namespace {
-
-QString reasonOf(const QSqlError& error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
-} // namespace
-
 DatabaseHandle::DatabaseHandle(QString connectionName, QString filePath)
     : m_connectionName(std::move(connectionName)), m_filePath(std::move(filePath))
 {}
@@ -58,11 +48,6 @@ void DatabaseHandle::release() noexcept
     m_connectionName.clear();
 }
 
-bool DatabaseHandle::isOpen() const
-{
-    return !m_connectionName.isEmpty() && database().isOpen();
-}
-
 QString DatabaseHandle::filePath() const
 {
     return m_filePath;
@@ -79,14 +64,14 @@ QSqlQuery DatabaseHandle::exec(const QString& sqlText, const QVariantList& value
     query.setForwardOnly(true);
     if (!query.prepare(sqlText)) {
         throw DatabaseError(QStringLiteral("Error in the database file %1: %2")
-                                .arg(m_filePath, reasonOf(query.lastError())));
+                                .arg(m_filePath, DatabaseError::reasonOf(query.lastError())));
     }
     for (const QVariant& value : values) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
         throw DatabaseError(QStringLiteral("Error in the database file %1: %2")
-                                .arg(m_filePath, reasonOf(query.lastError())));
+                                .arg(m_filePath, DatabaseError::reasonOf(query.lastError())));
     }
     return query;
 }

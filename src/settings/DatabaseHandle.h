@@ -9,7 +9,7 @@
 namespace tikkro::settings {
 
 // One open connection to the database file, closed when the handle goes
-// away. Handed out by SettingsDatabase::DOpenDatabase; move-only, so a
+// away. Handed out by SettingsDatabase::open; move-only, so a
 // connection has exactly one owner. Queries made through it must go away
 // before it does.
 class DatabaseHandle
@@ -21,7 +21,6 @@ public:
     DatabaseHandle& operator=(const DatabaseHandle&) = delete;
     ~DatabaseHandle();
 
-    bool isOpen() const;
     QString filePath() const;
     QSqlDatabase database() const;
 

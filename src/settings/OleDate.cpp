@@ -7,11 +7,11 @@ namespace tikkro::settings {
 
 namespace {
 
-constexpr qint64 MsPerDay = 86'400'000;
+constexpr qint64 MsPerDay = OleDate::SecondsPerDay * 1000;
 
 qint64 epochJulianDay()
 {
-    return QDate(1899, 12, 30).toJulianDay();
+    return OleDate::epoch().toJulianDay();
 }
 
 // The OLE number puts the sign on the whole value, not only on the day, so
@@ -80,11 +80,11 @@ QDateTime OleDate::toDateTime(double oleDate)
 
 double OleDate::addSeconds(double oleDate, double seconds)
 {
-    const double sum = oleDate + seconds / 86400.0;
+    const double sum = oleDate + seconds / static_cast<double>(SecondsPerDay);
     if (oleDate >= 0 && sum >= 0) {
         return sum;
     }
-    return fromLinear(toLinear(oleDate) + seconds / 86400.0);
+    return fromLinear(toLinear(oleDate) + seconds / static_cast<double>(SecondsPerDay));
 }
 
 } // namespace tikkro::settings

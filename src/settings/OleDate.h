@@ -19,6 +19,11 @@ public:
     static constexpr double FirstDay = -657434.0;
     static constexpr double LastDay = 2958465.0;
 
+    static constexpr qint64 SecondsPerDay = 86'400;
+
+    // Day 0: 30 December 1899.
+    static QDate epoch() { return {1899, 12, 30}; }
+
     // A local date and time (a date-time in another zone is first taken to local
     // time). An invalid or out-of-range date-time gives NaN.
     static double fromDateTime(const QDateTime& local);

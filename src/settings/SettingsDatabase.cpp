@@ -37,22 +37,6 @@ void requirePlainName(const QString& name, const QString& what)
     }
 }
 
-// The window position comes in single precision; it is handed to the engine
-// as the double it is, whatever the driver would make of a float.
-QVariant storable(const QVariant& value)
-{
-    if (!value.isNull() && value.typeId() == QMetaType::Float) {
-        return static_cast<double>(value.toFloat());
-    }
-    return value;
-}
-
-QString reasonOf(const QSqlError& error)
-{
-    const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
 } // namespace
 
 QString SettingsDatabase::pathIn(const QString& programFolder)
@@ -97,7 +81,7 @@ void SettingsDatabase::createIfMissing() const
         if (!db.open()) {
             const QSqlError error = db.lastError();
             db = QSqlDatabase();
-            throw fail(reasonOf(error));
+            throw fail(DatabaseError::reasonOf(error));
         }
         db = QSqlDatabase();
         try {
@@ -120,7 +104,7 @@ void SettingsDatabase::createIfMissing() const
     }
 }
 
-DatabaseHandle SettingsDatabase::DOpenDatabase() const
+DatabaseHandle SettingsDatabase::open() const
 {
     const QFileInfo file(m_filePath);
     if (!file.exists()) {
@@ -141,14 +125,14 @@ DatabaseHandle SettingsDatabase::DOpenDatabase() const
             QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout.count()));
         if (!db.open()) {
             throw DatabaseError(QStringLiteral("Cannot open the database file %1: %2")
-                                    .arg(m_filePath, reasonOf(db.lastError())));
+                                    .arg(m_filePath, DatabaseError::reasonOf(db.lastError())));
         }
         // SQLite reads the file lazily; reading its schema here turns a file
         // that is no database into an error at the open, where it belongs.
         QSqlQuery probe(db);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
             throw DatabaseError(QStringLiteral("Cannot open the database file %1: %2")
-                                    .arg(m_filePath, reasonOf(probe.lastError())));
+                                    .arg(m_filePath, DatabaseError::reasonOf(probe.lastError())));
         }
     }
     return handle;
@@ -166,11 +150,11 @@ QString SettingsDatabase::queryText(const QString& field, const QString& table,
     return text + QLatin1Char(';');
 }
 
-QVariant SettingsDatabase::DGetValue(const QString& field, const QString& table,
-                                     const QString& condition) const
+QVariant SettingsDatabase::value(const QString& field, const QString& table,
+                                 const QString& condition) const
 {
     const QString text = queryText(field, table, condition);
-    const DatabaseHandle handle = DOpenDatabase();
+    const DatabaseHandle handle = open();
     QSqlQuery query = handle.exec(text);
     if (!query.next() || query.isNull(0)) {
         return {};
@@ -178,14 +162,13 @@ QVariant SettingsDatabase::DGetValue(const QString& field, const QString& table,
     return query.value(0);
 }
 
-void SettingsDatabase::DSetValue(const QString& field, const QString& table, const QVariant& value,
-                                 const QString& condition) const
+void SettingsDatabase::setValue(const QString& field, const QString& table, const QVariant& value,
+                                const QString& condition) const
 {
     const QString text = queryText(field, table, condition);
-    const QVariant stored = storable(value);
     bool recordNotFound = false;
     {
-        const DatabaseHandle handle = DOpenDatabase();
+        const DatabaseHandle handle = open();
         WriteTransaction transaction(handle);
         bool found = false;
         {
@@ -200,10 +183,10 @@ void SettingsDatabase::DSetValue(const QString& field, const QString& table, con
                 update += QStringLiteral(" WHERE ") + condition;
             }
             update += QStringLiteral(" LIMIT 1)");
-            handle.exec(update, {stored});
+            handle.exec(update, {value});
             transaction.commit();
         } else if (table == QLatin1String("tUser")) {
-            handle.exec(QStringLiteral("INSERT INTO tUser (%1) VALUES (?)").arg(field), {stored});
+            handle.exec(QStringLiteral("INSERT INTO tUser (%1) VALUES (?)").arg(field), {value});
             transaction.commit();
         } else {
             recordNotFound = true;

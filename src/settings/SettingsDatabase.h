@@ -37,17 +37,17 @@ public:
 
     // A new connection to the existing file, for reading and writing. Never
     // creates the file.
-    DatabaseHandle DOpenDatabase() const;
+    DatabaseHandle open() const;
 
     // The field of the first record the query gives, or a null QVariant when
     // there is no record or the field holds no value.
-    QVariant DGetValue(const QString& field, const QString& table, const QString& condition) const;
+    QVariant value(const QString& field, const QString& table, const QString& condition) const;
 
     // Stores value in the field of the first record the query gives. With no
     // record, tUser gains one; any other table gets a "Record not found!"
     // message and stays as it was.
-    void DSetValue(const QString& field, const QString& table, const QVariant& value,
-                   const QString& condition) const;
+    void setValue(const QString& field, const QString& table, const QVariant& value,
+                  const QString& condition) const;
 
     // "SELECT field FROM table[ WHERE condition];". Throws DatabaseError
     // unless field and table are plain names (letters, digits, underscore).
