@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BootTimeCounter.h"
+#include "stopwatch/BootTimeCounter.h"
 
 #include <ctime>
 

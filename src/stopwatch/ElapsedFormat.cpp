@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ElapsedFormat.h"
+#include "stopwatch/ElapsedFormat.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LogStrip.h"
+#include "stopwatch/LogStrip.h"
+
+#include "ui/LineEnds.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -19,8 +21,7 @@ LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent)
 void LogStrip::append(const QString& piece)
 {
     // The document keeps lines as blocks; CR LF becomes a block break.
-    QString plain = piece;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString plain = ui::LineEnds::toLineFeeds(piece);
 
     // The program's own lines are not edits the user could take back, and
     // an undo step per line would grow without bound over a long session.
@@ -34,9 +35,7 @@ void LogStrip::append(const QString& piece)
 
 QString LogStrip::text() const
 {
-    QString plain = toPlainText();
-    plain.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return plain;
+    return ui::LineEnds::toCrLf(toPlainText());
 }
 
 void LogStrip::clear()

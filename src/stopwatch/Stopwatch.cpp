@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Stopwatch.h"
+#include "stopwatch/Stopwatch.h"
 
-#include "ElapsedFormat.h"
-#include "PerformanceCounter.h"
+#include "stopwatch/ElapsedFormat.h"
+#include "stopwatch/PerformanceCounter.h"
 #include "ui/IntervalTimer.h"
 #include "ui/WallClock.h"
 
@@ -21,70 +21,69 @@ constexpr CommandSet PausedCommands{.resume = true, .reset = true};
 } // namespace
 
 Stopwatch::Stopwatch(const PerformanceCounter& counter, const ui::WallClock& clock,
-                     ui::IntervalTimer& timer1, StopwatchView& view)
-    : m_counter(counter), m_clock(clock), m_timer1(timer1), m_view(view)
+                     ui::IntervalTimer& refreshTimer, StopwatchView& view)
+    : m_counter(counter), m_clock(clock), m_refreshTimer(refreshTimer), m_view(view)
 {}
 
-void Stopwatch::ReadFrequency()
+void Stopwatch::readFrequency()
 {
-    CntFreq = m_counter.frequency();
+    m_frequency = m_counter.frequency();
 }
 
-void Stopwatch::ShowElapsed()
+void Stopwatch::showElapsed()
 {
-    switch (WatchState) {
-    case wsStarted:
-    case wsRunning:
-    case wsReset:
-        CntElapsed = (CntAccum + CntNow) - CntStart;
+    switch (m_state) {
+    case State::Started:
+    case State::Running:
+    case State::Reset:
+        m_elapsedTicks = (m_accumulatedTicks + m_nowTicks) - m_startTicks;
         break;
-    case wsPaused:
-        CntElapsed = CntAccum;
+    case State::Paused:
+        m_elapsedTicks = m_accumulatedTicks;
         break;
-    case wsLap:
-        CntElapsed = (CntAccum + CntMark) - CntStart;
-        WatchState = wsRunning;
-        break;
-    default:
+    case State::Lap:
+        m_elapsedTicks = (m_accumulatedTicks + m_markTicks) - m_startTicks;
+        m_state = State::Running;
         break;
     }
 
-    ElapsedText = ElapsedFormat::text(ElapsedFormat::wholeMilliseconds(CntElapsed, CntFreq));
+    m_elapsedText =
+        ElapsedFormat::text(ElapsedFormat::wholeMilliseconds(m_elapsedTicks, m_frequency));
 
     // The display coarsens after one minute and again after five, and the
     // refresh slows to match; it never becomes finer again until Reset.
-    if (ShowLen > 8 && ElapsedText > QLatin1String("00:01")) {
-        if (ElapsedText > QLatin1String("00:05")) {
-            ShowLen = 8;
-            TickMs = 500;
+    if (m_showLength > 8 && m_elapsedText > QLatin1String("00:01")) {
+        if (m_elapsedText > QLatin1String("00:05")) {
+            m_showLength = 8;
+            m_refreshMs = 500;
         } else {
-            ShowLen = 10;
-            TickMs = 100;
+            m_showLength = 10;
+            m_refreshMs = 100;
         }
-        if (m_timer1.interval() >= 1) {
-            m_timer1.setInterval(TickMs);
+        if (m_refreshTimer.interval() >= 1) {
+            m_refreshTimer.setInterval(m_refreshMs);
         }
     }
 
-    m_view.setElapsedDisplay(ElapsedFormat::shortened(ElapsedText, ShowLen));
+    m_view.setElapsedDisplay(ElapsedFormat::shortened(m_elapsedText, m_showLength));
 }
 
-void Stopwatch::Timer1_Timer()
+void Stopwatch::refresh()
 {
-    if (m_timer1.interval() == 0) {
+    if (m_refreshTimer.interval() == 0) {
         return;
     }
-    CntNow = m_counter.ticks();
-    ShowElapsed();
+    m_nowTicks = m_counter.ticks();
+    showElapsed();
 }
 
-void Stopwatch::DoStart()
+void Stopwatch::start()
 {
-    CntStart = m_counter.ticks();
+    m_startTicks = m_counter.ticks();
     const QDateTime now = m_clock.now();
-    CntAccum = 0;
-    WatchState = wsStarted;
-    m_timer1.setInterval(TickMs);
+    m_accumulatedTicks = 0;
+    m_state = State::Started;
+    m_refreshTimer.setInterval(m_refreshMs);
     m_view.setAvailableCommands(RunningCommands);
     m_view.appendToLog(now.toString(QStringLiteral("dd.MM.yyyy  HH:mm:ss ")) +
                        QStringLiteral(" Date/Time started") + LineEnd);
@@ -92,54 +91,54 @@ void Stopwatch::DoStart()
     m_view.focusLogEnd();
 }
 
-void Stopwatch::DoPause()
+void Stopwatch::pause()
 {
-    CntMark = m_counter.ticks();
-    m_timer1.setInterval(0);
-    CntAccum = CntAccum + (CntMark - CntStart);
-    WatchState = wsPaused;
-    ShowElapsed();
+    m_markTicks = m_counter.ticks();
+    m_refreshTimer.setInterval(0);
+    m_accumulatedTicks = m_accumulatedTicks + (m_markTicks - m_startTicks);
+    m_state = State::Paused;
+    showElapsed();
     m_view.setAvailableCommands(PausedCommands);
-    m_view.appendToLog(ElapsedText + QStringLiteral("   Pause") + LineEnd);
+    m_view.appendToLog(m_elapsedText + QStringLiteral("   Pause") + LineEnd);
     m_view.focusLogEnd();
 }
 
-void Stopwatch::DoResume()
+void Stopwatch::resume()
 {
-    if (WatchState == wsPaused) {
-        CntStart = m_counter.ticks();
+    if (m_state == State::Paused) {
+        m_startTicks = m_counter.ticks();
         const QDateTime now = m_clock.now();
         m_view.appendToLog(LineEnd + now.toString(QStringLiteral("HH:mm:ss  ")) +
                            QStringLiteral("        Res'Time") + LineEnd);
     }
-    WatchState = wsRunning;
-    m_timer1.setInterval(TickMs);
+    m_state = State::Running;
+    m_refreshTimer.setInterval(m_refreshMs);
     m_view.setAvailableCommands(RunningCommands);
     m_view.focusLogEnd();
 }
 
-void Stopwatch::DoLap()
+void Stopwatch::lap()
 {
-    CntMark = m_counter.ticks();
-    m_timer1.setInterval(0);
-    WatchState = wsLap;
-    ShowElapsed();
-    m_view.appendToLog(ElapsedText + QStringLiteral("   Lap") + LineEnd);
-    m_timer1.setInterval(TickMs);
+    m_markTicks = m_counter.ticks();
+    m_refreshTimer.setInterval(0);
+    m_state = State::Lap;
+    showElapsed();
+    m_view.appendToLog(m_elapsedText + QStringLiteral("   Lap") + LineEnd);
+    m_refreshTimer.setInterval(m_refreshMs);
     m_view.setAvailableCommands(RunningAfterLapCommands);
     m_view.focusLogEnd();
 }
 
-void Stopwatch::DoReset()
+void Stopwatch::reset()
 {
-    m_timer1.setInterval(0);
-    CntAccum = 0;
-    WatchState = wsReset;
-    ShowLen = 11;
-    TickMs = 15;
+    m_refreshTimer.setInterval(0);
+    m_accumulatedTicks = 0;
+    m_state = State::Reset;
+    m_showLength = 11;
+    m_refreshMs = 15;
     m_view.setElapsedDisplay(ResetDisplay);
     m_view.setAvailableCommands(ReadyCommands);
-    ElapsedText.clear();
+    m_elapsedText.clear();
     if (!m_view.logIsEmpty()) {
         m_view.appendToLog(LineEnd);
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "StopwatchView.h"
+#include "stopwatch/StopwatchView.h"
 
 #include <QString>
 
@@ -21,43 +21,59 @@ class PerformanceCounter;
 class Stopwatch
 {
 public:
-    enum State : qint16
+    enum class State
     {
-        wsStarted = 1,
-        wsPaused = 2,
-        wsRunning = 3,
-        wsLap = 4,
-        wsReset = 5,
+        Started,
+        Paused,
+        Running,
+        // A Lap was just taken; the next refresh shows the lap's time once
+        // and then runs on.
+        Lap,
+        Reset,
     };
 
     Stopwatch(const PerformanceCounter& counter, const ui::WallClock& clock,
-              ui::IntervalTimer& timer1, StopwatchView& view);
+              ui::IntervalTimer& refreshTimer, StopwatchView& view);
 
-    void ReadFrequency();
-    void DoStart();
-    void DoPause();
-    void DoResume();
-    void DoLap();
-    void DoReset();
-    void Timer1_Timer();
-    void ShowElapsed();
+    // Reads the counter's ticks per second; done once at start-up.
+    void readFrequency();
 
-    qint64 CntFreq = 0;
-    qint64 CntStart = 0;
-    qint64 CntNow = 0;
-    qint64 CntMark = 0;
-    qint64 CntAccum = 0;
-    qint64 CntElapsed = 0;
-    qint16 WatchState = wsReset;
-    QString ElapsedText;
-    qint16 ShowLen = 11;
-    qint16 TickMs = 15;
+    void start();
+    void pause();
+    void resume();
+    void lap();
+    void reset();
+
+    // One tick of the refresh timer: reads the counter and shows the time.
+    void refresh();
+
+    State state() const { return m_state; }
+    // The full hh:mm:ss.fff of the last time shown; empty after Reset.
+    QString elapsedText() const { return m_elapsedText; }
+    // The refresh interval for the present precision level: 15, 100 or
+    // 500 ms.
+    int refreshInterval() const { return m_refreshMs; }
 
 private:
+    void showElapsed();
+
     const PerformanceCounter& m_counter;
     const ui::WallClock& m_clock;
-    ui::IntervalTimer& m_timer1;
+    ui::IntervalTimer& m_refreshTimer;
     StopwatchView& m_view;
+
+    qint64 m_frequency = 0;
+    qint64 m_startTicks = 0;
+    qint64 m_nowTicks = 0;
+    qint64 m_markTicks = 0;
+    // Ticks run before the last Pause, summed over the run.
+    qint64 m_accumulatedTicks = 0;
+    qint64 m_elapsedTicks = 0;
+    State m_state = State::Reset;
+    QString m_elapsedText;
+    // Characters of the full text the display shows: 11, 10 or 8.
+    int m_showLength = 11;
+    int m_refreshMs = 15;
 };
 
 } // namespace tikkro::stopwatch

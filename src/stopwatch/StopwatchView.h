@@ -5,6 +5,16 @@
 
 namespace tikkro::stopwatch {
 
+// The five commands, each with its button and its Alt key.
+enum class Command
+{
+    Start,
+    Lap,
+    Resume,
+    Pause,
+    Reset,
+};
+
 // Which command buttons show their coloured image; a command is available
 // exactly when its coloured image is visible.
 struct CommandSet
