@@ -8,7 +8,7 @@ namespace tikkro::alarms {
 
 namespace {
 
-constexpr qint64 SecondsPerDay = 86400;
+constexpr qint64 SecondsPerDay = settings::OleDate::SecondsPerDay;
 
 qint64 floorDiv(qint64 a, qint64 b)
 {
@@ -58,14 +58,6 @@ Carried carryFields(int year, int month, int day, int hour, int minute, int seco
 
 } // namespace
 
-QDateTime AlarmDate::carry(int year, int month, int day, int hour, int minute, int second,
-                           int referenceYear)
-{
-    const Carried carried = carryFields(year, month, day, hour, minute, second, referenceYear);
-    return QDateTime(carried.date,
-                     QTime::fromMSecsSinceStartOfDay(static_cast<int>(carried.secondOfDay * 1000)));
-}
-
 double AlarmDate::due(int year, int month, int day, int hour, int minute, int second,
                       int referenceYear)
 {
@@ -73,7 +65,7 @@ double AlarmDate::due(int year, int month, int day, int hour, int minute, int se
     // Counted in calendar days and wall-clock seconds, never through the
     // time zone: a time that a daylight-saving change skips stays the number
     // the user typed.
-    const auto midnight = static_cast<double>(QDate(1899, 12, 30).daysTo(carried.date));
+    const auto midnight = static_cast<double>(settings::OleDate::epoch().daysTo(carried.date));
     return settings::OleDate::addSeconds(midnight, static_cast<double>(carried.secondOfDay));
 }
 

@@ -16,15 +16,11 @@ public:
     static constexpr int FirstYear = 100;
     static constexpr int LastYear = 9999;
 
-    // Wall-clock date and time of the given fields. A year from 0 to 99 is
-    // taken in the century of referenceYear (26 means 2026 in the 2000s), as
-    // someone typing a short year means. Throws InputError when the carried
-    // date falls outside FirstYear..LastYear.
-    static QDateTime carry(int year, int month, int day, int hour, int minute, int second,
-                           int referenceYear);
-
-    // The same as a date-time number: the date's midnight moved on by the
-    // time of day in wall-clock seconds.
+    // The date-time number of the given fields: the carried date's midnight
+    // moved on by the time of day in wall-clock seconds. A year from 0 to 99
+    // is taken in the century of referenceYear (26 means 2026 in the 2000s),
+    // as someone typing a short year means. Throws InputError when the
+    // carried date falls outside FirstYear..LastYear.
     static double due(int year, int month, int day, int hour, int minute, int second,
                       int referenceYear);
 };

@@ -14,6 +14,18 @@ public:
     virtual ~AlarmMenu() = default;
     virtual void setAlarmCaption(int slot, const QString& caption) = 0;
     virtual void setTimerCaption(int slot, const QString& caption) = 0;
+
+    // The item of a slot named at start-up reads "&1: Tea", of one set in
+    // this session "&1:Tea". The blank tells the two apart, as it always
+    // has, so a user sees which slots were set since the program started.
+    static QString loadedCaption(int slot, const QString& name)
+    {
+        return QStringLiteral("&%1: %2").arg(slot + 1).arg(name);
+    }
+    static QString setCaption(int slot, const QString& name)
+    {
+        return QStringLiteral("&%1:%2").arg(slot + 1).arg(name);
+    }
 };
 
 } // namespace tikkro::alarms

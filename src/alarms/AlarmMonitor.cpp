@@ -13,7 +13,7 @@ namespace tikkro::alarms {
 
 namespace {
 const QString CrLf = QStringLiteral("\r\n");
-}
+} // namespace
 
 AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& events,
                            ui::WallClock& clock, ui::SoundService& sound,
@@ -22,7 +22,7 @@ AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& event
       m_messages(messages), m_clockPattern(QString::fromLatin1(ClockPattern))
 {}
 
-QString AlarmMonitor::Timer2_Timer()
+QString AlarmMonitor::checkDue()
 {
     // One reading serves the whole tick, so every slot firing in it shares
     // the same effective time.
@@ -30,8 +30,8 @@ QString AlarmMonitor::Timer2_Timer()
     const double now = settings::OleDate::fromDateTime(t);
     std::optional<QString> effective;
     for (int i = 0; i < 2; ++i) {
-        fireIfDue(m_slots.Alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
-        fireIfDue(m_slots.Timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
+        fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
+        fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
     }
     return t.toString(m_clockPattern);
 }
@@ -39,25 +39,25 @@ QString AlarmMonitor::Timer2_Timer()
 void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, double now,
                              std::optional<QString>& effective)
 {
-    if (!slot.Active || !(now >= slot.Due)) {
+    if (!slot.active || !(now >= slot.due)) {
         return;
     }
     // Disarmed first: whatever happens below, the slot fires only once.
-    slot.Active = false;
+    slot.active = false;
     m_sound.play(kind == Kind::Alarm ? QStringLiteral("notify.wav") : QStringLiteral("ringin.wav"));
     // Nothing due is the usual tick, so the effective time is formatted only
     // once something fires.
     if (!effective) {
         effective = m_generalDate.format(t);
     }
-    const QString due = m_generalDate.format(settings::OleDate::toDateTime(slot.Due));
+    const QString due = m_generalDate.format(settings::OleDate::toDateTime(slot.due));
     const QString title =
-        (kind == Kind::Alarm ? QStringLiteral("Alarm '") : QStringLiteral("Timer '")) + slot.Name;
-    LogAlarmEvent(title, *effective, due, key);
+        (kind == Kind::Alarm ? QStringLiteral("Alarm '") : QStringLiteral("Timer '")) + slot.name;
+    logEvent(title, *effective, due, key);
 }
 
-void AlarmMonitor::LogAlarmEvent(const QString& title, const QString& effective, const QString& due,
-                                 qint16 key)
+void AlarmMonitor::logEvent(const QString& title, const QString& effective, const QString& due,
+                            qint16 key)
 {
     // Texts, not numbers, are compared: an entry is marked late when it rang
     // in another second than the one it was due in.
@@ -72,7 +72,7 @@ void AlarmMonitor::LogAlarmEvent(const QString& title, const QString& effective,
     m_events.setText(s);
 
     try {
-        m_store.SaveAlarmFlag(key);
+        m_store.saveArmedFlag(key);
     } catch (const settings::DatabaseError& error) {
         // The tick must go on: the slot is disarmed and its entry shown, only
         // the stored flag could not follow.

@@ -31,10 +31,9 @@ public:
                  ui::SoundService& sound, ui::MessageService& messages);
 
     // One tick; gives the text for the clock field, "dd.MM.yy   hh:mm:ss".
-    QString Timer2_Timer();
+    QString checkDue();
 
-    void LogAlarmEvent(const QString& title, const QString& effective, const QString& due,
-                       qint16 key);
+    void logEvent(const QString& title, const QString& effective, const QString& due, qint16 key);
 
     static constexpr const char* ClockPattern = "dd.MM.yy   HH:mm:ss";
 

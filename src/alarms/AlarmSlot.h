@@ -9,9 +9,9 @@ namespace tikkro::alarms {
 // the moment it rings, for a countdown the moment it ends, fixed when set.
 struct AlarmSlot
 {
-    QString Name;
-    double Due = 0.0;
-    bool Active = false;
+    QString name;
+    double due = 0.0;
+    bool active = false;
 };
 
 } // namespace tikkro::alarms

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AlarmSlot.h"
+#include "alarms/AlarmSlot.h"
 
 #include <array>
 #include <optional>
@@ -13,10 +13,10 @@ namespace tikkro::alarms {
 // by the application and handed to whoever needs it; no window holds it.
 struct AlarmSlots
 {
-    std::array<AlarmSlot, 2> Alarms;
-    std::array<AlarmSlot, 2> Timers;
-    qint16 CurrentAlarm = 0;
-    qint16 CurrentTimer = 0;
+    std::array<AlarmSlot, 2> alarms;
+    std::array<AlarmSlot, 2> timers;
+    qint16 currentAlarm = 0;
+    qint16 currentTimer = 0;
 
     enum class Kind
     {
@@ -30,15 +30,18 @@ struct AlarmSlots
     static Kind kindOfKey(qint16 key) { return key <= 99 ? Kind::Alarm : Kind::Timer; }
     static int slotOfKey(qint16 key) { return key <= 99 ? key : key - 100; }
 
+    // Each kind has slots 0 and 1.
+    static bool isSlotNumber(int slot) { return slot >= 0 && slot <= 1; }
+
     // The slot a store key names, or nullptr for a key that maps to none of
     // the four (2 to 99, 102 and above, negative).
     AlarmSlot* slotForKey(qint16 key)
     {
         const int slot = slotOfKey(key);
-        if (slot < 0 || slot > 1) {
+        if (!isSlotNumber(slot)) {
             return nullptr;
         }
-        return kindOfKey(key) == Kind::Alarm ? &Alarms[slot] : &Timers[slot];
+        return kindOfKey(key) == Kind::Alarm ? &alarms[slot] : &timers[slot];
     }
 };
 

@@ -30,7 +30,7 @@ AlarmSlot& requireSlot(AlarmSlots& slots, qint16 key)
     if (slot == nullptr) {
         throw DatabaseError(QStringLiteral("There is no alarm or timer with the key %1").arg(key));
     }
-    if (!std::isfinite(slot->Due)) {
+    if (!std::isfinite(slot->due)) {
         throw DatabaseError(
             QStringLiteral("The alarm or timer with the key %1 has no valid date and time")
                 .arg(key));
@@ -52,7 +52,7 @@ void insertRecord(const DatabaseHandle& handle, qint16 key, const AlarmSlot& slo
 {
     handle.exec(
         QStringLiteral("INSERT INTO tAlarm (aA, an, aT, aF) VALUES (?, ?, ?, ?)"),
-        {QVariant(key), nameValue(slot.Name), QVariant(slot.Due), QVariant(slot.Active ? 1 : 0)});
+        {QVariant(key), nameValue(slot.name), QVariant(slot.due), QVariant(slot.active ? 1 : 0)});
 }
 
 struct StoredRecord
@@ -97,9 +97,9 @@ AlarmStore::AlarmStore(const settings::SettingsDatabase& database, AlarmSlots& s
     : m_database(database), m_slots(slots)
 {}
 
-void AlarmStore::LoadAlarms(AlarmMenu& menu)
+void AlarmStore::load(AlarmMenu& menu)
 {
-    const DatabaseHandle handle = m_database.DOpenDatabase();
+    const DatabaseHandle handle = m_database.open();
     QSqlQuery query = handle.exec(QStringLiteral("SELECT aA, an, aT, aF FROM tAlarm"));
     while (query.next()) {
         const std::optional<StoredRecord> record = readRecord(query, handle.filePath());
@@ -111,42 +111,42 @@ void AlarmStore::LoadAlarms(AlarmMenu& menu)
             continue;
         }
         const int k = AlarmSlots::slotOfKey(record->key);
-        slot->Name = record->name;
-        const QString caption = QStringLiteral("&%1: %2").arg(k + 1).arg(record->name);
+        slot->name = record->name;
+        const QString caption = AlarmMenu::loadedCaption(k, record->name);
         if (AlarmSlots::kindOfKey(record->key) == AlarmSlots::Kind::Alarm) {
             menu.setAlarmCaption(k, caption);
         } else {
             menu.setTimerCaption(k, caption);
         }
-        slot->Due = record->due;
-        slot->Active = record->active;
+        slot->due = record->due;
+        slot->active = record->active;
     }
 }
 
-void AlarmStore::SaveAlarm(qint16 key)
+void AlarmStore::save(qint16 key)
 {
     const AlarmSlot& slot = requireSlot(m_slots, key);
-    const DatabaseHandle handle = m_database.DOpenDatabase();
+    const DatabaseHandle handle = m_database.open();
     WriteTransaction transaction(handle);
     if (const std::optional<qint64> rowid = findRecord(handle, key)) {
         handle.exec(QStringLiteral("UPDATE tAlarm SET aA = ?, an = ?, aT = ?, aF = ? "
                                    "WHERE rowid = ?"),
-                    {QVariant(key), nameValue(slot.Name), QVariant(slot.Due),
-                     QVariant(slot.Active ? 1 : 0), QVariant(*rowid)});
+                    {QVariant(key), nameValue(slot.name), QVariant(slot.due),
+                     QVariant(slot.active ? 1 : 0), QVariant(*rowid)});
     } else {
         insertRecord(handle, key, slot);
     }
     transaction.commit();
 }
 
-void AlarmStore::SaveAlarmFlag(qint16 key)
+void AlarmStore::saveArmedFlag(qint16 key)
 {
     const AlarmSlot& slot = requireSlot(m_slots, key);
-    const DatabaseHandle handle = m_database.DOpenDatabase();
+    const DatabaseHandle handle = m_database.open();
     WriteTransaction transaction(handle);
     if (const std::optional<qint64> rowid = findRecord(handle, key)) {
         handle.exec(QStringLiteral("UPDATE tAlarm SET aF = ? WHERE rowid = ?"),
-                    {QVariant(slot.Active ? 1 : 0), QVariant(*rowid)});
+                    {QVariant(slot.active ? 1 : 0), QVariant(*rowid)});
     } else {
         insertRecord(handle, key, slot);
     }

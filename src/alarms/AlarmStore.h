@@ -18,14 +18,14 @@ public:
     // Fills the slots from the table and renames the menu item of each slot
     // that has a record to "&<slot + 1>: <name>". Records whose key names no
     // slot, or that lack a value, are passed over.
-    void LoadAlarms(AlarmMenu& menu);
+    void load(AlarmMenu& menu);
 
     // Writes the whole slot of key (0, 1, 100 or 101).
-    void SaveAlarm(qint16 key);
+    void save(qint16 key);
 
     // Writes only the slot's armed flag; a slot with no record yet gets a
     // full one.
-    void SaveAlarmFlag(qint16 key);
+    void saveArmedFlag(qint16 key);
 
 private:
     const settings::SettingsDatabase& m_database;

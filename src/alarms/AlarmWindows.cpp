@@ -6,12 +6,12 @@ namespace tikkro::alarms {
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                            ui::WallClock& clock, ui::SoundService& sound,
                            ui::MessageService& messages)
-    : m_slots(slots), m_events([] { return new frmEvents; }),
+    : m_slots(slots), m_events([] { return new EventsWindow; }),
       m_alarmDialog([&slots, &store, &menu, &clock, &messages] {
-          return new frmInputAlarm(slots, store, menu, clock, messages);
+          return new AlarmDialog(slots, store, menu, clock, messages);
       }),
       m_timerDialog([&slots, &store, &menu, &clock, &messages] {
-          return new frmInputCount(slots, store, menu, clock, messages);
+          return new TimerDialog(slots, store, menu, clock, messages);
       }),
       m_monitor(slots, store, *this, clock, sound, messages)
 {}
@@ -21,9 +21,9 @@ AlarmWindows::~AlarmWindows()
     unloadAll();
 }
 
-QString AlarmWindows::Timer2_Timer()
+QString AlarmWindows::checkDue()
 {
-    return m_monitor.Timer2_Timer();
+    return m_monitor.checkDue();
 }
 
 void AlarmWindows::showEvents()
@@ -31,24 +31,24 @@ void AlarmWindows::showEvents()
     m_events.show();
 }
 
-template <typename Form> void AlarmWindows::showAndRefill(ui::FormSlot<Form>& slot)
+template <typename Dialog> void AlarmWindows::showAndRefill(ui::LazyWindow<Dialog>& dialog)
 {
     // A dialog fills itself when it becomes the active window, but one that
     // already is active gets no such moment, and a window manager may keep
     // the focus elsewhere: the menu has chosen a slot, so the dialog must
     // show that slot now, whatever the activation does.
-    slot.show()->Form_Activate();
+    dialog.show()->refill();
 }
 
 void AlarmWindows::showAlarmDialog(int slot)
 {
-    m_slots.CurrentAlarm = static_cast<qint16>(slot);
+    m_slots.currentAlarm = static_cast<qint16>(slot);
     showAndRefill(m_alarmDialog);
 }
 
 void AlarmWindows::showTimerDialog(int slot)
 {
-    m_slots.CurrentTimer = static_cast<qint16>(slot);
+    m_slots.currentTimer = static_cast<qint16>(slot);
     showAndRefill(m_timerDialog);
 }
 
@@ -66,7 +66,7 @@ QString AlarmWindows::showAndReadText()
 
 void AlarmWindows::setText(const QString& text)
 {
-    if (frmEvents* events = m_events.form()) {
+    if (EventsWindow* events = m_events.loaded()) {
         events->setText(text);
     }
 }

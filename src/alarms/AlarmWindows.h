@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "alarms/AlarmDialog.h"
 #include "alarms/AlarmMonitor.h"
 #include "alarms/EventLog.h"
-#include "alarms/frmEvents.h"
-#include "alarms/frmInputAlarm.h"
-#include "alarms/frmInputCount.h"
-#include "ui/FormSlot.h"
+#include "alarms/EventsWindow.h"
+#include "alarms/TimerDialog.h"
+#include "ui/LazyWindow.h"
 
 namespace tikkro::alarms {
 
@@ -23,7 +23,7 @@ public:
     ~AlarmWindows() override;
 
     // One monitor tick; gives the text for the clock field.
-    QString Timer2_Timer();
+    QString checkDue();
 
     void showEvents();
     // Choose the slot, then show the dialog; an open dialog shows the newly
@@ -34,21 +34,21 @@ public:
     void unloadAll();
 
     // The loaded windows, or nullptr.
-    frmEvents* events() const { return m_events.form(); }
-    frmInputAlarm* alarmDialog() const { return m_alarmDialog.form(); }
-    frmInputCount* timerDialog() const { return m_timerDialog.form(); }
+    EventsWindow* events() const { return m_events.loaded(); }
+    AlarmDialog* alarmDialog() const { return m_alarmDialog.loaded(); }
+    TimerDialog* timerDialog() const { return m_timerDialog.loaded(); }
 
     // EventLog
     QString showAndReadText() override;
     void setText(const QString& text) override;
 
 private:
-    template <typename Form> void showAndRefill(ui::FormSlot<Form>& slot);
+    template <typename Dialog> void showAndRefill(ui::LazyWindow<Dialog>& dialog);
 
     AlarmSlots& m_slots;
-    ui::FormSlot<frmEvents> m_events;
-    ui::FormSlot<frmInputAlarm> m_alarmDialog;
-    ui::FormSlot<frmInputCount> m_timerDialog;
+    ui::LazyWindow<EventsWindow> m_events;
+    ui::LazyWindow<AlarmDialog> m_alarmDialog;
+    ui::LazyWindow<TimerDialog> m_timerDialog;
     AlarmMonitor m_monitor;
 };
 

@@ -2,6 +2,7 @@
 #include "alarms/Countdown.h"
 
 #include "alarms/InputError.h"
+#include "settings/OleDate.h"
 
 #include <cmath>
 
@@ -18,7 +19,8 @@ QString twoDigits(int value)
 
 Countdown Countdown::remaining(double due, double now)
 {
-    const double seconds = std::fabs(due - now) * 86400.0;
+    const double seconds =
+        std::fabs(due - now) * static_cast<double>(settings::OleDate::SecondsPerDay);
     // Anything beyond the calendar's 10,000 years is a damaged due time.
     if (!std::isfinite(seconds) || seconds > 4.0e11) {
         throw InputError(QStringLiteral("The timer's due time is not a valid date and time"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarms/frmEvents.h"
+#include "alarms/EventsWindow.h"
 
+#include "ui/LineEnds.h"
 #include "ui/Twips.h"
 #include "ui/WindowCentring.h"
 
@@ -9,39 +10,34 @@
 
 namespace tikkro::alarms {
 
-frmEvents::frmEvents(QWidget* parent)
+EventsWindow::EventsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_txtEventLog(new QPlainTextEdit(this))
+      m_textBox(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("Alarm and Timer Events"));
     setFixedSize(ui::twipsSize(6225, 2175));
 
-    m_txtEventLog->setObjectName(QStringLiteral("txtEventLog"));
-    m_txtEventLog->setGeometry(ui::twipsRect(120, 120, 6015, 1995));
-    m_txtEventLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_txtEventLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QPalette palette = m_txtEventLog->palette();
+    m_textBox->setObjectName(QStringLiteral("eventText"));
+    m_textBox->setGeometry(ui::twipsRect(120, 120, 6015, 1995));
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette palette = m_textBox->palette();
     palette.setColor(QPalette::Base, QColor(0, 192, 192));
-    m_txtEventLog->setPalette(palette);
+    m_textBox->setPalette(palette);
 
     ui::WindowCentring::centreOnScreen(*this);
 }
 
-QString frmEvents::text() const
+QString EventsWindow::text() const
 {
-    QString text = m_txtEventLog->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    return ui::LineEnds::toCrLf(m_textBox->toPlainText());
 }
 
-void frmEvents::setText(const QString& text)
+void EventsWindow::setText(const QString& text)
 {
-    // The box keeps plain line breaks; CR LF is the log's own line end.
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_txtEventLog->setPlainText(plain);
+    m_textBox->setPlainText(ui::LineEnds::toLineFeeds(text));
 }
 
 } // namespace tikkro::alarms

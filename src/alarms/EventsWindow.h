@@ -10,20 +10,20 @@ namespace tikkro::alarms {
 // The events window: one text box collecting the monitor's entries while
 // the window is loaded. The user may type into it; closing it discards the
 // text.
-class frmEvents : public QWidget
+class EventsWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmEvents(QWidget* parent = nullptr);
+    explicit EventsWindow(QWidget* parent = nullptr);
 
     // The box's text with CR LF line ends.
     QString text() const;
     void setText(const QString& text);
 
-    QPlainTextEdit* txtEventLog() const { return m_txtEventLog; }
+    QPlainTextEdit* textBox() const { return m_textBox; }
 
 private:
-    QPlainTextEdit* m_txtEventLog;
+    QPlainTextEdit* m_textBox;
 };
 
 } // namespace tikkro::alarms

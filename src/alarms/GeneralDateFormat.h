@@ -19,9 +19,6 @@ public:
 
     QString format(const QDateTime& dateTime) const;
 
-    QString datePattern() const { return m_datePattern; }
-    QString timePattern() const { return m_timePattern; }
-
     // A locale time pattern with its time-zone fields removed.
     static QString withoutTimeZone(const QString& pattern);
 

@@ -1,22 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "ui/UserError.h"
 
 namespace tikkro::alarms {
 
 // What the user typed into a Set/Edit dialog cannot be taken; the
 // description says which field and why, for the dialog's message box.
-class InputError : public std::runtime_error
+class InputError : public ui::UserError
 {
 public:
-    explicit InputError(const QString& description);
-    QString description() const { return m_description; }
-
-private:
-    QString m_description;
+    using UserError::UserError;
 };
 
 } // namespace tikkro::alarms

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarms/SetEditDialog.h"
+#include "alarms/SlotDialog.h"
 
 #include "alarms/AlarmArt.h"
 #include "alarms/DigitField.h"
@@ -18,26 +18,29 @@
 
 namespace tikkro::alarms {
 
-SetEditDialog::SetEditDialog(const Services& services, const QString& caption,
-                             const QString& command3Caption, QWidget* parent)
+SlotDialog::SlotDialog(const Services& services, const QString& caption,
+                       const QString& disarmCaption, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_slots(services.slots), m_store(services.store), m_menu(services.menu),
-      m_clock(services.clock), m_messages(services.messages), m_alName(new QLineEdit(this)),
-      m_command1(new QPushButton(QStringLiteral("&Close"), this)),
-      m_command2(new QPushButton(QStringLiteral("&Set"), this)),
-      m_command3(new QPushButton(command3Caption, this)), m_spin(new SpinControl(this))
+      m_slots(services.slots), m_clock(services.clock), m_messages(services.messages),
+      m_setter(services.slots, services.store, services.menu), m_nameField(new QLineEdit(this)),
+      m_closeButton(new QPushButton(QStringLiteral("&Close"), this)),
+      m_setButton(new QPushButton(QStringLiteral("&Set"), this)),
+      m_disarmButton(new QPushButton(disarmCaption, this)), m_spin(new SpinControl(this))
 {
     setWindowTitle(caption);
-    m_alName->setObjectName(QStringLiteral("AlName"));
-    m_command2->setDefault(true);
-    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    new ui::ActivationWatcher(this, [this] { Form_Activate(); });
+    m_nameField->setObjectName(QStringLiteral("nameField"));
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_setButton->setObjectName(QStringLiteral("setButton"));
+    m_disarmButton->setObjectName(QStringLiteral("disarmButton"));
+    m_setButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_setButton, &QPushButton::clicked, this, [this] { set(); });
+    connect(m_disarmButton, &QPushButton::clicked, this, [this] { disarm(); });
+    new ui::ActivationWatcher(this, [this] { refill(); });
 }
 
-void SetEditDialog::addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder)
+void SlotDialog::addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder)
 {
     for (qsizetype k = 0; k < fields.size(); ++k) {
         const FieldDesign& design = fields.at(k);
@@ -49,34 +52,34 @@ void SetEditDialog::addFields(const QVector<FieldDesign>& fields, const QVector<
         heading->setGeometry(ui::twipsRect(design.left, 450, design.width, 255));
 
         auto* field = new DigitField(this);
-        field->setObjectName(QStringLiteral("Z%1").arg(k));
+        field->setObjectName(QStringLiteral("field%1").arg(k));
         field->setText(design.rule.text(0));
         field->setGeometry(ui::twipsRect(design.left, 720, design.width, 315));
         auto* spin = new ui::ImageWidget(&AlarmArt::paintSpinArrows, this);
-        spin->setObjectName(QStringLiteral("I%1").arg(k));
+        spin->setObjectName(QStringLiteral("spinButton%1").arg(k));
         spin->setGeometry(ui::twipsRect(design.left + design.width + 15, 765, 165, 225));
         m_spin->add(field, spin, design.rule);
-        m_z.append(field);
-        m_i.append(spin);
+        m_fields.append(field);
+        m_spinButtons.append(spin);
     }
 
-    QWidget* previous = m_alName;
+    QWidget* previous = m_nameField;
     for (const int k : tabOrder) {
-        setTabOrder(previous, m_z.at(k));
-        previous = m_z.at(k);
+        setTabOrder(previous, m_fields.at(k));
+        previous = m_fields.at(k);
     }
-    setTabOrder(previous, m_command1);
-    setTabOrder(m_command1, m_command2);
-    setTabOrder(m_command2, m_command3);
+    setTabOrder(previous, m_closeButton);
+    setTabOrder(m_closeButton, m_setButton);
+    setTabOrder(m_setButton, m_disarmButton);
     ui::WindowCentring::centreOnScreen(*this);
 }
 
-ui::WindowTimer* SetEditDialog::Timer1() const
+ui::WindowTimer* SlotDialog::spinTimer() const
 {
-    return m_spin->Timer1();
+    return m_spin->repeatTimer();
 }
 
-void SetEditDialog::reportingFailures(const QString& title, const std::function<void()>& command)
+void SlotDialog::reportingFailures(const QString& title, const std::function<void()>& command)
 {
     try {
         command();
@@ -87,17 +90,12 @@ void SetEditDialog::reportingFailures(const QString& title, const std::function<
     }
 }
 
-void SetEditDialog::Command1_Click()
+void SlotDialog::stopTimers()
 {
-    close();
+    m_spin->repeatTimer()->setInterval(0);
 }
 
-void SetEditDialog::stopTimers()
-{
-    m_spin->Timer1()->setInterval(0);
-}
-
-void SetEditDialog::closeEvent(QCloseEvent* event)
+void SlotDialog::closeEvent(QCloseEvent* event)
 {
     QDialog::closeEvent(event);
     if (event->isAccepted()) {

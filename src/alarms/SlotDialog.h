@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "alarms/SlotSetter.h"
 #include "alarms/SpinRule.h"
 
 #include <QDialog>
@@ -27,10 +28,11 @@ struct AlarmSlots;
 
 // What the Set/Edit Alarm and Set/Edit Timer dialogs share: the name box,
 // digit fields with press-and-hold spin buttons, the three buttons along the
-// bottom (Close is the cancel button, Set the default), the refill each
-// time the user comes to the dialog from another window of the program, and
-// the report of a failed command in a message box titled after it.
-class SetEditDialog : public QDialog
+// bottom (Close is the cancel button, Set the default, the third disarms the
+// slot), the refill each time the user comes to the dialog from another
+// window of the program, and the report of a failed command in a message
+// box titled after it.
+class SlotDialog : public QDialog
 {
     Q_OBJECT
 public:
@@ -43,10 +45,12 @@ public:
         ui::MessageService& messages;
     };
 
-    virtual void Form_Activate() = 0;
-    void Command1_Click(); // Close
-    virtual void Command2_Click() = 0;
-    virtual void Command3_Click() = 0;
+    // Shows the chosen slot.
+    virtual void refill() = 0;
+    // Arms the chosen slot as the fields say.
+    virtual void set() = 0;
+    // Disarms the chosen slot and fills the fields afresh.
+    virtual void disarm() = 0;
 
     // One digit field with its heading above and its spin button to the
     // right, at a left edge and width in twips.
@@ -58,21 +62,22 @@ public:
         SpinRule rule;
     };
 
-    QLineEdit* AlName() const { return m_alName; }
-    DigitField* Z(int index) const { return m_z.at(index); }
-    ui::ImageWidget* I(int index) const { return m_i.at(index); }
-    QPushButton* Command1() const { return m_command1; }
-    QPushButton* Command2() const { return m_command2; }
-    QPushButton* Command3() const { return m_command3; }
-    ui::WindowTimer* Timer1() const;
+    QLineEdit* nameField() const { return m_nameField; }
+    DigitField* field(int index) const { return m_fields.at(index); }
+    ui::ImageWidget* spinButton(int index) const { return m_spinButtons.at(index); }
+    QPushButton* closeButton() const { return m_closeButton; }
+    QPushButton* setButton() const { return m_setButton; }
+    QPushButton* disarmButton() const { return m_disarmButton; }
+    ui::WindowTimer* spinTimer() const;
 
 protected:
-    SetEditDialog(const Services& services, const QString& caption, const QString& command3Caption,
-                  QWidget* parent);
+    SlotDialog(const Services& services, const QString& caption, const QString& disarmCaption,
+               QWidget* parent);
 
     // Builds the fields in index order, then chains the tab order: the name
     // box, the fields in the order given, Close, Set and the third button.
     void addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder);
+    int fieldCount() const { return static_cast<int>(m_fields.size()); }
 
     // Runs a command; a failure is shown with its description, a warning
     // icon and the title given, and ends the command where it happened.
@@ -84,18 +89,22 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
+    AlarmSlots& slots() const { return m_slots; }
+    ui::WallClock& clock() const { return m_clock; }
+    SlotSetter& setter() { return m_setter; }
+
+private:
     AlarmSlots& m_slots;
-    AlarmStore& m_store;
-    AlarmMenu& m_menu;
     ui::WallClock& m_clock;
     ui::MessageService& m_messages;
+    SlotSetter m_setter;
 
-    QLineEdit* m_alName;
-    QVector<DigitField*> m_z;
-    QVector<ui::ImageWidget*> m_i;
-    QPushButton* m_command1;
-    QPushButton* m_command2;
-    QPushButton* m_command3;
+    QLineEdit* m_nameField;
+    QVector<DigitField*> m_fields;
+    QVector<ui::ImageWidget*> m_spinButtons;
+    QPushButton* m_closeButton;
+    QPushButton* m_setButton;
+    QPushButton* m_disarmButton;
     SpinControl* m_spin;
 };
 

@@ -8,9 +8,10 @@
 
 namespace tikkro::alarms {
 
-SpinControl::SpinControl(QObject* parent) : QObject(parent), m_timer1(new ui::WindowTimer(this))
+SpinControl::SpinControl(QObject* parent)
+    : QObject(parent), m_repeatTimer(new ui::WindowTimer(this))
 {
-    connect(m_timer1, &ui::WindowTimer::tick, this, &SpinControl::Timer1_Timer);
+    connect(m_repeatTimer, &ui::WindowTimer::tick, this, &SpinControl::repeat);
 }
 
 void SpinControl::add(QLineEdit* field, ui::ImageWidget* button, const SpinRule& rule)
@@ -20,24 +21,24 @@ void SpinControl::add(QLineEdit* field, ui::ImageWidget* button, const SpinRule&
     // Any mouse button spins.
     connect(button, &ui::ImageWidget::mouseDown, this,
             [this, index](Qt::MouseButton, Qt::KeyboardModifiers, int, int yTwips) {
-                I_MouseDown(index, yTwips);
+                press(index, yTwips);
             });
-    connect(button, &ui::ImageWidget::mouseUp, this, &SpinControl::I_MouseUp);
+    connect(button, &ui::ImageWidget::mouseUp, this, &SpinControl::release);
 }
 
-void SpinControl::I_MouseDown(int index, int yTwips)
+void SpinControl::press(int index, int yTwips)
 {
     m_spinDir = yTwips < UpperTwips ? 1 : -1;
     m_spinIndex = index;
-    m_timer1->setInterval(RepeatMs);
+    m_repeatTimer->setInterval(RepeatMs);
 }
 
-void SpinControl::I_MouseUp()
+void SpinControl::release()
 {
-    m_timer1->setInterval(0);
+    m_repeatTimer->setInterval(0);
 }
 
-void SpinControl::Timer1_Timer()
+void SpinControl::repeat()
 {
     if (m_spinIndex < 0 || m_spinIndex >= m_fields.size()) {
         return;

@@ -34,11 +34,11 @@ public:
     // of the calls.
     void add(QLineEdit* field, ui::ImageWidget* button, const SpinRule& rule);
 
-    void I_MouseDown(int index, int yTwips);
-    void I_MouseUp();
-    void Timer1_Timer();
+    // A spin button pressed at a height in twips, and let go.
+    void press(int index, int yTwips);
+    void release();
 
-    ui::WindowTimer* Timer1() const { return m_timer1; }
+    ui::WindowTimer* repeatTimer() const { return m_repeatTimer; }
 
 private:
     struct Field
@@ -47,7 +47,9 @@ private:
         SpinRule rule;
     };
 
-    ui::WindowTimer* m_timer1;
+    void repeat();
+
+    ui::WindowTimer* m_repeatTimer;
     QVector<Field> m_fields;
     int m_spinIndex = 0;
     int m_spinDir = 0;

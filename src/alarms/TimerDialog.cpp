@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarms/frmInputCount.h"
+#include "alarms/TimerDialog.h"
 
 #include "alarms/AlarmArt.h"
-#include "alarms/AlarmMenu.h"
 #include "alarms/AlarmSlots.h"
-#include "alarms/AlarmStore.h"
 #include "alarms/Countdown.h"
 #include "alarms/DigitField.h"
-#include "alarms/InputError.h"
-#include "alarms/WholeNumber.h"
 #include "settings/OleDate.h"
 #include "ui/ImageWidget.h"
 #include "ui/Twips.h"
@@ -21,19 +17,19 @@
 
 namespace tikkro::alarms {
 
-frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
-                             ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
-    : SetEditDialog({slots, store, menu, clock, messages}, QStringLiteral("Set/Edit Timer"),
-                    QStringLiteral("&Reset"), parent),
-      m_timer2(new ui::WindowTimer(this))
+TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
+                         ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
+    : SlotDialog({slots, store, menu, clock, messages}, QStringLiteral("Set/Edit Timer"),
+                 QStringLiteral("&Reset"), parent),
+      m_countdownTimer(new ui::WindowTimer(this))
 {
     setFixedSize(ui::twipsSize(4410, 1665));
 
-    auto* label2 = new QLabel(QStringLiteral("Timer name:"), this);
-    label2->setGeometry(ui::twipsRect(120, 120, 1185, 315));
-    m_alName->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
-    auto* label1 = new QLabel(QStringLiteral("Time value:"), this);
-    label1->setGeometry(ui::twipsRect(120, 720, 1185, 315));
+    auto* nameLabel = new QLabel(QStringLiteral("Timer name:"), this);
+    nameLabel->setGeometry(ui::twipsRect(120, 120, 1185, 315));
+    nameField()->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
+    auto* lengthLabel = new QLabel(QStringLiteral("Time value:"), this);
+    lengthLabel->setGeometry(ui::twipsRect(120, 720, 1185, 315));
 
     // Hours, minutes, seconds from left to right. The hours spin up to 24,
     // so countdowns of up to 24:59:59 can be spun in.
@@ -44,115 +40,107 @@ frmInputCount::frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& me
 
     // The animation frames lie on one spot; one is visible at a time.
     for (int frame = 0; frame < AlarmArt::FrameCount; ++frame) {
-        m_ti[frame] = new ui::ImageWidget(
+        auto* image = new ui::ImageWidget(
             [frame](QPainter& painter, const QRectF& area) {
                 AlarmArt::paintStopwatch(painter, area, frame);
             },
             this);
-        m_ti[frame]->setGeometry(ui::twipsRect(3780, 600, 435, 480));
-        m_ti[frame]->setVisible(frame == 0);
+        image->setGeometry(ui::twipsRect(3780, 600, 435, 480));
+        image->setVisible(frame == 0);
+        m_frames.at(frame) = image;
     }
 
-    m_command3->setGeometry(ui::twipsRect(120, 1200, 1300, 345));
-    m_command2->setGeometry(ui::twipsRect(1555, 1200, 1300, 345));
-    m_command1->setGeometry(ui::twipsRect(2990, 1200, 1300, 345));
+    disarmButton()->setGeometry(ui::twipsRect(120, 1200, 1300, 345));
+    setButton()->setGeometry(ui::twipsRect(1555, 1200, 1300, 345));
+    closeButton()->setGeometry(ui::twipsRect(2990, 1200, 1300, 345));
 
-    connect(m_timer2, &ui::WindowTimer::tick, this, &frmInputCount::Timer2_Timer);
+    connect(m_countdownTimer, &ui::WindowTimer::tick, this, &TimerDialog::refreshCountdown);
 }
 
-void frmInputCount::stopTimers()
+void TimerDialog::stopTimers()
 {
-    SetEditDialog::stopTimers();
-    m_timer2->setInterval(0);
+    SlotDialog::stopTimers();
+    m_countdownTimer->setInterval(0);
 }
 
-void frmInputCount::showRemaining(double due, double now)
+void TimerDialog::showRemaining(double due, double now)
 {
     const Countdown remaining = Countdown::remaining(due, now);
-    m_z[0]->fill(remaining.secondsText());
-    m_z[1]->fill(remaining.minutesText());
-    m_z[2]->fill(remaining.hoursText());
+    field(0)->fill(remaining.secondsText());
+    field(1)->fill(remaining.minutesText());
+    field(2)->fill(remaining.hoursText());
 }
 
-void frmInputCount::Form_Activate()
+void TimerDialog::resetFields()
+{
+    for (int k = 0; k < fieldCount(); ++k) {
+        field(k)->fill(QStringLiteral("00"));
+    }
+}
+
+void TimerDialog::refill()
 {
     reportingFailures(QStringLiteral("Set Timer"), [this] {
-        const int k = m_slots.CurrentTimer;
-        const AlarmSlot& slot = m_slots.Timers.at(k);
-        const double now = settings::OleDate::fromDateTime(m_clock.now());
-        m_alName->setText(slot.Name.isEmpty() ? QStringLiteral("Timer %1").arg(k + 1) : slot.Name);
-        if (slot.Active) {
-            showRemaining(slot.Due, now);
-            m_timer2->setInterval(RefreshMs);
+        const int k = slots().currentTimer;
+        const AlarmSlot& slot = slots().timers.at(k);
+        const double now = settings::OleDate::fromDateTime(clock().now());
+        nameField()->setText(slot.name.isEmpty() ? QStringLiteral("Timer %1").arg(k + 1)
+                                                 : slot.name);
+        if (slot.active) {
+            showRemaining(slot.due, now);
+            m_countdownTimer->setInterval(RefreshMs);
         } else {
-            Command3_Click();
-            m_timer2->setInterval(0);
+            disarm();
+            m_countdownTimer->setInterval(0);
         }
     });
 }
 
-void frmInputCount::Command2_Click()
+void TimerDialog::set()
 {
-    const int k = m_slots.CurrentTimer;
+    const int k = slots().currentTimer;
     reportingFailures(QStringLiteral("Set Timer %1").arg(k + 1), [this, k] {
-        AlarmSlot& slot = m_slots.Timers.at(k);
-        // Every field is read before anything changes, so a bad one leaves
-        // the timer, its menu item and its record as they were.
-        const int h = WholeNumber::parseField(m_z[2]->text(), QStringLiteral("Hours"));
-        const int m = WholeNumber::parseField(m_z[1]->text(), QStringLiteral("Minutes"));
-        const int s = WholeNumber::parseField(m_z[0]->text(), QStringLiteral("Seconds"));
-        const int total = h * 3600 + m * 60 + s;
-        if (total < 0) {
-            throw InputError(QStringLiteral("Time value: %1 h %2 min %3 s is less than no time "
-                                            "at all; a countdown cannot run backwards")
-                                 .arg(h)
-                                 .arg(m)
-                                 .arg(s));
-        }
-        const double now = settings::OleDate::fromDateTime(m_clock.now());
-        slot.Due = settings::OleDate::addSeconds(now, total);
-        slot.Active = true;
-        m_timer2->setInterval(RefreshMs);
-        slot.Name = m_alName->text();
-        m_menu.setTimerCaption(k, QStringLiteral("&%1:%2").arg(k + 1).arg(slot.Name));
-        m_store.SaveAlarm(AlarmSlots::timerKey(k));
+        setter().setTimer(k, nameField()->text(),
+                          {field(2)->text(), field(1)->text(), field(0)->text()}, clock().now());
     });
-}
-
-void frmInputCount::Command3_Click()
-{
-    const int k = m_slots.CurrentTimer;
-    if (k >= 0 && k < static_cast<int>(m_slots.Timers.size())) {
-        m_slots.Timers[k].Active = false;
-    }
-    for (DigitField* field : m_z) {
-        field->fill(QStringLiteral("00"));
+    // An armed timer counts down even when it could not be stored.
+    if (AlarmSlots::isSlotNumber(k) && slots().timers.at(k).active) {
+        m_countdownTimer->setInterval(RefreshMs);
     }
 }
 
-void frmInputCount::Timer2_Timer()
+void TimerDialog::disarm()
 {
-    const int k = m_slots.CurrentTimer;
-    if (k < 0 || k >= static_cast<int>(m_slots.Timers.size()) || !m_slots.Timers[k].Active) {
+    const int k = slots().currentTimer;
+    if (AlarmSlots::isSlotNumber(k)) {
+        slots().timers.at(k).active = false;
+    }
+    resetFields();
+}
+
+void TimerDialog::refreshCountdown()
+{
+    const int k = slots().currentTimer;
+    if (!AlarmSlots::isSlotNumber(k) || !slots().timers.at(k).active) {
         // Stopped by Reset or fired by the monitor: the animation stands
         // still on its frame.
-        Command3_Click();
-        m_timer2->setInterval(0);
+        resetFields();
+        m_countdownTimer->setInterval(0);
         return;
     }
     bool shown = false;
     reportingFailures(QStringLiteral("Set Timer"), [this, k, &shown] {
-        showRemaining(m_slots.Timers[k].Due, settings::OleDate::fromDateTime(m_clock.now()));
+        showRemaining(slots().timers.at(k).due, settings::OleDate::fromDateTime(clock().now()));
         shown = true;
     });
     if (!shown) {
         // Reported once, not five times a second.
-        m_timer2->setInterval(0);
+        m_countdownTimer->setInterval(0);
         return;
     }
-    m_ti[m_animFrame]->hide();
-    m_animFrame = (m_animFrame + 1) % AlarmArt::FrameCount;
-    m_ti[m_animFrame]->show();
+    m_frames.at(m_currentFrame)->hide();
+    m_currentFrame = (m_currentFrame + 1) % AlarmArt::FrameCount;
+    m_frames.at(m_currentFrame)->show();
 }
 
 } // namespace tikkro::alarms

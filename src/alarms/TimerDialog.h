@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alarms/SetEditDialog.h"
+#include "alarms/SlotDialog.h"
 
 #include <array>
 
@@ -9,37 +9,40 @@ namespace tikkro::alarms {
 
 // The Set/Edit Timer dialog: names one of the two countdown timers, sets its
 // length, starts and stops it, and counts the running one down with a small
-// turning stopwatch. It works on the timer the main window's menu chose
-// (CurrentTimer), read afresh at every use, and fills itself from that timer
-// each time the user comes to it from another window of the program. Fields
-// by index: 0 seconds, 1 minutes, 2 hours.
-class frmInputCount : public SetEditDialog
+// turning stopwatch. It works on the timer the main window's menu chose,
+// read afresh at every use, and fills itself from that timer each time the
+// user comes to it from another window of the program. Fields by index:
+// 0 seconds, 1 minutes, 2 hours.
+class TimerDialog : public SlotDialog
 {
     Q_OBJECT
 public:
     static constexpr int RefreshMs = 200;
 
-    frmInputCount(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
-                  ui::MessageService& messages, QWidget* parent = nullptr);
+    TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
+                ui::MessageService& messages, QWidget* parent = nullptr);
 
-    void Form_Activate() override;
-    void Command2_Click() override; // Set
-    void Command3_Click() override; // Reset
-    void Timer2_Timer();
+    void refill() override;
+    void set() override;
+    // Stops the countdown and sets the fields to zero.
+    void disarm() override;
 
-    ui::ImageWidget* TI(int frame) const { return m_ti.at(frame); }
-    ui::WindowTimer* Timer2() const { return m_timer2; }
-    int AnimFrame() const { return m_animFrame; }
+    ui::ImageWidget* animationFrame(int frame) const { return m_frames.at(frame); }
+    ui::WindowTimer* countdownTimer() const { return m_countdownTimer; }
+    int currentFrame() const { return m_currentFrame; }
 
 protected:
     void stopTimers() override;
 
 private:
+    // One tick of the countdown: the remaining time and the next frame.
+    void refreshCountdown();
     void showRemaining(double due, double now);
+    void resetFields();
 
-    std::array<ui::ImageWidget*, 8> m_ti{};
-    ui::WindowTimer* m_timer2;
-    int m_animFrame = 0;
+    std::array<ui::ImageWidget*, 8> m_frames{};
+    ui::WindowTimer* m_countdownTimer;
+    int m_currentFrame = 0;
 };
 
 } // namespace tikkro::alarms

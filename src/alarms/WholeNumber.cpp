@@ -54,15 +54,6 @@ Reading read(const QString& text, bool allowSign, qint16& value)
 
 } // namespace
 
-std::optional<qint16> WholeNumber::parse(const QString& text)
-{
-    qint16 value = 0;
-    if (read(text, true, value) != Reading::Number) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 qint16 WholeNumber::parseField(const QString& text, const QString& fieldName)
 {
     qint16 value = 0;

@@ -12,12 +12,9 @@ namespace tikkro::alarms {
 class WholeNumber
 {
 public:
-    // A whole number, optionally signed, with blanks around it allowed.
-    // Empty text, letters, decimals and numbers beyond -32768..32767 give
-    // nothing.
-    static std::optional<qint16> parse(const QString& text);
-
-    // As Set reads a field, naming it in the error: throws InputError.
+    // As Set reads a field: a whole number, optionally signed, with blanks
+    // around it allowed. Empty text, letters, decimals and numbers beyond
+    // -32768..32767 throw InputError naming the field.
     static qint16 parseField(const QString& text, const QString& fieldName);
 
     // As a spin step reads a field: empty text counts as 0 and a sign is not
