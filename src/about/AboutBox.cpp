@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FrmAbout.h"
+#include "about/AboutBox.h"
 
-#include "AboutLogo.h"
-#include "SysInfoLauncher.h"
 #include "Version.h"
+#include "about/AboutLogo.h"
+#include "about/SysInfoLauncher.h"
 #include "ui/ImageWidget.h"
 #include "ui/SoundService.h"
 #include "ui/Twips.h"
@@ -31,111 +31,96 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 } // namespace
 
-FrmAbout::FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_sound(sound),
-      m_sysInfo(sysInfo)
+AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      m_okButton(new QPushButton(QStringLiteral("OK"), this))
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutBox"));
+    setWindowTitle(QStringLiteral("About Tikkro"));
     setFixedSize(ui::twipsSize(6600, 5310));
 
-    picIcon = new ui::ImageWidget(&AboutLogo::paint, this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(ui::toPixels(240), ui::toPixels(240), AboutLogo::Width, AboutLogo::Height);
+    auto* logo = new ui::ImageWidget(&AboutLogo::paint, this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setGeometry(ui::toPixels(240), ui::toPixels(240), AboutLogo::Width, AboutLogo::Height);
 
-    lblTitle = makeLabel(this, "lblTitle", {}, ui::twipsRect(1440, 210, 4920, 630));
-    QFont titleFont = lblTitle->font();
+    // A label breaks lines at a line feed; a lone carriage return would show
+    // as a blank and put the subtitle on the title's line.
+    QLabel* title = makeLabel(this, "title",
+                              QStringLiteral("About Tikkro\n(Morvane's sophisticated Stop Watch)"),
+                              ui::twipsRect(1440, 210, 4920, 630));
+    QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.1);
-    lblTitle->setFont(titleFont);
-    lblVersion = makeLabel(this, "lblVersion", {}, ui::twipsRect(1440, 870, 4920, 270));
-    lblDescription = makeLabel(
-        this, "lblDescription",
+    title->setFont(titleFont);
+    makeLabel(this, "version", QString::fromLatin1(version::label),
+              ui::twipsRect(1440, 870, 4920, 270));
+    makeLabel(
+        this, "description",
         QStringLiteral("A precise stopwatch with a lap log, two alarms and two countdown timers."),
         ui::twipsRect(1440, 1170, 4920, 510), true);
-    Label1 =
-        makeLabel(this, "Label1", QStringLiteral("Written in C++ with the Qt toolkit, for Linux."),
-                  ui::twipsRect(1440, 1710, 4920, 270));
+    makeLabel(this, "toolkitNote", QStringLiteral("Written in C++ with the Qt toolkit, for Linux."),
+              ui::twipsRect(1440, 1710, 4920, 270));
 
     // An etched separator: a grey line with a white one just below it.
     for (int i = 0; i < 2; ++i) {
-        Line1[i] = new QFrame(this);
-        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
-        Line1[i]->setGeometry(ui::toPixels(180), ui::toPixels(2100) + i, ui::toPixels(6240), 1);
-        Line1[i]->setAutoFillBackground(true);
-        QPalette palette = Line1[i]->palette();
+        auto* line = new QFrame(this);
+        line->setObjectName(QStringLiteral("separator%1").arg(i));
+        line->setGeometry(ui::toPixels(180), ui::toPixels(2100) + i, ui::toPixels(6240), 1);
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
         palette.setColor(QPalette::Window, i == 0 ? QColor(128, 128, 128) : QColor(Qt::white));
-        Line1[i]->setPalette(palette);
+        line->setPalette(palette);
     }
 
-    lblDisclaimer = makeLabel(
-        this, "lblDisclaimer",
+    makeLabel(
+        this, "disclaimer",
         QStringLiteral("Warning: Although this stop watch is very exact, be careful using it for "
                        "prefessional purposes, since it is Windows-based and - Windows isn't a "
                        "realtime environement! Use a realtime device instead."),
         ui::twipsRect(240, 2250, 4560, 1140), true);
-    Label2 = makeLabel(
-        this, "Label2",
-        QStringLiteral("Copyright \u00A9 the Tikkro developers. Free software under the GNU "
-                       "General Public License, version 3 or later, with no warranty."),
-        ui::twipsRect(240, 3480, 4560, 720), true);
-    Label5 = makeLabel(this, "Label5",
-                       QStringLiteral("For news and help, visit the web site or write to us:"),
-                       ui::twipsRect(240, 4320, 6120, 270));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("https://tikkro.example.org"),
-                       ui::twipsRect(480, 4620, 2880, 270));
-    Label4 = makeLabel(this, "Label4", QStringLiteral("tikkro@example.org"),
-                       ui::twipsRect(480, 4920, 2880, 270));
-    for (QLabel* link : {Label3, Label4}) {
+    makeLabel(this, "copyright",
+              QStringLiteral("Copyright \u00A9 the Tikkro developers. Free software under the GNU "
+                             "General Public License, version 3 or later, with no warranty."),
+              ui::twipsRect(240, 3480, 4560, 720), true);
+    makeLabel(this, "contactNote",
+              QStringLiteral("For news and help, visit the web site or write to us:"),
+              ui::twipsRect(240, 4320, 6120, 270));
+    QLabel* webAddress = makeLabel(this, "webAddress", QStringLiteral("https://tikkro.example.org"),
+                                   ui::twipsRect(480, 4620, 2880, 270));
+    QLabel* mailAddress = makeLabel(this, "mailAddress", QStringLiteral("tikkro@example.org"),
+                                    ui::twipsRect(480, 4920, 2880, 270));
+    for (QLabel* link : {webAddress, mailAddress}) {
         link->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(ui::twipsRect(4980, 2250, 1380, 420));
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(ui::twipsRect(4980, 2790, 1380, 420));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setGeometry(ui::twipsRect(4980, 2250, 1380, 420));
+    auto* sysInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfoButton->setObjectName(QStringLiteral("sysInfoButton"));
+    sysInfoButton->setGeometry(ui::twipsRect(4980, 2790, 1380, 420));
     // As in any dialog, Enter presses the focused button; OK has the focus
     // first and stands for Enter and Esc everywhere else.
-    cmdOK->setAutoDefault(true);
-    cmdOK->setDefault(true);
-    cmdSysInfo->setAutoDefault(true);
-    setTabOrder(cmdOK, cmdSysInfo);
-    cmdOK->setFocus();
+    m_okButton->setAutoDefault(true);
+    m_okButton->setDefault(true);
+    sysInfoButton->setAutoDefault(true);
+    setTabOrder(m_okButton, sysInfoButton);
+    m_okButton->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::StartSysInfo);
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(sysInfoButton, &QPushButton::clicked, this, [&sysInfo] { sysInfo.launch(); });
 
     ui::WindowCentring::centreOnScreen(*this);
-    Form_Load();
-}
-
-void FrmAbout::Form_Load()
-{
-    setWindowTitle(QStringLiteral("About Tikkro"));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(version::major)
-                            .arg(version::minor)
-                            .arg(version::revision));
-    // A label breaks lines at a line feed; a lone carriage return would show
-    // as a blank and put the subtitle on the title's line.
-    lblTitle->setText(QStringLiteral("About Tikkro\n(Morvane's sophisticated Stop Watch)"));
     // Started and forgotten: loading goes on while it plays.
-    m_sound.play(QString::fromLatin1(Sound));
+    sound.play(QString::fromLatin1(Sound));
 }
 
-void FrmAbout::StartSysInfo()
-{
-    m_sysInfo.StartSysInfo();
-}
-
-void FrmAbout::keyPressEvent(QKeyEvent* event)
+void AboutBox::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        cmdOK->click();
+        m_okButton->click();
         break;
     default:
         QWidget::keyPressEvent(event);

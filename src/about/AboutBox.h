@@ -2,14 +2,10 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 
-class QFrame;
-class QLabel;
 class QPushButton;
 
 namespace tikkro::ui {
-class ImageWidget;
 class SoundService;
 } // namespace tikkro::ui
 
@@ -21,38 +17,19 @@ class SysInfoLauncher;
 // makes the program. It greets the user with a sound each time it is loaded
 // and can start the system information viewer. OK, Enter, Esc and the close
 // box unload it.
-class FrmAbout : public QWidget
+class AboutBox : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr const char* Sound = "Der Microsoft Sound.wav";
 
-    FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent = nullptr);
-
-    void StartSysInfo();
+    AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
-
-    ui::SoundService& m_sound;
-    SysInfoLauncher& m_sysInfo;
-
-    ui::ImageWidget* picIcon;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDescription;
-    QLabel* lblDisclaimer;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    std::array<QFrame*, 2> Line1;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QPushButton* m_okButton;
 };
 
 } // namespace tikkro::about

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AboutLogo.h"
+#include "about/AboutLogo.h"
 
 #include <QLinearGradient>
 #include <QPainter>

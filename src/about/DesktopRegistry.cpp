@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopRegistry.h"
+#include "about/DesktopRegistry.h"
 
-#include "SysInfoLauncher.h"
+#include "about/SysInfoLauncher.h"
 
 #include <QDir>
 #include <QStandardPaths>

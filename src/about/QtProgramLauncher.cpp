@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtProgramLauncher.h"
+#include "about/QtProgramLauncher.h"
 
 #include <QProcess>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ProgramLauncher.h"
+#include "about/ProgramLauncher.h"
 
 namespace tikkro::about {
 

@@ -20,8 +20,6 @@ public:
 
     // Value types
     static constexpr quint32 String = 1;
-    static constexpr quint32 ExpandString = 2;
-    static constexpr quint32 Binary = 3;
     static constexpr quint32 Number32 = 4;
 
     virtual ~Registry() = default;

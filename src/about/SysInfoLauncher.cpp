@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SysInfoLauncher.h"
+#include "about/SysInfoLauncher.h"
 
 #include "ui/MessageService.h"
 
@@ -27,8 +27,8 @@ SysInfoLauncher::SysInfoLauncher(Registry& registry, ProgramLauncher& launcher,
     : m_registry(registry), m_launcher(launcher), m_messages(messages)
 {}
 
-bool SysInfoLauncher::GetKeyValue(quint32 keyRoot, const QString& keyName, const QString& subKeyRef,
-                                  QString& keyVal)
+bool SysInfoLauncher::readValue(quint32 keyRoot, const QString& keyName, const QString& subKeyRef,
+                                QString& keyVal)
 {
     Registry::Key key = 0;
     const auto closeKey = qScopeGuard([&] { m_registry.closeKey(key); });
@@ -68,15 +68,15 @@ bool SysInfoLauncher::GetKeyValue(quint32 keyRoot, const QString& keyName, const
     return true;
 }
 
-void SysInfoLauncher::StartSysInfo()
+void SysInfoLauncher::launch()
 {
     bool started = false;
     try {
         QString sysInfoPath;
-        bool found = GetKeyValue(Registry::LocalMachine, QString::fromLatin1(ViewerKey),
-                                 QString::fromLatin1(ViewerValue), sysInfoPath);
-        if (!found && GetKeyValue(Registry::LocalMachine, QString::fromLatin1(ToolsKey),
-                                  QString::fromLatin1(ToolsValue), sysInfoPath)) {
+        bool found = readValue(Registry::LocalMachine, QString::fromLatin1(ViewerKey),
+                               QString::fromLatin1(ViewerValue), sysInfoPath);
+        if (!found && readValue(Registry::LocalMachine, QString::fromLatin1(ToolsKey),
+                                QString::fromLatin1(ToolsValue), sysInfoPath)) {
             sysInfoPath += QString::fromLatin1(FallbackViewer);
             found = QFileInfo(sysInfoPath).isFile();
         }

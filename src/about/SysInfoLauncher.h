@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ProgramLauncher.h"
-#include "Registry.h"
+#include "about/ProgramLauncher.h"
+#include "about/Registry.h"
 
 #include <QString>
 #include <stdexcept>
@@ -45,12 +45,12 @@ public:
     // Strings and 32-bit numbers become text; other types are read but leave
     // `keyVal` as it was. Throws ValueError for a value of no bytes at all.
     // The key is closed on every way out.
-    bool GetKeyValue(quint32 keyRoot, const QString& keyName, const QString& subKeyRef,
-                     QString& keyVal);
+    bool readValue(quint32 keyRoot, const QString& keyName, const QString& subKeyRef,
+                   QString& keyVal);
 
     // Starts the viewer named by the first lookup, else the one in the folder
     // named by the second; otherwise tells the user it is unavailable.
-    void StartSysInfo();
+    void launch();
 
 private:
     Registry& m_registry;
