@@ -27,12 +27,14 @@ PrintCommand PrintCommand::withQtPrinting()
 void PrintCommand::run(QWidget* parent, const QString& logStripText)
 {
     const std::optional<PrintDialog::Choice> choice = m_dialog->exec(parent);
-    if (!choice)
+    if (!choice) {
         return;
+    }
     for (int copy = 1; copy <= choice->copies; ++copy) {
         const std::unique_ptr<Printer> printer = m_printers->create(copy, choice->copies);
-        if (!printer || !printDocument(*printer, choice->orientation, logStripText))
+        if (!printer || !printDocument(*printer, choice->orientation, logStripText)) {
             return;
+        }
     }
 }
 
@@ -40,8 +42,9 @@ bool PrintCommand::printDocument(Printer& printer, Printer::Orientation orientat
                                  const QString& logStripText)
 {
     printer.setOrientation(orientation);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         printer.endLine();
+    }
 
     printer.setCurrentX(LeftMarginTwips);
     printer.setFontSize(18);
@@ -55,16 +58,15 @@ bool PrintCommand::printDocument(Printer& printer, Printer::Orientation orientat
 
     printer.setFontSize(12);
     printer.setCurrentX(LeftMarginTwips);
-    printer.printLine(QStringLiteral("Version %1.%2.%3")
-                          .arg(version::major)
-                          .arg(version::minor)
-                          .arg(version::revision));
+    printer.printLine(QString::fromLatin1(version::label));
     printer.endLine();
-    if (printer.failed())
+    if (printer.failed()) {
         return false;
+    }
 
-    if (!printLogLines(printer, logStripText))
+    if (!printLogLines(printer, logStripText)) {
         return false;
+    }
 
     // Completes a last line that has no line end of its own; after a line end
     // it leaves one empty line.
@@ -83,16 +85,19 @@ bool PrintCommand::printLogLines(Printer& printer, const QString& logStripText)
     for (qsizetype i = 0; i <= length; ++i) {
         const bool atEnd = i == length;
         const QChar c = atEnd ? QChar() : logStripText.at(i);
-        if (!atEnd && c != u'\r' && c != u'\n')
+        if (!atEnd && c != u'\r' && c != u'\n') {
             continue;
-        if (i > runStart)
+        }
+        if (i > runStart) {
             printer.printText(logStripText.mid(runStart, i - runStart));
+        }
         runStart = i + 1;
         if (c == u'\r') {
             printer.endLine();
             printer.setCurrentX(LeftMarginTwips);
-            if (printer.failed())
+            if (printer.failed()) {
                 return false;
+            }
         }
     }
     return !printer.failed();

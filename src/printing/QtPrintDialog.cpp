@@ -17,8 +17,9 @@ std::optional<PrintDialog::Choice> QtPrintDialog::exec(QWidget* parent)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
+    }
     m_printer->setPrintRange(QPrinter::AllPages);
     return Choice{m_printer->copyCount(),
                   m_printer->pageLayout().orientation() == QPageLayout::Landscape

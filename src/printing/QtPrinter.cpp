@@ -23,20 +23,24 @@ QtPrinter::~QtPrinter()
 {
     // A document cut short by a failure is closed as far as it got; what the
     // printer makes of it is up to the printer.
-    if (m_painter.isActive())
+    if (m_painter.isActive()) {
         m_painter.end();
-    if (m_savedFileName)
+    }
+    if (m_savedFileName) {
         m_printer.setOutputFileName(*m_savedFileName);
+    }
 }
 
 void QtPrinter::setOrientation(Orientation orientation)
 {
-    if (m_failed)
+    if (m_failed) {
         return;
+    }
     m_printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                        : QPageLayout::Portrait);
-    if (m_started)
+    if (m_started) {
         m_pageHeightTwips = toTwips(m_printer.pageRect(QPrinter::DevicePixel).height());
+    }
 }
 
 void QtPrinter::setCurrentX(double twips)
@@ -46,16 +50,18 @@ void QtPrinter::setCurrentX(double twips)
 
 void QtPrinter::setFontSize(double points)
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_font.setPointSizeF(points);
     fontChanged();
 }
 
 void QtPrinter::setFontBold(bool bold)
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_font.setBold(bold);
     fontChanged();
 }
@@ -68,8 +74,9 @@ void QtPrinter::printLine(const QString& text)
 
 void QtPrinter::printText(const QString& text)
 {
-    if (!ensureStarted() || text.isEmpty())
+    if (!ensureStarted() || text.isEmpty()) {
         return;
+    }
     // A line that does not fit goes to the next page; a line taller than a
     // whole page is printed where it is rather than pushing out pages forever.
     if (m_y > 0 && m_y + m_lineHeightTwips > m_pageHeightTwips) {
@@ -85,28 +92,33 @@ void QtPrinter::printText(const QString& text)
 
 void QtPrinter::endLine()
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_x = 0;
     m_y += m_lineHeightTwips;
 }
 
 bool QtPrinter::endDoc()
 {
-    if (!ensureStarted() || m_ended)
+    if (!ensureStarted() || m_ended) {
         return false;
+    }
     m_ended = true;
-    if (!m_painter.end())
+    if (!m_painter.end()) {
         m_failed = true;
+    }
     return !m_failed;
 }
 
 bool QtPrinter::ensureStarted()
 {
-    if (m_failed || m_ended)
+    if (m_failed || m_ended) {
         return false;
-    if (m_started)
+    }
+    if (m_started) {
         return true;
+    }
     m_started = true;
     if (!m_painter.begin(&m_printer)) {
         m_failed = true;
