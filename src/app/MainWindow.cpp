@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FrmStart.h"
+#include "app/MainWindow.h"
 
 #include "alarms/AlarmSlots.h"
 #include "printing/PrintCommand.h"
@@ -11,13 +11,14 @@
 #include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QMenuBar>
-#include <QScreen>
-#include <QTimer>
+
+#include <optional>
 
 namespace tikkro::app {
 
@@ -30,10 +31,36 @@ const QColor LogBackground(0, 0, 192);
 
 constexpr int ClientWidth = 5340;
 constexpr int ClientHeight = 2115;
-constexpr int DefaultTop = 270;
 constexpr int MonitorInterval = 500;
 
-constexpr int KeyAlt = 4;
+using stopwatch::Command;
+
+// What each command is: its word on the button, the letter of the word its
+// Alt key underlines, where the button sits in twips, its key and what it
+// runs.
+struct CommandDesign
+{
+    const char* word;
+    int accessLetter;
+    int left;
+    int top;
+    int key;
+    void (stopwatch::Stopwatch::*run)();
+};
+
+// Indexed by Command.
+const std::array<CommandDesign, 5> Commands{{
+    {"Start", 0, 60, 840, Qt::Key_S, &stopwatch::Stopwatch::start},
+    {"Lap", 0, 960, 840, Qt::Key_L, &stopwatch::Stopwatch::lap},
+    {"Resume", 0, 60, 1245, Qt::Key_R, &stopwatch::Stopwatch::resume},
+    {"Pause", 0, 960, 1245, Qt::Key_P, &stopwatch::Stopwatch::pause},
+    {"Reset", 4, 480, 1635, Qt::Key_T, &stopwatch::Stopwatch::reset},
+}};
+
+std::size_t indexOf(Command command)
+{
+    return static_cast<std::size_t>(command);
+}
 
 QFont namedFont(const QString& family, qreal points)
 {
@@ -44,26 +71,32 @@ QFont namedFont(const QString& family, qreal points)
     font.setBold(true);
     return font;
 }
+
+std::optional<double> storedNumber(const QVariant& value)
+{
+    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
+}
 } // namespace
 
-FrmStart::FrmStart(const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_timer1(this), m_timer2(this),
-      m_watch(services.counter, services.clock, m_timer1, *this),
+MainWindow::MainWindow(const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_refreshTimer(this), m_monitorTimer(this),
+      m_watch(services.counter, services.clock, m_refreshTimer, *this),
       m_store(services.database, services.slots),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages),
-      m_about([this] { return new about::FrmAbout(m_services.sound, m_services.sysInfo); })
+      m_about([this] { return new about::AboutBox(m_services.sound, m_services.sysInfo); }),
+      m_placement(new ui::WindowPlacement(*this))
 {
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
     buildMenus();
-    connect(&m_timer1, &ui::WindowTimer::tick, this, [this] { m_watch.Timer1_Timer(); });
-    connect(&m_timer2, &ui::WindowTimer::tick, this, &FrmStart::Timer2_Timer);
+    connect(&m_refreshTimer, &ui::WindowTimer::tick, this, [this] { m_watch.refresh(); });
+    connect(&m_monitorTimer, &ui::WindowTimer::tick, this, &MainWindow::checkDue);
 }
 
-FrmStart::~FrmStart() = default;
+MainWindow::~MainWindow() = default;
 
-void FrmStart::buildControls()
+void MainWindow::buildControls()
 {
     auto* client = new QWidget(this);
     client->setFixedSize(ui::twipsSize(ClientWidth, ClientHeight));
@@ -73,63 +106,59 @@ void FrmStart::buildControls()
     client->setPalette(palette);
     setCentralWidget(client);
 
-    ElapsedTime = new ui::DisplayField(client);
-    ElapsedTime->setObjectName(QStringLiteral("ElapsedTime"));
-    ElapsedTime->setGeometry(ui::twipsRect(60, 420, 1755, 300));
-    ElapsedTime->setColors(ElapsedBackground, ElapsedText);
-    ElapsedTime->setFont(namedFont(QStringLiteral("Trebuchet MS"), 9.75));
-    ElapsedTime->setText(QStringLiteral("00:00:00.000"));
-    ElapsedTime->setAccessibleName(QStringLiteral("Elapsed time"));
+    m_elapsedField = new ui::DisplayField(client);
+    m_elapsedField->setObjectName(QStringLiteral("elapsedTime"));
+    m_elapsedField->setGeometry(ui::twipsRect(60, 420, 1755, 300));
+    m_elapsedField->setColors(ElapsedBackground, ElapsedText);
+    m_elapsedField->setFont(namedFont(QStringLiteral("Trebuchet MS"), 9.75));
+    m_elapsedField->setText(QStringLiteral("00:00:00.000"));
+    m_elapsedField->setAccessibleName(QStringLiteral("Elapsed time"));
 
-    Text1 = new stopwatch::LogStrip(client);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(ui::twipsRect(1860, 60, 3435, 1995));
-    QPalette logPalette = Text1->palette();
+    m_logStrip = new stopwatch::LogStrip(client);
+    m_logStrip->setObjectName(QStringLiteral("logStrip"));
+    m_logStrip->setGeometry(ui::twipsRect(1860, 60, 3435, 1995));
+    QPalette logPalette = m_logStrip->palette();
     logPalette.setColor(QPalette::Base, LogBackground);
     logPalette.setColor(QPalette::Text, Qt::white);
-    Text1->setPalette(logPalette);
-    Text1->setAccessibleName(QStringLiteral("Log strip"));
-    connect(Text1, &stopwatch::LogStrip::keyDown, this, &FrmStart::Text1_KeyDown);
+    m_logStrip->setPalette(logPalette);
+    m_logStrip->setAccessibleName(QStringLiteral("Log strip"));
+    connect(m_logStrip, &stopwatch::LogStrip::keyDown, this, &MainWindow::runCommandKey);
 
-    Uhr = new ui::DisplayField(client);
-    Uhr->setObjectName(QStringLiteral("Uhr"));
-    Uhr->setGeometry(ui::twipsRect(60, 120, 1755, 195));
-    Uhr->setColors(WindowColor, ClockText);
-    Uhr->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
-    Uhr->setFocusPolicy(Qt::NoFocus);
-    Uhr->setAccessibleName(QStringLiteral("Date and time"));
+    m_clockField = new ui::DisplayField(client);
+    m_clockField->setObjectName(QStringLiteral("clockField"));
+    m_clockField->setGeometry(ui::twipsRect(60, 120, 1755, 195));
+    m_clockField->setColors(WindowColor, ClockText);
+    m_clockField->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    m_clockField->setFocusPolicy(Qt::NoFocus);
+    m_clockField->setAccessibleName(QStringLiteral("Date and time"));
 
-    // Grey twins first, so that each coloured image lies above its twin.
-    imgStartGrau = makeButton(QStringLiteral("Start"), 0, false, 60, 840);
-    imgLapGrau = makeButton(QStringLiteral("Lap"), 0, false, 960, 840);
-    imgResumeGrau = makeButton(QStringLiteral("Resume"), 0, false, 60, 1245);
-    imgPauseGrau = makeButton(QStringLiteral("Pause"), 0, false, 960, 1245);
-    imgResetGrau = makeButton(QStringLiteral("Reset"), 4, false, 480, 1635);
-    imgStart = makeButton(QStringLiteral("Start"), 0, true, 60, 840);
-    imgLap = makeButton(QStringLiteral("Lap"), 0, true, 960, 840);
-    imgResume = makeButton(QStringLiteral("Resume"), 0, true, 60, 1245);
-    imgPause = makeButton(QStringLiteral("Pause"), 0, true, 960, 1245);
-    imgReset = makeButton(QStringLiteral("Reset"), 4, true, 480, 1635);
-
-    connect(imgStart, &ui::ImageWidget::mouseDown, this, &FrmStart::imgStart_MouseDown);
-    connect(imgLap, &ui::ImageWidget::mouseDown, this, &FrmStart::imgLap_MouseDown);
-    connect(imgResume, &ui::ImageWidget::mouseDown, this, &FrmStart::imgResume_MouseDown);
-    connect(imgPause, &ui::ImageWidget::mouseDown, this, &FrmStart::imgPause_MouseDown);
-    connect(imgReset, &ui::ImageWidget::mouseDown, this, &FrmStart::imgReset_MouseDown);
+    // Grey twins first, so that each coloured button lies above its twin.
+    for (const CommandDesign& design : Commands) {
+        makeButton(QString::fromLatin1(design.word), design.accessLetter, false, design.left,
+                   design.top);
+    }
+    for (std::size_t i = 0; i < Commands.size(); ++i) {
+        const CommandDesign& design = Commands.at(i);
+        m_commandButtons.at(i) = makeButton(QString::fromLatin1(design.word), design.accessLetter,
+                                            true, design.left, design.top);
+        const auto command = static_cast<Command>(i);
+        connect(m_commandButtons.at(i), &ui::ImageWidget::mouseDown, this,
+                [this, command] { run(command); });
+    }
 
     // The elapsed time comes first in the tab order, then the log strip.
-    setTabOrder(ElapsedTime, Text1);
+    setTabOrder(m_elapsedField, m_logStrip);
 }
 
-ui::ImageWidget* FrmStart::makeButton(const QString& word, int accessLetter, bool available,
-                                      int left, int top)
+ui::ImageWidget* MainWindow::makeButton(const QString& word, int accessLetter, bool available,
+                                        int left, int top)
 {
     const ui::ButtonArt art{word, accessLetter, available, WindowColor};
     auto* image = new ui::ImageWidget(
         [art](QPainter& painter, const QRectF& area) { art.paint(painter, area); },
         centralWidget());
     image->setGeometry(ui::twipsRect(left, top, 855, 375));
-    image->setObjectName(QStringLiteral("img") + word + (available ? QString() : u"Grau"_qs));
+    image->setObjectName(word.toLower() + (available ? u"Button"_qs : u"ButtonGrey"_qs));
     image->setAccessibleName(word);
     if (!available) {
         // The grey twins never take input; the coloured image above gets it.
@@ -139,35 +168,47 @@ ui::ImageWidget* FrmStart::makeButton(const QString& word, int accessLetter, boo
     return image;
 }
 
-void FrmStart::buildMenus()
+void MainWindow::buildMenus()
 {
-    mnFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnPrint = mnFile->addAction(QStringLiteral("&Print Log Strip"), this, &FrmStart::mnPrint_Click);
-    mnFile->addSeparator();
-    mnExit = mnFile->addAction(QStringLiteral("E&xit"), this, &FrmStart::mnExit_Click);
+    const auto addAction = [this](QMenu* menu, const QString& caption, const QString& name,
+                                  const std::function<void()>& handler) {
+        QAction* action = menu->addAction(caption, this, handler);
+        action->setObjectName(name);
+        return action;
+    };
 
-    mnAlarm = menuBar()->addMenu(QStringLiteral("&Alarm"));
-    mnAbsolute = mnAlarm->addMenu(QStringLiteral("&Absolute Time"));
-    mnCountDown = mnAlarm->addMenu(QStringLiteral("&CountDown"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    addAction(file, QStringLiteral("&Print Log Strip"), QStringLiteral("printAction"),
+              [this] { m_services.print.run(this, m_logStrip->text()); });
+    file->addSeparator();
+    addAction(file, QStringLiteral("E&xit"), QStringLiteral("exitAction"), [this] { close(); });
+
+    QMenu* alarm = menuBar()->addMenu(QStringLiteral("&Alarm"));
+    QMenu* absolute = alarm->addMenu(QStringLiteral("&Absolute Time"));
+    QMenu* countDown = alarm->addMenu(QStringLiteral("&CountDown"));
     for (int i = 0; i < 2; ++i) {
         const QString digit = QString::number(i + 1);
-        mnSetEdit[i] = mnAbsolute->addAction(QStringLiteral("Alarm&") + digit, this,
-                                             [this, i] { mnSetEdit_Click(i); });
-        mnCounter[i] = mnCountDown->addAction(QStringLiteral("Timer&") + digit, this,
-                                              [this, i] { mnCounter_Click(i); });
+        const auto slot = static_cast<std::size_t>(i);
+        m_alarmActions.at(slot) = addAction(absolute, QStringLiteral("Alarm&") + digit,
+                                            QStringLiteral("alarmAction") + digit,
+                                            [this, i] { m_alarmWindows.showAlarmDialog(i); });
+        m_timerActions.at(slot) = addAction(countDown, QStringLiteral("Timer&") + digit,
+                                            QStringLiteral("timerAction") + digit,
+                                            [this, i] { m_alarmWindows.showTimerDialog(i); });
     }
 
-    mnExtra = menuBar()->addMenu(QStringLiteral("&Extra"));
-    mnClearStrip =
-        mnExtra->addAction(QStringLiteral("&Clear Log Strip"), this, &FrmStart::mnClearStrip_Click);
-    mnEvents =
-        mnExtra->addAction(QStringLiteral("Show &Events Window"), this, &FrmStart::mnEvents_Click);
+    QMenu* extra = menuBar()->addMenu(QStringLiteral("&Extra"));
+    addAction(extra, QStringLiteral("&Clear Log Strip"), QStringLiteral("clearLogAction"),
+              [this] { m_logStrip->clear(); });
+    addAction(extra, QStringLiteral("Show &Events Window"), QStringLiteral("eventsAction"),
+              [this] { m_alarmWindows.showEvents(); });
 
-    mnHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnAbout = mnHelp->addAction(QStringLiteral("&About"), this, &FrmStart::mnAbout_Click);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    addAction(help, QStringLiteral("&About"), QStringLiteral("aboutAction"),
+              [this] { m_about.show(); });
 }
 
-void FrmStart::Form_Load()
+void MainWindow::restoreSession()
 {
     QString failure;
     try {
@@ -175,24 +216,23 @@ void FrmStart::Form_Load()
         restorePosition();
     } catch (const settings::DatabaseError& error) {
         failure = error.description();
-        placeAtDefaultPosition();
+        m_placement->placeAtDefault();
     }
 
-    m_watch.ReadFrequency();
-    Text1->clear();
-    m_watch.TickMs = 15;
-    m_watch.DoReset();
+    m_watch.readFrequency();
+    m_logStrip->clear();
+    m_watch.reset();
 
     // Ticks of the monitor fall half a second after each whole second, so
     // the clock field turns over with the system clock.
     if (m_services.waitForWholeSecond) {
         m_services.waitForWholeSecond();
     }
-    m_timer2.setInterval(MonitorInterval);
+    m_monitorTimer.setInterval(MonitorInterval);
 
     if (failure.isEmpty()) {
         try {
-            m_store.LoadAlarms(*this);
+            m_store.load(*this);
         } catch (const settings::DatabaseError& error) {
             failure = error.description();
         }
@@ -202,56 +242,19 @@ void FrmStart::Form_Load()
     }
 }
 
-void FrmStart::restorePosition()
+void MainWindow::restorePosition()
 {
     const settings::SettingsDatabase& db = m_services.database;
-    const QVariant left =
-        db.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString());
-    if (left.isNull()) {
-        placeAtDefaultPosition();
-        return;
+    const std::optional<double> left =
+        storedNumber(db.value(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString()));
+    std::optional<double> top;
+    if (left) {
+        top = storedNumber(db.value(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString()));
     }
-    const QVariant top = db.DGetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString());
-    const QPoint saved(ui::toPixels(left.toDouble()),
-                       ui::toPixels(top.isNull() ? double(DefaultTop) : top.toDouble()));
-
-    // A monitor unplugged since the last run would leave the window where
-    // nobody can reach it.
-    const QRect wanted(saved, frameGeometry().size());
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->geometry().intersects(wanted)) {
-            move(saved);
-            return;
-        }
-    }
-    placeAtDefaultPosition();
+    m_placement->restore(left, top);
 }
 
-void FrmStart::placeAtDefaultPosition()
-{
-    m_atDefaultPosition = true;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenRight = screen != nullptr ? screen->geometry().right() + 1 : width();
-    move(screenRight - frameGeometry().width(), ui::toPixels(DefaultTop));
-}
-
-void FrmStart::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (m_atDefaultPosition) {
-        // The window manager adds its frame only once the window is shown:
-        // touch the right edge with the frame, not just the client area.
-        m_atDefaultPosition = false;
-        QTimer::singleShot(0, this, [this] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            if (screen != nullptr) {
-                move(screen->geometry().right() + 1 - frameGeometry().width(), y());
-            }
-        });
-    }
-}
-
-void FrmStart::reportStartupError(const QString& reason)
+void MainWindow::reportStartupError(const QString& reason)
 {
     m_services.messages.show(
         // The reason names the file.
@@ -262,20 +265,20 @@ void FrmStart::reportStartupError(const QString& reason)
         ui::MessageService::Icon::Warning);
 }
 
-void FrmStart::Form_Unload()
+void MainWindow::saveSession()
 {
-    // Nothing may keep the program from closing: a settings file that cannot
-    // be written only means the position is not kept.
-    const QPoint position = ui::toTwips(pos());
+    // A settings file that cannot be written only means the position is not
+    // kept.
+    const QPoint position = m_placement->positionToSave();
     const settings::SettingsDatabase& db = m_services.database;
     try {
-        db.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
-                     QVariant(static_cast<float>(position.x())), QString());
+        db.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
+                    QVariant(static_cast<double>(position.x())), QString());
     } catch (const settings::DatabaseError&) {
     }
     try {
-        db.DSetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
-                     QVariant(static_cast<float>(position.y())), QString());
+        db.setValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
+                    QVariant(static_cast<double>(position.y())), QString());
     } catch (const settings::DatabaseError&) {
     }
     m_alarmWindows.unloadAll();
@@ -284,165 +287,88 @@ void FrmStart::Form_Unload()
     QCoreApplication::quit();
 }
 
-void FrmStart::Timer2_Timer()
+void MainWindow::checkDue()
 {
-    Uhr->setText(m_alarmWindows.Timer2_Timer());
+    m_clockField->setText(m_alarmWindows.checkDue());
 }
 
 // --- StopwatchView ---------------------------------------------------------
 
-void FrmStart::setElapsedDisplay(const QString& text)
+void MainWindow::setElapsedDisplay(const QString& text)
 {
-    ElapsedTime->setText(text);
+    m_elapsedField->setText(text);
 }
 
-void FrmStart::setAvailableCommands(const stopwatch::CommandSet& commands)
+void MainWindow::setAvailableCommands(const stopwatch::CommandSet& commands)
 {
-    imgStart->setVisible(commands.start);
-    imgLap->setVisible(commands.lap);
-    imgResume->setVisible(commands.resume);
-    imgPause->setVisible(commands.pause);
-    imgReset->setVisible(commands.reset);
+    m_commandButtons[indexOf(Command::Start)]->setVisible(commands.start);
+    m_commandButtons[indexOf(Command::Lap)]->setVisible(commands.lap);
+    m_commandButtons[indexOf(Command::Resume)]->setVisible(commands.resume);
+    m_commandButtons[indexOf(Command::Pause)]->setVisible(commands.pause);
+    m_commandButtons[indexOf(Command::Reset)]->setVisible(commands.reset);
 }
 
-void FrmStart::appendToLog(const QString& piece)
+void MainWindow::appendToLog(const QString& piece)
 {
-    Text1->append(piece);
+    m_logStrip->append(piece);
 }
 
-bool FrmStart::logIsEmpty() const
+bool MainWindow::logIsEmpty() const
 {
-    return Text1->isEmpty();
+    return m_logStrip->isEmpty();
 }
 
-void FrmStart::focusLogEnd()
+void MainWindow::focusLogEnd()
 {
     // Before the window is first shown the focus cannot move; the strip is
     // then left as it is, and the elapsed time keeps the initial focus.
     if (!isVisible()) {
         return;
     }
-    Text1->setFocus(Qt::OtherFocusReason);
-    Text1->moveToEnd();
+    m_logStrip->setFocus(Qt::OtherFocusReason);
+    m_logStrip->moveToEnd();
 }
 
 // --- AlarmMenu -------------------------------------------------------------
 
-void FrmStart::setAlarmCaption(int slot, const QString& caption)
+void MainWindow::setAlarmCaption(int slot, const QString& caption)
 {
-    mnSetEdit.at(static_cast<std::size_t>(slot))->setText(caption);
+    m_alarmActions.at(static_cast<std::size_t>(slot))->setText(caption);
 }
 
-void FrmStart::setTimerCaption(int slot, const QString& caption)
+void MainWindow::setTimerCaption(int slot, const QString& caption)
 {
-    mnCounter.at(static_cast<std::size_t>(slot))->setText(caption);
+    m_timerActions.at(static_cast<std::size_t>(slot))->setText(caption);
 }
 
 // --- Commands --------------------------------------------------------------
 
-bool FrmStart::isShown(const QWidget* image)
+void MainWindow::run(Command command)
 {
-    return !image->isHidden();
+    m_commandButtons.at(indexOf(command))->setVisible(false);
+    (m_watch.*Commands.at(indexOf(command)).run)();
 }
 
-void FrmStart::pressImage(ui::ImageWidget* image, void (stopwatch::Stopwatch::*command)())
+void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    image->setVisible(false);
-    (m_watch.*command)();
-}
-
-void FrmStart::imgStart_MouseDown()
-{
-    pressImage(imgStart, &stopwatch::Stopwatch::DoStart);
-}
-void FrmStart::imgLap_MouseDown()
-{
-    pressImage(imgLap, &stopwatch::Stopwatch::DoLap);
-}
-void FrmStart::imgResume_MouseDown()
-{
-    pressImage(imgResume, &stopwatch::Stopwatch::DoResume);
-}
-void FrmStart::imgPause_MouseDown()
-{
-    pressImage(imgPause, &stopwatch::Stopwatch::DoPause);
-}
-void FrmStart::imgReset_MouseDown()
-{
-    pressImage(imgReset, &stopwatch::Stopwatch::DoReset);
-}
-
-void FrmStart::Text1_KeyDown(int key, Qt::KeyboardModifiers modifiers)
-{
-    int shift = 0;
-    shift |= modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
-    shift |= modifiers.testFlag(Qt::ControlModifier) ? 2 : 0;
-    shift |= modifiers.testFlag(Qt::AltModifier) ? KeyAlt : 0;
-    if (shift != KeyAlt) {
+    // Alt alone: Shift or Ctrl held with it make another key.
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held != Qt::AltModifier) {
         return;
     }
-    struct Binding
-    {
-        int key;
-        const QWidget* image;
-        void (FrmStart::*mouseDown)();
-    };
-    const std::array<Binding, 5> bindings{{
-        {Qt::Key_S, imgStart, &FrmStart::imgStart_MouseDown},
-        {Qt::Key_L, imgLap, &FrmStart::imgLap_MouseDown},
-        {Qt::Key_R, imgResume, &FrmStart::imgResume_MouseDown},
-        {Qt::Key_P, imgPause, &FrmStart::imgPause_MouseDown},
-        {Qt::Key_T, imgReset, &FrmStart::imgReset_MouseDown},
-    }};
-    for (const Binding& binding : bindings) {
+    for (std::size_t i = 0; i < Commands.size(); ++i) {
         // A key works only for a command whose button is offered.
-        if (binding.key == key && isShown(binding.image)) {
-            (this->*binding.mouseDown)();
+        if (Commands.at(i).key == key && !m_commandButtons.at(i)->isHidden()) {
+            run(static_cast<Command>(i));
             return;
         }
     }
 }
 
-// --- Menus -----------------------------------------------------------------
-
-void FrmStart::mnPrint_Click()
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_services.print.run(this, Text1->text());
-}
-
-void FrmStart::mnExit_Click()
-{
-    close();
-}
-
-void FrmStart::mnSetEdit_Click(int index)
-{
-    m_alarmWindows.showAlarmDialog(index);
-}
-
-void FrmStart::mnCounter_Click(int index)
-{
-    m_alarmWindows.showTimerDialog(index);
-}
-
-void FrmStart::mnClearStrip_Click()
-{
-    Text1->clear();
-}
-
-void FrmStart::mnEvents_Click()
-{
-    m_alarmWindows.showEvents();
-}
-
-void FrmStart::mnAbout_Click()
-{
-    m_about.show();
-}
-
-void FrmStart::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
+    saveSession();
     QMainWindow::closeEvent(event);
 }
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "about/FrmAbout.h"
+#include "about/AboutBox.h"
 #include "alarms/AlarmMenu.h"
 #include "alarms/AlarmStore.h"
 #include "alarms/AlarmWindows.h"
 #include "stopwatch/Stopwatch.h"
 #include "stopwatch/StopwatchView.h"
-#include "ui/FormSlot.h"
+#include "ui/LazyWindow.h"
 #include "ui/WindowTimer.h"
 
 #include <QMainWindow>
@@ -15,7 +15,6 @@
 #include <functional>
 
 class QAction;
-class QMenu;
 
 namespace tikkro::about {
 class SysInfoLauncher;
@@ -40,13 +39,14 @@ class ImageWidget;
 class MessageService;
 class SoundService;
 class WallClock;
+class WindowPlacement;
 } // namespace tikkro::ui
 
 namespace tikkro::app {
 
 // The main window: the stopwatch with its five buttons and log strip, the
 // clock field, and the menus that reach every other window.
-class FrmStart : public QMainWindow, public stopwatch::StopwatchView, public alarms::AlarmMenu
+class MainWindow : public QMainWindow, public stopwatch::StopwatchView, public alarms::AlarmMenu
 {
     Q_OBJECT
 public:
@@ -65,8 +65,20 @@ public:
         std::function<void()> waitForWholeSecond;
     };
 
-    explicit FrmStart(const Services& services, QWidget* parent = nullptr);
-    ~FrmStart() override;
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: creates the settings file if there is none, puts the window
+    // where it was left, resets the stopwatch, starts the monitor on the
+    // next whole second and loads the alarms and timers.
+    void restoreSession();
+
+    // Shut-down: keeps the window's position and closes every other window.
+    // Nothing may keep the program from ending.
+    void saveSession();
+
+    // Hides the command's button and runs the command.
+    void run(stopwatch::Command command);
 
     // StopwatchView
     void setElapsedDisplay(const QString& text) override;
@@ -79,85 +91,43 @@ public:
     void setAlarmCaption(int slot, const QString& caption) override;
     void setTimerCaption(int slot, const QString& caption) override;
 
-    void Form_Load();
-    void Form_Unload();
-
-    // Image button handlers: hide the pressed image, then run the command.
-    void imgStart_MouseDown();
-    void imgLap_MouseDown();
-    void imgResume_MouseDown();
-    void imgPause_MouseDown();
-    void imgReset_MouseDown();
-    void Text1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
-
-    void mnPrint_Click();
-    void mnExit_Click();
-    void mnSetEdit_Click(int index);
-    void mnCounter_Click(int index);
-    void mnClearStrip_Click();
-    void mnEvents_Click();
-    void mnAbout_Click();
-
-    stopwatch::Stopwatch& watch() { return m_watch; }
-    ui::WindowTimer& timer1() { return m_timer1; }
-    ui::WindowTimer& timer2() { return m_timer2; }
+    const stopwatch::Stopwatch& watch() const { return m_watch; }
+    ui::WindowTimer& refreshTimer() { return m_refreshTimer; }
+    ui::WindowTimer& monitorTimer() { return m_monitorTimer; }
     alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
-    about::FrmAbout* aboutBox() const { return m_about.form(); }
-    void Timer2_Timer();
-
-    // Controls, named as the rest of the program knows them.
-    ui::DisplayField* Uhr = nullptr;
-    ui::DisplayField* ElapsedTime = nullptr;
-    stopwatch::LogStrip* Text1 = nullptr;
-    ui::ImageWidget* imgStart = nullptr;
-    ui::ImageWidget* imgLap = nullptr;
-    ui::ImageWidget* imgResume = nullptr;
-    ui::ImageWidget* imgPause = nullptr;
-    ui::ImageWidget* imgReset = nullptr;
-    ui::ImageWidget* imgStartGrau = nullptr;
-    ui::ImageWidget* imgLapGrau = nullptr;
-    ui::ImageWidget* imgResumeGrau = nullptr;
-    ui::ImageWidget* imgPauseGrau = nullptr;
-    ui::ImageWidget* imgResetGrau = nullptr;
-
-    QMenu* mnFile = nullptr;
-    QAction* mnPrint = nullptr;
-    QAction* mnExit = nullptr;
-    QMenu* mnAlarm = nullptr;
-    QMenu* mnAbsolute = nullptr;
-    std::array<QAction*, 2> mnSetEdit{};
-    QMenu* mnCountDown = nullptr;
-    std::array<QAction*, 2> mnCounter{};
-    QMenu* mnExtra = nullptr;
-    QAction* mnClearStrip = nullptr;
-    QAction* mnEvents = nullptr;
-    QMenu* mnHelp = nullptr;
-    QAction* mnAbout = nullptr;
+    about::AboutBox* aboutBox() const { return m_about.loaded(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void restorePosition();
-    void placeAtDefaultPosition();
     void reportStartupError(const QString& reason);
+    void checkDue();
+    void runCommandKey(int key, Qt::KeyboardModifiers modifiers);
 
     void buildControls();
     void buildMenus();
     ui::ImageWidget* makeButton(const QString& word, int accessLetter, bool available, int left,
                                 int top);
-    static bool isShown(const QWidget* image);
-    void pressImage(ui::ImageWidget* image, void (stopwatch::Stopwatch::*command)());
 
     Services m_services;
-    ui::WindowTimer m_timer1;
-    ui::WindowTimer m_timer2;
+    ui::WindowTimer m_refreshTimer;
+    ui::WindowTimer m_monitorTimer;
     stopwatch::Stopwatch m_watch;
     alarms::AlarmStore m_store;
     alarms::AlarmWindows m_alarmWindows;
-    ui::FormSlot<about::FrmAbout> m_about;
-    bool m_atDefaultPosition = false;
+    ui::LazyWindow<about::AboutBox> m_about;
+    ui::WindowPlacement* m_placement = nullptr;
+
+    ui::DisplayField* m_clockField = nullptr;
+    ui::DisplayField* m_elapsedField = nullptr;
+    stopwatch::LogStrip* m_logStrip = nullptr;
+    // Indexed by Command. Each coloured button lies above its grey twin,
+    // which shows through while the command is not available.
+    std::array<ui::ImageWidget*, 5> m_commandButtons{};
+    std::array<QAction*, 2> m_alarmActions{};
+    std::array<QAction*, 2> m_timerActions{};
 };
 
 } // namespace tikkro::app

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Program.h"
+#include "app/Program.h"
 
 #include <chrono>
 #include <thread>
@@ -17,9 +17,9 @@ Program::Program(const QString& programFolder, std::function<void()> waitForWhol
     m_messages.setParent(&m_window);
 }
 
-FrmStart& Program::start()
+MainWindow& Program::start()
 {
-    m_window.Form_Load();
+    m_window.restoreSession();
     m_window.show();
     return m_window;
 }

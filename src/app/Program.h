@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FrmStart.h"
 #include "about/DesktopRegistry.h"
 #include "about/QtProgramLauncher.h"
 #include "about/SysInfoLauncher.h"
 #include "alarms/AlarmSlots.h"
+#include "app/MainWindow.h"
 #include "printing/PrintCommand.h"
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/BootTimeCounter.h"
@@ -27,7 +27,7 @@ public:
     Program(const QString& programFolder, std::function<void()> waitForWholeSecond);
 
     // Loads the main window and shows it.
-    FrmStart& start();
+    MainWindow& start();
 
     // Sleeps until the system clock's next whole second.
     static void sleepUntilNextWholeSecond();
@@ -43,7 +43,7 @@ private:
     about::QtProgramLauncher m_launcher;
     about::SysInfoLauncher m_sysInfo;
     printing::PrintCommand m_print;
-    FrmStart m_window;
+    MainWindow m_window;
 };
 
 } // namespace tikkro::app

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Program.h"
+#include "app/Program.h"
 
 #include <QApplication>
 
