@@ -69,11 +69,11 @@ struct Monitor
 void idleTick(benchmark::State& state)
 {
     Monitor rig;
-    rig.monitor.Timer2_Timer();
+    rig.monitor.checkDue();
     const long heapBefore = heapInUse();
     for (auto _ : state) {
         rig.clock.advanceMs(500);
-        benchmark::DoNotOptimize(rig.monitor.Timer2_Timer());
+        benchmark::DoNotOptimize(rig.monitor.checkDue());
     }
     state.counters["heap_growth_B"] = static_cast<double>(heapInUse() - heapBefore);
     state.counters["time_per_tick"] =
@@ -97,17 +97,17 @@ void simulatedDay(benchmark::State& state)
         const QDateTime midnight = rig.clock.now();
         const double start = settings::OleDate::fromDateTime(midnight);
         // Each slot rings once in the day, at a time between two ticks.
-        rig.slots.Alarms[0] = {QStringLiteral("Morning"), start + 7.25 / 24, true};
-        rig.slots.Timers[0] = {QStringLiteral("Tea"), start + 10.1 / 24, true};
-        rig.slots.Alarms[1] = {QStringLiteral("Lunch"), start + 12.5 / 24, true};
-        rig.slots.Timers[1] = {QStringLiteral("Parking"), start + 17.9 / 24, true};
+        rig.slots.alarms[0] = {QStringLiteral("Morning"), start + 7.25 / 24, true};
+        rig.slots.timers[0] = {QStringLiteral("Tea"), start + 10.1 / 24, true};
+        rig.slots.alarms[1] = {QStringLiteral("Lunch"), start + 12.5 / 24, true};
+        rig.slots.timers[1] = {QStringLiteral("Parking"), start + 17.9 / 24, true};
         // The events window is closed each evening, as a user would.
         rig.events.clear();
         rig.sound.played.clear();
         state.ResumeTiming();
 
         for (int tick = 0; tick < TicksPerDay; ++tick) {
-            benchmark::DoNotOptimize(rig.monitor.Timer2_Timer());
+            benchmark::DoNotOptimize(rig.monitor.checkDue());
             rig.clock.advanceMs(500);
         }
 

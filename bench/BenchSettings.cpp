@@ -23,9 +23,9 @@ struct Bench
     Bench() : database(SettingsDatabase::pathIn(dir.path()), messages), store(database, slots)
     {
         database.createIfMissing();
-        database.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0F, {});
+        database.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0, {});
         for (const qint16 key : {0, 1, 100, 101}) {
-            store.SaveAlarm(key);
+            store.save(key);
         }
     }
     QTemporaryDir dir;
@@ -35,43 +35,43 @@ struct Bench
     tikkro::alarms::AlarmStore store;
 };
 
-void BM_DGetValue(benchmark::State& state)
+void BM_Value(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            bench.database.DGetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), {}));
+            bench.database.value(QStringLiteral("MeLeft"), QStringLiteral("tUser"), {}));
     }
 }
-BENCHMARK(BM_DGetValue);
+BENCHMARK(BM_Value);
 
-void BM_DSetValue(benchmark::State& state)
+void BM_SetValue(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
-        bench.database.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0F, {});
+        bench.database.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0, {});
     }
 }
-BENCHMARK(BM_DSetValue);
+BENCHMARK(BM_SetValue);
 
-void BM_LoadAlarms(benchmark::State& state)
+void BM_LoadSlots(benchmark::State& state)
 {
     Bench bench;
     tikkro::fakes::FakeAlarmMenu menu;
     for (auto _ : state) {
-        bench.store.LoadAlarms(menu);
+        bench.store.load(menu);
     }
 }
-BENCHMARK(BM_LoadAlarms);
+BENCHMARK(BM_LoadSlots);
 
-void BM_SaveAlarmFlag(benchmark::State& state)
+void BM_SaveArmedFlag(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
-        bench.store.SaveAlarmFlag(101);
+        bench.store.saveArmedFlag(101);
     }
 }
-BENCHMARK(BM_SaveAlarmFlag);
+BENCHMARK(BM_SaveArmedFlag);
 
 void BM_OleDateRoundTrip(benchmark::State& state)
 {

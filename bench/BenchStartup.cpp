@@ -61,7 +61,7 @@ int main(int argc, char* argv[])
         tikkro::app::Program::sleepUntilNextWholeSecond();
         waited = bootSeconds() - from;
     });
-    tikkro::app::FrmStart& window = program.start();
+    tikkro::app::MainWindow& window = program.start();
     while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     }

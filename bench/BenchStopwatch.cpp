@@ -24,23 +24,23 @@ struct StripView final : tikkro::stopwatch::StopwatchView
     QString display;
 };
 
-void ShowElapsed(benchmark::State& state)
+void refresh(benchmark::State& state)
 {
     tikkro::fakes::FakeCounter counter(1'000'000'000);
     tikkro::fakes::FakeWallClock clock;
     tikkro::fakes::FakeIntervalTimer timer;
     StripView view;
     tikkro::stopwatch::Stopwatch watch(counter, clock, timer, view);
-    watch.ReadFrequency();
-    watch.DoReset();
-    watch.DoStart();
+    watch.readFrequency();
+    watch.reset();
+    watch.start();
     for (auto _ : state) {
         counter.advance(15'000'000);
-        watch.Timer1_Timer();
-        benchmark::DoNotOptimize(watch.ElapsedText);
+        watch.refresh();
+        benchmark::DoNotOptimize(watch.elapsedText());
     }
 }
-BENCHMARK(ShowElapsed);
+BENCHMARK(refresh);
 
 void Lap(benchmark::State& state)
 {
@@ -51,17 +51,17 @@ void Lap(benchmark::State& state)
     view.strip.resize(229, 133);
     view.strip.show();
     tikkro::stopwatch::Stopwatch watch(counter, clock, timer, view);
-    watch.ReadFrequency();
-    watch.DoReset();
-    watch.DoStart();
+    watch.readFrequency();
+    watch.reset();
+    watch.start();
     for (qint64 i = 0; i < state.range(0); ++i) {
         counter.advance(1'234'567);
-        watch.DoLap();
+        watch.lap();
     }
     QCoreApplication::processEvents();
     for (auto _ : state) {
         counter.advance(1'234'567);
-        watch.DoLap();
+        watch.lap();
         // With the second argument set, the repaint that follows the Lap is
         // counted too.
         if (state.range(1) != 0) {

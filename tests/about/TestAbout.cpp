@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "about/AboutBox.h"
 #include "about/DesktopRegistry.h"
-#include "about/FrmAbout.h"
 #include "about/SysInfoLauncher.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeProgramLauncher.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSoundService.h"
-#include "ui/FormSlot.h"
+#include "ui/LazyWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +39,7 @@ struct Rig
     fakes::FakeMessageService messages;
     fakes::FakeSoundService sound;
     SysInfoLauncher sysInfo{registry, launcher, messages};
-    ui::FormSlot<about::FrmAbout> slot{[this] { return new about::FrmAbout(sound, sysInfo); }};
+    ui::LazyWindow<about::AboutBox> slot{[this] { return new about::AboutBox(sound, sysInfo); }};
 };
 
 } // namespace
@@ -80,7 +80,7 @@ private Q_SLOTS:
         rig.registry.keys[ToolsKey]["MSINFO"] = FakeRegistry::string(tools.path().toUtf8());
         rig.launcher.startable = {QStringLiteral("/opt/v"), fallback};
         started.replace(QLatin1String("<tools>"), fallback);
-        rig.sysInfo.StartSysInfo();
+        rig.sysInfo.launch();
 
         QCOMPARE(rig.launcher.started.join(QString()), started);
         QCOMPARE(rig.messages.messages.size(), started.isEmpty() ? 1 : 0);
@@ -103,7 +103,7 @@ private Q_SLOTS:
         Rig rig;
         QString text;
         QVERIFY(SysInfoLauncher(registry, rig.launcher, rig.messages)
-                    .GetKeyValue(about::Registry::LocalMachine, ViewerKey, ViewerValue, text));
+                    .readValue(about::Registry::LocalMachine, ViewerKey, ViewerValue, text));
         QCOMPARE(text, bin.filePath("hardinfo"));
     }
 
@@ -116,19 +116,19 @@ private Q_SLOTS:
         const auto label = [form](const char* name) {
             return form->findChild<QLabel*>(QLatin1String(name))->text();
         };
-        QCOMPARE(label("lblVersion"), QStringLiteral("Version 1.0.32"));
-        QCOMPARE(label("lblDisclaimer"),
+        QCOMPARE(label("version"), QStringLiteral("Version 1.0.32"));
+        QCOMPARE(label("disclaimer"),
                  "Warning: Although this stop watch is very exact, be careful using it for "
                  "prefessional purposes, since it is Windows-based and - Windows isn't a realtime "
                  "environement! Use a realtime device instead.");
-        QTest::mouseClick(form->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton*>("sysInfoButton"), Qt::LeftButton);
         QCOMPARE(rig.messages.messages.size(), 1);
 
         const QStringList once{QStringLiteral("Der Microsoft Sound.wav")};
         QCOMPARE(rig.sound.played, once);
         rig.slot.show(); // already open: raised, not loaded again
         QCOMPARE(rig.sound.played, once);
-        QTest::mouseClick(form->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<QPushButton*>("okButton"), Qt::LeftButton);
         QVERIFY(!rig.slot.isLoaded());
         QPointer<QWidget> again = rig.slot.show();
         QCOMPARE(rig.sound.played, once + once);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
 #include "alarms/DigitField.h"
+#include "alarms/InputError.h"
+#include "alarms/SlotSetter.h"
 #include "ui/ImageWidget.h"
 #include "ui/WindowTimer.h"
 
@@ -9,8 +11,8 @@
 #include <QTest>
 
 using namespace tikkro;
-using alarms::frmInputAlarm;
-using alarms::frmInputCount;
+using alarms::AlarmDialog;
+using alarms::TimerDialog;
 using settings::OleDate;
 using testing::at;
 using Rig = testing::AlarmRig;
@@ -30,13 +32,13 @@ void tick(ui::WindowTimer* timer, int count = 1)
     }
 }
 
-frmInputCount* timerDialog(Rig& rig, int slot)
+TimerDialog* timerDialog(Rig& rig, int slot)
 {
     rig.windows.showTimerDialog(slot);
     return rig.windows.timerDialog();
 }
 
-frmInputAlarm* alarmDialog(Rig& rig, int slot)
+AlarmDialog* alarmDialog(Rig& rig, int slot)
 {
     rig.windows.showAlarmDialog(slot);
     return rig.windows.alarmDialog();
@@ -45,13 +47,13 @@ frmInputAlarm* alarmDialog(Rig& rig, int slot)
 // Field indices left to right as shown: hours, minutes, seconds; or day,
 // month, year, hour, minute, second.
 template <class Dialog> const QList<int> Order{2, 1, 0};
-template <> const QList<int> Order<frmInputAlarm>{3, 4, 5, 2, 1, 0};
+template <> const QList<int> Order<AlarmDialog>{3, 4, 5, 2, 1, 0};
 
 template <class Dialog> QStringList fields(const Dialog* dialog)
 {
     QStringList result;
     for (int index : Order<Dialog>) {
-        result.append(dialog->Z(index)->text());
+        result.append(dialog->field(index)->text());
     }
     return result;
 }
@@ -59,11 +61,11 @@ template <class Dialog> QStringList fields(const Dialog* dialog)
 // Types the name and the leading fields, then presses Set.
 template <class Dialog> void set(Dialog* dialog, const QString& name, const QStringList& fields)
 {
-    dialog->AlName()->setText(name);
+    dialog->nameField()->setText(name);
     for (int i = 0; i < fields.size(); ++i) {
-        dialog->Z(Order<Dialog>.at(i))->setText(fields.at(i));
+        dialog->field(Order<Dialog>.at(i))->setText(fields.at(i));
     }
-    QTest::mouseClick(dialog->Command2(), Qt::LeftButton);
+    QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
 }
 
 const QStringList Zeros{"00", "00", "00"};
@@ -77,25 +79,25 @@ private Q_SLOTS:
     void spinStepsOnlyWhileHeld()
     {
         Rig rig;
-        frmInputCount* dialog = timerDialog(rig, 0);
-        ui::ImageWidget* minutes = dialog->I(1);
+        TimerDialog* dialog = timerDialog(rig, 0);
+        ui::ImageWidget* minutes = dialog->spinButton(1);
 
         // Nothing on press; a release within the repeat interval changes
         // nothing.
         press(minutes, true);
-        QCOMPARE(dialog->Timer1()->interval(), 150);
+        QCOMPARE(dialog->spinTimer()->interval(), 150);
         QTest::mouseRelease(minutes, Qt::LeftButton);
-        QCOMPARE(dialog->Timer1()->interval(), 0);
+        QCOMPARE(dialog->spinTimer()->interval(), 0);
         QCOMPARE(fields(dialog), Zeros);
 
         // Held: one step per interval; the lower half steps down, with any
         // mouse button.
         press(minutes, true);
-        tick(dialog->Timer1(), 3);
-        QCOMPARE(dialog->Z(1)->text(), QStringLiteral("03"));
+        tick(dialog->spinTimer(), 3);
+        QCOMPARE(dialog->field(1)->text(), QStringLiteral("03"));
         QTest::mouseRelease(minutes, Qt::LeftButton);
         press(minutes, false, Qt::RightButton);
-        tick(dialog->Timer1());
+        tick(dialog->spinTimer());
         QTest::mouseRelease(minutes, Qt::RightButton);
         QCOMPARE(fields(dialog), QStringList({"00", "02", "00"}));
     }
@@ -145,11 +147,11 @@ private Q_SLOTS:
         QFETCH(QString, after);
         Rig rig;
         const auto spin = [&](auto* dialog) {
-            dialog->Z(index)->setText(before);
-            press(dialog->I(index), up);
-            tick(dialog->Timer1());
-            QTest::mouseRelease(dialog->I(index), Qt::LeftButton);
-            return dialog->Z(index)->text();
+            dialog->field(index)->setText(before);
+            press(dialog->spinButton(index), up);
+            tick(dialog->spinTimer());
+            QTest::mouseRelease(dialog->spinButton(index), Qt::LeftButton);
+            return dialog->field(index)->text();
         };
         QCOMPARE(alarm ? spin(alarmDialog(rig, 0)) : spin(timerDialog(rig, 0)), after);
     }
@@ -157,22 +159,22 @@ private Q_SLOTS:
     void timerSetArmsNamesAndStores()
     {
         Rig rig;
-        frmInputCount* dialog = timerDialog(rig, 0);
+        TimerDialog* dialog = timerDialog(rig, 0);
         set(dialog, QStringLiteral("Tea"), {" 1", "90", "05 "});
-        const auto& slot = rig.slots.Timers[0];
-        QVERIFY(slot.Active);
-        QCOMPARE(slot.Name, QStringLiteral("Tea"));
-        QCOMPARE(OleDate::toDateTime(slot.Due), at(5, 12, 27, 42));
+        const auto& slot = rig.slots.timers[0];
+        QVERIFY(slot.active);
+        QCOMPARE(slot.name, QStringLiteral("Tea"));
+        QCOMPARE(OleDate::toDateTime(slot.due), at(5, 12, 27, 42));
         QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:Tea"));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
 
         // An emptied name is stored empty, the caption is "&1:" alone, and
         // the next fill shows the default name again.
         set(dialog, QString(), {});
-        QVERIFY(slot.Name.isEmpty());
+        QVERIFY(slot.name.isEmpty());
         QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:"));
-        dialog->Form_Activate();
-        QCOMPARE(dialog->AlName()->text(), QStringLiteral("Timer 1"));
+        dialog->refill();
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 1"));
     }
 
     void badFieldsChangeNothing_data()
@@ -208,7 +210,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         Rig rig;
         const alarms::AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
-        rig.slots.Alarms[1] = rig.slots.Timers[0] = before;
+        rig.slots.alarms[1] = rig.slots.timers[0] = before;
         if (alarm) {
             set(alarmDialog(rig, 1), QStringLiteral("New"), fields);
         } else {
@@ -220,8 +222,8 @@ private Q_SLOTS:
         QCOMPARE(shown.title,
                  alarm ? QStringLiteral("Set Alarm 2") : QStringLiteral("Set Timer 1"));
         QVERIFY(!shown.modeless);
-        for (const auto* slot : {&rig.slots.Alarms[1], &rig.slots.Timers[0]}) {
-            QVERIFY(slot->Name == before.Name && slot->Due == before.Due && !slot->Active);
+        for (const auto* slot : {&rig.slots.alarms[1], &rig.slots.timers[0]}) {
+            QVERIFY(slot->name == before.name && slot->due == before.due && !slot->active);
         }
         QCOMPARE(rig.menu.changes, 0);
         QVERIFY(rig.armedRecords().isEmpty());
@@ -230,30 +232,31 @@ private Q_SLOTS:
     void countdownShowsTheRemainingTime()
     {
         Rig rig;
-        frmInputCount* dialog = timerDialog(rig, 0);
+        TimerDialog* dialog = timerDialog(rig, 0);
         set(dialog, QStringLiteral("T"), {"24", "30", "0"});
-        QCOMPARE(OleDate::toDateTime(rig.slots.Timers[0].Due), at(6, 10, 27, 37));
+        QCOMPARE(OleDate::toDateTime(rig.slots.timers[0].due), at(6, 10, 27, 37));
 
         // Rounded to the nearest second: the full length shows at first.
         rig.clock.advanceMs(400);
-        tick(dialog->Timer2());
+        tick(dialog->countdownTimer());
         QCOMPARE(fields(dialog), QStringList({"00", "30", "00"}));
         rig.clock.advanceMs(600);
-        tick(dialog->Timer2());
+        tick(dialog->countdownTimer());
         QCOMPARE(fields(dialog), QStringList({"00", "29", "59"}));
         // The animation turns one frame per refresh, round the last one.
-        tick(dialog->Timer2(), 7);
-        QCOMPARE(dialog->AnimFrame(), 1);
-        QVERIFY(dialog->TI(1)->isVisibleTo(dialog) && !dialog->TI(0)->isVisibleTo(dialog));
+        tick(dialog->countdownTimer(), 7);
+        QCOMPARE(dialog->currentFrame(), 1);
+        QVERIFY(dialog->animationFrame(1)->isVisibleTo(dialog) &&
+                !dialog->animationFrame(0)->isVisibleTo(dialog));
 
         // Fired by the monitor, it shows zeros and stops where it stood.
         rig.clock.set(at(6, 10, 27, 38));
-        rig.windows.Timer2_Timer();
-        QVERIFY(!rig.slots.Timers[0].Active);
-        tick(dialog->Timer2());
+        rig.windows.checkDue();
+        QVERIFY(!rig.slots.timers[0].active);
+        tick(dialog->countdownTimer());
         QCOMPARE(fields(dialog), Zeros);
-        QCOMPARE(dialog->Timer2()->interval(), 0);
-        QVERIFY(dialog->TI(1)->isVisibleTo(dialog));
+        QCOMPARE(dialog->countdownTimer()->interval(), 0);
+        QVERIFY(dialog->animationFrame(1)->isVisibleTo(dialog));
     }
 
     void refillFollowsTheChosenSlotAndWindowSwitches()
@@ -263,25 +266,25 @@ private Q_SLOTS:
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
 
-        rig.slots.Timers[1].Name = QStringLiteral("Second");
-        frmInputCount* dialog = timerDialog(rig, 0);
+        rig.slots.timers[1].name = QStringLiteral("Second");
+        TimerDialog* dialog = timerDialog(rig, 0);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->AlName()->text(), QStringLiteral("Timer 1"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 1"));
 
         // Choosing the other timer while the dialog is active still refills.
         QCOMPARE(timerDialog(rig, 1), dialog);
-        QCOMPARE(dialog->AlName()->text(), QStringLiteral("Second"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
 
         // Unsaved edits are discarded when the user comes back from another
         // window of the program.
-        dialog->AlName()->setText(QStringLiteral("typed"));
-        dialog->Z(0)->setText(QStringLiteral("12"));
+        dialog->nameField()->setText(QStringLiteral("typed"));
+        dialog->field(0)->setText(QStringLiteral("12"));
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        QCOMPARE(dialog->AlName()->text(), QStringLiteral("typed"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("typed"));
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->AlName()->text(), QStringLiteral("Second"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
         QCOMPARE(fields(dialog), Zeros);
     }
 
@@ -314,42 +317,64 @@ private Q_SLOTS:
         QFETCH(QStringList, fields);
         QFETCH(QDateTime, due);
         Rig rig;
-        frmInputAlarm* dialog = alarmDialog(rig, 1);
+        AlarmDialog* dialog = alarmDialog(rig, 1);
         set(dialog, QStringLiteral("Wake"), fields);
         QVERIFY2(rig.messages.messages.isEmpty(), qPrintable(rig.messages.messages.value(0).text));
-        QCOMPARE(OleDate::toDateTime(rig.slots.Alarms[1].Due), due);
-        QVERIFY(rig.slots.Alarms[1].Active);
+        QCOMPARE(OleDate::toDateTime(rig.slots.alarms[1].due), due);
+        QVERIFY(rig.slots.alarms[1].active);
         QCOMPARE(rig.menu.alarmCaptions[1], QStringLiteral("&2:Wake"));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));
         // The fields keep what was entered.
         QCOMPARE(::fields(dialog), fields);
     }
 
+    // Set's reading, checking, arming and storing work without a dialog;
+    // a failure half-way leaves the slot as it was.
+    void setterArmsWithoutADialog()
+    {
+        Rig rig;
+        alarms::SlotSetter setter(rig.slots, rig.store, rig.menu);
+        setter.setAlarm(0, QStringLiteral("Up"), {"2027", "1", "2", "6", "30", "0"},
+                        QDate(2026, 12, 5));
+        setter.setTimer(1, QStringLiteral("Egg"), {"0", "4", "30"}, at(5, 9, 57, 37));
+        QCOMPARE(OleDate::toDateTime(rig.slots.alarms[0].due),
+                 QDateTime(QDate(2027, 1, 2), QTime(6, 30)));
+        QCOMPARE(OleDate::toDateTime(rig.slots.timers[1].due), at(5, 10, 2, 7));
+        QCOMPARE(rig.menu.timerCaptions[1], QStringLiteral("&2:Egg"));
+        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}, {101, true}}));
+
+        QVERIFY_THROWS_EXCEPTION(
+            alarms::InputError,
+            setter.setTimer(1, QStringLiteral("Bad"), {"0", "x", "0"}, at(5, 9, 57, 37)));
+        QCOMPARE(rig.slots.timers[1].name, QStringLiteral("Egg"));
+        QCOMPARE(OleDate::toDateTime(rig.slots.timers[1].due), at(5, 10, 2, 7));
+    }
+
     void resetAndNowDisarmWithoutStoring()
     {
         Rig rig;
-        frmInputCount* timer = timerDialog(rig, 0);
+        TimerDialog* timer = timerDialog(rig, 0);
         set(timer, QStringLiteral("Eggs"), {"0", "7", "0"});
-        const double due = rig.slots.Timers[0].Due;
-        QTest::mouseClick(timer->Command3(), Qt::LeftButton);
-        QVERIFY(!rig.slots.Timers[0].Active);
-        QCOMPARE(rig.slots.Timers[0].Due, due);
+        const double due = rig.slots.timers[0].due;
+        QTest::mouseClick(timer->disarmButton(), Qt::LeftButton);
+        QVERIFY(!rig.slots.timers[0].active);
+        QCOMPARE(rig.slots.timers[0].due, due);
         QCOMPARE(fields(timer), Zeros);
-        tick(timer->Timer2());
-        QCOMPARE(timer->Timer2()->interval(), 0);
+        tick(timer->countdownTimer());
+        QCOMPARE(timer->countdownTimer()->interval(), 0);
 
         // An armed alarm opens with its due time; Set stores it as it is.
-        Rig::arm(rig.slots.Alarms[0], QStringLiteral("Train"),
+        Rig::arm(rig.slots.alarms[0], QStringLiteral("Train"),
                  QDateTime(QDate(2027, 1, 8), QTime(14, 5, 0)));
-        frmInputAlarm* alarm = alarmDialog(rig, 0);
-        QCOMPARE(alarm->AlName()->text(), QStringLiteral("Train"));
+        AlarmDialog* alarm = alarmDialog(rig, 0);
+        QCOMPARE(alarm->nameField()->text(), QStringLiteral("Train"));
         QCOMPARE(fields(alarm), QStringList({"08", "01", "2027", "14", "05", "00"}));
-        QTest::mouseClick(alarm->Command2(), Qt::LeftButton);
-        QVERIFY(rig.slots.Alarms[0].Active);
+        QTest::mouseClick(alarm->setButton(), Qt::LeftButton);
+        QVERIFY(rig.slots.alarms[0].active);
         // Now shows the present second, cut rather than rounded up.
         rig.clock.set(at(5, 10, 1, 2, 900));
-        QTest::mouseClick(alarm->Command3(), Qt::LeftButton);
-        QVERIFY(!rig.slots.Alarms[0].Active);
+        QTest::mouseClick(alarm->disarmButton(), Qt::LeftButton);
+        QVERIFY(!rig.slots.alarms[0].active);
         QCOMPARE(fields(alarm), QStringList({"05", "12", "2026", "10", "01", "02"}));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}, {100, true}}));
     }
@@ -357,7 +382,7 @@ private Q_SLOTS:
     void damagedDueTimeIsReportedOnRefill()
     {
         Rig rig;
-        rig.slots.Alarms[0] = rig.slots.Timers[0] = {QStringLiteral("X"), 1.0e12, true};
+        rig.slots.alarms[0] = rig.slots.timers[0] = {QStringLiteral("X"), 1.0e12, true};
         alarmDialog(rig, 0);
         timerDialog(rig, 0);
         QStringList titles;

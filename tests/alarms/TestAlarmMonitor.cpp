@@ -54,9 +54,9 @@ private Q_SLOTS:
         QFETCH(QString, effective);
         Rig rig;
         rig.clock.set(tick);
-        rig.arm(rig.slots.Alarms[0], QStringLiteral("A"), due);
-        rig.windows.Timer2_Timer();
-        QCOMPARE(rig.slots.Alarms[0].Active, effective.isEmpty());
+        rig.arm(rig.slots.alarms[0], QStringLiteral("A"), due);
+        rig.windows.checkDue();
+        QCOMPARE(rig.slots.alarms[0].active, effective.isEmpty());
         QCOMPARE(rig.log().section(QStringLiteral("\r\n"), 2, 2), effective);
     }
 
@@ -65,19 +65,19 @@ private Q_SLOTS:
         // An earlier run set an alarm and a countdown, both ending at 08:30,
         // and was closed before then.
         Rig earlier;
-        earlier.arm(earlier.slots.Alarms[1], QStringLiteral("Call"), at(5, 8, 30, 0));
-        earlier.arm(earlier.slots.Timers[0], QStringLiteral("Eggs"), at(5, 8, 30, 0));
-        earlier.store.SaveAlarm(AlarmSlots::alarmKey(1));
-        earlier.store.SaveAlarm(AlarmSlots::timerKey(0));
+        earlier.arm(earlier.slots.alarms[1], QStringLiteral("Call"), at(5, 8, 30, 0));
+        earlier.arm(earlier.slots.timers[0], QStringLiteral("Eggs"), at(5, 8, 30, 0));
+        earlier.store.save(AlarmSlots::alarmKey(1));
+        earlier.store.save(AlarmSlots::timerKey(0));
         earlier.clock.set(at(5, 9, 0, 0));
 
         const auto startAndTick = [&earlier] {
             AlarmSlots slots;
             alarms::AlarmStore store(earlier.database, slots);
-            store.LoadAlarms(earlier.menu);
+            store.load(earlier.menu);
             alarms::AlarmWindows windows(slots, store, earlier.menu, earlier.clock, earlier.sound,
                                          earlier.messages);
-            windows.Timer2_Timer();
+            windows.checkDue();
             return windows.events() != nullptr ? windows.events()->text() : QString();
         };
 
@@ -94,12 +94,12 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.windows.showEvents();
-        QPlainTextEdit* box = rig.windows.events()->txtEventLog();
+        QPlainTextEdit* box = rig.windows.events()->textBox();
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("note"));
 
-        rig.arm(rig.slots.Timers[1], QStringLiteral("T"), rig.clock.now());
-        rig.windows.Timer2_Timer();
+        rig.arm(rig.slots.timers[1], QStringLiteral("T"), rig.clock.now());
+        rig.windows.checkDue();
         QCOMPARE(rig.log(), "note\r\n" + entry("Timer 'T"));
 
         rig.windows.events()->close();
@@ -111,11 +111,11 @@ private Q_SLOTS:
     {
         Rig rig;
         QVERIFY(rig.scratch.exec(QStringLiteral("DROP TABLE tAlarm")));
-        rig.arm(rig.slots.Alarms[0], QStringLiteral("A"), rig.clock.now());
-        rig.arm(rig.slots.Timers[0], QStringLiteral("B"), rig.clock.now().addSecs(1));
+        rig.arm(rig.slots.alarms[0], QStringLiteral("A"), rig.clock.now());
+        rig.arm(rig.slots.timers[0], QStringLiteral("B"), rig.clock.now().addSecs(1));
 
-        rig.windows.Timer2_Timer();
-        QVERIFY(!rig.slots.Alarms[0].Active);
+        rig.windows.checkDue();
+        QVERIFY(!rig.slots.alarms[0].active);
         QCOMPARE(rig.log(), entry("Alarm 'A"));
         QCOMPARE(rig.messages.messages.size(), 1);
         const auto& report = rig.messages.messages.first();
@@ -125,8 +125,8 @@ private Q_SLOTS:
 
         // The next slot still fires on its own tick, and is reported again.
         rig.clock.advanceMs(1000);
-        QCOMPARE(rig.windows.Timer2_Timer(), QStringLiteral("05.12.26   09:57:38"));
-        QVERIFY(!rig.slots.Timers[0].Active);
+        QCOMPARE(rig.windows.checkDue(), QStringLiteral("05.12.26   09:57:38"));
+        QVERIFY(!rig.slots.timers[0].active);
         QCOMPARE(rig.messages.messages.size(), 2);
     }
 };

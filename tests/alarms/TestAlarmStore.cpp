@@ -24,8 +24,8 @@ QVariantList record(int key, const QString& name, double due, int flag)
 
 QString describe(const AlarmSlot& slot)
 {
-    return slot.Name + "|" + QString::number(slot.Due, 'g', 17) + "|" +
-           QString::number(slot.Active);
+    return slot.name + "|" + QString::number(slot.due, 'g', 17) + "|" +
+           QString::number(slot.active);
 }
 
 // A fresh database file holding the given tAlarm records, and the store on it.
@@ -63,33 +63,33 @@ private Q_SLOTS:
     {
         Fixture f({"(0, '', 45000.25, 0)", "(101, 'Tea', 46361.5, -1)", "(1, NULL, 1, 1)",
                    "(2, 'a', 1, 1)", "(65637, 'f', 1, 1)"});
-        f.store.LoadAlarms(f.menu);
+        f.store.load(f.menu);
         QCOMPARE((QStringList{f.menu.alarmCaptions[0], f.menu.alarmCaptions[1],
                               f.menu.timerCaptions[0], f.menu.timerCaptions[1]}),
                  (QStringList{"&1: ", "Alarm&2", "Timer&1", "&2: Tea"}));
-        QCOMPARE((QStringList{describe(f.slots.Alarms[0]), describe(f.slots.Alarms[1]),
-                              describe(f.slots.Timers[0]), describe(f.slots.Timers[1])}),
+        QCOMPARE((QStringList{describe(f.slots.alarms[0]), describe(f.slots.alarms[1]),
+                              describe(f.slots.timers[0]), describe(f.slots.timers[1])}),
                  (QStringList{"|45000.25|0", "|0|0", "|0|0", "Tea|46361.5|1"}));
     }
 
     // Alarm 2 (key 1) and timer 2 (key 101) keep records of their own; keys
-    // of no slot are refused. SaveAlarmFlag keeps an existing record's name
+    // of no slot are refused. saveArmedFlag keeps an existing record's name
     // and due, and writes a missing one whole.
     void savesOneRecordPerKey()
     {
         Fixture f;
-        f.store.SaveAlarm(1); // a slot never set: its name is empty text, not null
+        f.store.save(1); // a slot never set: its name is empty text, not null
         QCOMPARE(f.scratch.rows(AllRecords), QList<QVariantList>{record(1, "", 0.0, 0)});
-        f.slots.Alarms[1] = {"Wake", 45000.25, true};
-        f.store.SaveAlarm(1);
-        f.slots.Timers[1] = {"Tea", 46361.5, true};
-        f.store.SaveAlarm(101);
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.SaveAlarm(2));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.SaveAlarmFlag(2));
-        f.slots.Alarms[1] = {"Renamed", 1.5, false};
-        f.store.SaveAlarmFlag(1);
-        f.slots.Alarms[0] = {"New", 2.5, true};
-        f.store.SaveAlarmFlag(0);
+        f.slots.alarms[1] = {"Wake", 45000.25, true};
+        f.store.save(1);
+        f.slots.timers[1] = {"Tea", 46361.5, true};
+        f.store.save(101);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.save(2));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.saveArmedFlag(2));
+        f.slots.alarms[1] = {"Renamed", 1.5, false};
+        f.store.saveArmedFlag(1);
+        f.slots.alarms[0] = {"New", 2.5, true};
+        f.store.saveArmedFlag(0);
         QCOMPARE(f.scratch.rows(AllRecords),
                  (QList<QVariantList>{record(0, "New", 2.5, 1), record(1, "Wake", 45000.25, 0),
                                       record(101, "Tea", 46361.5, 1)}));

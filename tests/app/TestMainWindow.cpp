@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/SysInfoLauncher.h"
 #include "alarms/AlarmSlots.h"
-#include "app/FrmStart.h"
+#include "app/MainWindow.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
@@ -23,7 +23,8 @@
 #include <QTest>
 #include <memory>
 
-using tikkro::app::FrmStart;
+using tikkro::app::MainWindow;
+using tikkro::stopwatch::Stopwatch;
 
 namespace {
 
@@ -43,9 +44,9 @@ struct Rig
                 std::make_unique<tikkro::fakes::RecordingPrinterFactory>())
     {}
 
-    std::unique_ptr<FrmStart> makeWindow()
+    std::unique_ptr<MainWindow> makeWindow()
     {
-        return std::make_unique<FrmStart>(FrmStart::Services{
+        return std::make_unique<MainWindow>(MainWindow::Services{
             counter, clock, messages, slots, database, sound, sysInfo, print, [this] { ++waits; }});
     }
 
@@ -70,29 +71,48 @@ QRect primaryScreen()
 
 } // namespace
 
-class TestFrmStart : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Rig> rig;
-    std::unique_ptr<FrmStart> window;
+    std::unique_ptr<MainWindow> window;
     tikkro::fakes::FakeCounter& counter() { return rig->counter; }
 
     Availability shown() const
     {
-        return {!window->imgStart->isHidden(), !window->imgLap->isHidden(),
-                !window->imgResume->isHidden(), !window->imgPause->isHidden(),
-                !window->imgReset->isHidden()};
+        return {!button("start")->isHidden(), !button("lap")->isHidden(),
+                !button("resume")->isHidden(), !button("pause")->isHidden(),
+                !button("reset")->isHidden()};
     }
-    void click(tikkro::ui::ImageWidget* image, Qt::MouseButton button = Qt::LeftButton)
+    template <typename Widget = QWidget> Widget* child(const QString& name) const
     {
-        QTest::mouseClick(image, button, {}, QPoint(20, 10));
+        auto* found = window->findChild<Widget*>(name);
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+    tikkro::ui::ImageWidget* button(const char* command) const
+    {
+        return child<tikkro::ui::ImageWidget>(QLatin1String(command) + QLatin1String("Button"));
+    }
+    QAction* action(const char* name) const { return child<QAction>(QLatin1String(name)); }
+    tikkro::stopwatch::LogStrip* logStrip() const
+    {
+        return child<tikkro::stopwatch::LogStrip>(QStringLiteral("logStrip"));
+    }
+    QString display(const char* name) const
+    {
+        return child<tikkro::ui::DisplayField>(QLatin1String(name))->text();
+    }
+    void click(const char* command, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(this->button(command), button, {}, QPoint(20, 10));
     }
     void altKey(Qt::Key key, Qt::KeyboardModifiers extra = {})
     {
-        QTest::keyClick(window->Text1, key, Qt::AltModifier | extra);
+        QTest::keyClick(logStrip(), key, Qt::AltModifier | extra);
     }
-    QString strip() const { return window->Text1->text(); }
+    QString strip() const { return logStrip()->text(); }
 
 private Q_SLOTS:
     void init()
@@ -100,7 +120,7 @@ private Q_SLOTS:
         rig = std::make_unique<Rig>();
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 57, 37)));
         window = rig->makeWindow();
-        window->Form_Load();
+        window->restoreSession();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -114,31 +134,31 @@ private Q_SLOTS:
     // and the exact text of the strip at the end.
     void wholeRunWithTheMouse()
     {
-        click(window->imgStart);
+        click("start");
         QCOMPARE(shown(), (Availability{false, true, false, true, false}));
-        QCOMPARE(window->timer1().interval(), 15);
-        QCOMPARE(QApplication::focusWidget(), window->Text1);
+        QCOMPARE(window->refreshTimer().interval(), 15);
+        QCOMPARE(QApplication::focusWidget(), logStrip());
 
         counter().advanceMs(12'345);
-        click(window->imgLap);
+        click("lap");
         QCOMPARE(shown(), (Availability{false, true, false, true, true}));
         counter().advanceMs(7'656);
-        click(window->imgPause);
+        click("pause");
         QCOMPARE(shown(), (Availability{false, false, true, false, true}));
-        QCOMPARE(window->ElapsedTime->text(), QStringLiteral("00:00:20.00"));
+        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:20.00"));
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 58, 30)));
         counter().advanceMs(60'000);
-        click(window->imgResume);
+        click("resume");
         QCOMPARE(shown(), (Availability{false, true, false, true, false}));
         counter().advanceMs(1'000);
-        click(window->imgLap);
-        click(window->imgReset);
+        click("lap");
+        click("reset");
         QCOMPARE(shown(), (Availability{true, false, false, false, false}));
-        QCOMPARE(window->ElapsedTime->text(), QStringLiteral("00:00:00.000"));
+        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 0, 1)));
-        click(window->imgStart);
+        click("start");
         QCOMPARE(strip(), QStringLiteral("05.12.2026  09:57:37  Date/Time started\r\n"
                                          "00:00:00.000   Start\r\n"
                                          "00:00:12.345   Lap\r\n"
@@ -150,8 +170,7 @@ private Q_SLOTS:
                                          "05.12.2026  10:00:01  Date/Time started\r\n"
                                          "00:00:00.000   Start\r\n"));
         // The caret follows the last line.
-        QCOMPARE(window->Text1->textCursor().position(),
-                 window->Text1->document()->characterCount() - 1);
+        QCOMPARE(logStrip()->textCursor().position(), logStrip()->document()->characterCount() - 1);
     }
 
     void anyMouseButtonRunsTheCommand_data()
@@ -164,36 +183,36 @@ private Q_SLOTS:
     void anyMouseButtonRunsTheCommand()
     {
         QFETCH(Qt::MouseButton, button);
-        click(window->imgStart, button);
-        QCOMPARE(window->watch().WatchState, qint16(1));
-        click(window->imgPause, button);
-        QCOMPARE(window->watch().WatchState, qint16(2));
+        click("start", button);
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
+        click("pause", button);
+        QCOMPARE(window->watch().state(), Stopwatch::State::Paused);
     }
 
     void altKeysInTheStrip()
     {
-        window->Text1->setFocus();
+        logStrip()->setFocus();
         altKey(Qt::Key_L); // Lap is hidden: nothing
         altKey(Qt::Key_T); // Reset is hidden: nothing
         altKey(Qt::Key_S, Qt::ControlModifier);
         altKey(Qt::Key_S, Qt::ShiftModifier);
-        QCOMPARE(window->watch().WatchState, qint16(5));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
         QCOMPARE(strip(), QString());
 
         altKey(Qt::Key_S);
-        QCOMPARE(window->watch().WatchState, qint16(1));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
         altKey(Qt::Key_T); // Reset is not offered before a Lap
-        QCOMPARE(window->watch().WatchState, qint16(1));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
         counter().advanceMs(1'500);
         altKey(Qt::Key_L);
         counter().advanceMs(500);
         altKey(Qt::Key_P);
         QCOMPARE(shown(), (Availability{false, false, true, false, true}));
         altKey(Qt::Key_R);
-        QCOMPARE(window->watch().WatchState, qint16(3));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Running);
         altKey(Qt::Key_P);
         altKey(Qt::Key_T);
-        QCOMPARE(window->watch().WatchState, qint16(5));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
         QVERIFY(strip().contains(QStringLiteral("00:00:01.500   Lap\r\n00:00:02.000   Pause\r\n")));
         // The keys run commands; they type nothing into the strip.
         QVERIFY(strip().startsWith(QStringLiteral("05.12.2026  09:57:37  Date/Time started\r\n")));
@@ -202,30 +221,30 @@ private Q_SLOTS:
 
     void clearWhileRunningKeepsTheWatchRunning()
     {
-        click(window->imgStart);
+        click("start");
         counter().advanceMs(3'000);
-        window->mnClearStrip->trigger();
-        QVERIFY(window->Text1->isEmpty());
-        QCOMPARE(window->timer1().interval(), 15);
+        action("clearLogAction")->trigger();
+        QVERIFY(logStrip()->isEmpty());
+        QCOMPARE(window->refreshTimer().interval(), 15);
         counter().advanceMs(1'000);
-        click(window->imgLap);
+        click("lap");
         QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\r\n"));
         // Reset on an empty strip adds no separating line.
-        window->mnClearStrip->trigger();
-        click(window->imgReset);
-        QVERIFY(window->Text1->isEmpty());
+        action("clearLogAction")->trigger();
+        click("reset");
+        QVERIFY(logStrip()->isEmpty());
     }
 
     void typedTextStaysAndIsFollowed()
     {
-        window->Text1->setFocus();
-        QTest::keyClicks(window->Text1, QStringLiteral("runner 7"));
-        click(window->imgStart);
+        logStrip()->setFocus();
+        QTest::keyClicks(logStrip(), QStringLiteral("runner 7"));
+        click("start");
         QVERIFY(strip().startsWith(QStringLiteral("runner 705.12.2026  09:57:37  Date/Time")));
-        QTest::keyClick(window->Text1, Qt::Key_Return);
-        QTest::keyClicks(window->Text1, QStringLiteral("note"));
+        QTest::keyClick(logStrip(), Qt::Key_Return);
+        QTest::keyClicks(logStrip(), QStringLiteral("note"));
         counter().advanceMs(2'000);
-        click(window->imgLap);
+        click("lap");
         QVERIFY(strip().endsWith(QStringLiteral("Start\r\n\r\nnote00:00:02.000   Lap\r\n")));
     }
 
@@ -239,21 +258,21 @@ private Q_SLOTS:
         QTRY_COMPARE(window->frameGeometry().right(), primaryScreen().right());
         QCOMPARE(window->y(), tikkro::ui::toPixels(270));
         QCOMPARE(rig->waits, 1);
-        QCOMPARE(window->timer2().interval(), 500);
+        QCOMPARE(window->monitorTimer().interval(), 500);
         QVERIFY(rig->messages.messages.isEmpty());
 
-        QCOMPARE(window->ElapsedTime->text(), QStringLiteral("00:00:00.000"));
+        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
         QCOMPARE(shown(), (Availability{true, false, false, false, false}));
-        QCOMPARE(window->timer1().interval(), 0);
+        QCOMPARE(window->refreshTimer().interval(), 0);
         // The start-up Reset cannot move the focus, so the first control in
         // the tab order keeps it and Alt+S does nothing until the strip has it.
-        QCOMPARE(QApplication::focusWidget(), window->ElapsedTime);
+        QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("elapsedTime")));
     }
 
     void exitSavesThePositionAndTheNextStartRestoresIt()
     {
         window->move(100, 50);
-        window->mnExit->trigger();
+        action("exitAction")->trigger();
         QCOMPARE(rig->scratch.rows(QStringLiteral("SELECT MeLeft, MeTop FROM tUser")),
                  (QList<QVariantList>{{1500.0, 750.0}}));
         window->close(); // a second close writes the same record again
@@ -261,7 +280,7 @@ private Q_SLOTS:
                  QVariant(1));
 
         auto again = rig->makeWindow();
-        again->Form_Load();
+        again->restoreSession();
         QCOMPARE(again->pos(), QPoint(100, 50));
     }
 
@@ -284,7 +303,7 @@ private Q_SLOTS:
         QVERIFY(rig->scratch.exec(QStringLiteral("INSERT INTO tUser (MeLeft, MeTop) VALUES (?, ?)"),
                                   {left, top}));
         auto restarted = rig->makeWindow();
-        restarted->Form_Load();
+        restarted->restoreSession();
         if (expected.x() < 0) {
             expected.setX(primaryScreen().right() + 1 - restarted->frameGeometry().width());
         }
@@ -297,10 +316,10 @@ private Q_SLOTS:
         QVERIFY(rig->scratch.exec(
             QStringLiteral("INSERT INTO tAlarm (aA, an, aT, aF) VALUES (101, 'Tea', 46000.5, 1)")));
         auto restarted = rig->makeWindow();
-        restarted->Form_Load();
-        QCOMPARE(restarted->mnCounter[1]->text(), QStringLiteral("&2: Tea"));
-        QCOMPARE(restarted->mnCounter[0]->text(), QStringLiteral("Timer&1"));
-        QVERIFY(rig->slots.Timers[1].Active);
+        restarted->restoreSession();
+        QCOMPARE(restarted->findChild<QAction*>("timerAction2")->text(), QStringLiteral("&2: Tea"));
+        QCOMPARE(restarted->findChild<QAction*>("timerAction1")->text(), QStringLiteral("Timer&1"));
+        QVERIFY(rig->slots.timers[1].active);
     }
 
     void unreadableSettingsFileIsReportedOnce()
@@ -311,12 +330,12 @@ private Q_SLOTS:
         file.write(QByteArray(4096, '\x5a'));
         file.close();
         auto broken = rig->makeWindow();
-        broken->Form_Load();
+        broken->restoreSession();
         QCOMPARE(rig->messages.messages.size(), 1);
         QVERIFY(rig->messages.messages.first().text.contains(rig->scratch.path()));
         QCOMPARE(broken->y(), tikkro::ui::toPixels(270));
-        QCOMPARE(broken->mnSetEdit[0]->text(), QStringLiteral("Alarm&1"));
-        QCOMPARE(broken->timer2().interval(), 500);
+        QCOMPARE(broken->findChild<QAction*>("alarmAction1")->text(), QStringLiteral("Alarm&1"));
+        QCOMPARE(broken->monitorTimer().interval(), 500);
         broken->close(); // shut-down ignores the failures
         QCOMPARE(rig->messages.messages.size(), 1);
         QCOMPARE(file.size(), 4096);
@@ -324,16 +343,16 @@ private Q_SLOTS:
 
     void exitClosesEveryOtherWindow()
     {
-        window->mnEvents->trigger();
-        window->mnEvents->trigger(); // the one events window, activated again
-        window->mnSetEdit[0]->trigger();
-        window->mnCounter[1]->trigger();
-        window->mnAbout->trigger();
+        action("eventsAction")->trigger();
+        action("eventsAction")->trigger(); // the one events window, activated again
+        action("alarmAction1")->trigger();
+        action("timerAction2")->trigger();
+        action("aboutAction")->trigger();
         QVERIFY(window->alarmWindows().events() != nullptr);
         QVERIFY(window->alarmWindows().alarmDialog() != nullptr);
         QVERIFY(window->alarmWindows().timerDialog() != nullptr);
         QVERIFY(window->aboutBox() != nullptr);
-        window->mnExit->trigger();
+        action("exitAction")->trigger();
         QVERIFY(window->alarmWindows().events() == nullptr);
         QVERIFY(window->alarmWindows().alarmDialog() == nullptr);
         QVERIFY(window->alarmWindows().timerDialog() == nullptr);
@@ -344,19 +363,19 @@ private Q_SLOTS:
     void monitorTickFillsTheClockField()
     {
         rig->clock.set(QDateTime(QDate(2026, 12, 7), QTime(8, 5, 9)));
-        Q_EMIT window->timer2().tick();
-        QCOMPARE(window->Uhr->text(), QStringLiteral("07.12.26   08:05:09"));
+        Q_EMIT window->monitorTimer().tick();
+        QCOMPARE(display("clockField"), QStringLiteral("07.12.26   08:05:09"));
     }
 
     void alarmMenusChooseTheSlot()
     {
-        QCOMPARE(window->mnCounter[1]->text(), QStringLiteral("Timer&2"));
-        window->mnSetEdit[1]->trigger();
-        QCOMPARE(rig->slots.CurrentAlarm, qint16(1));
-        window->mnCounter[1]->trigger();
-        QCOMPARE(rig->slots.CurrentTimer, qint16(1));
+        QCOMPARE(action("timerAction2")->text(), QStringLiteral("Timer&2"));
+        action("alarmAction2")->trigger();
+        QCOMPARE(rig->slots.currentAlarm, qint16(1));
+        action("timerAction2")->trigger();
+        QCOMPARE(rig->slots.currentTimer, qint16(1));
     }
 };
 
-QTEST_MAIN(TestFrmStart)
-#include "TestFrmStart.moc"
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"

@@ -138,13 +138,13 @@ private Q_SLOTS:
     {
         Fixture f;
         const QByteArray before = f.scratch.bytes();
-        f.database.DSetValue(MeLeft, QStringLiteral("tuser"), 1, {});
-        f.database.DSetValue(QStringLiteral("aF"), QStringLiteral("tAlarm"), 1, {});
+        f.database.setValue(MeLeft, QStringLiteral("tuser"), 1, {});
+        f.database.setValue(QStringLiteral("aF"), QStringLiteral("tAlarm"), 1, {});
         QCOMPARE(f.scratch.bytes(), before);
         QCOMPARE(f.messages.messages.size(), 2);
         QCOMPARE(f.messages.messages[1].text, "Record not found!");
-        f.database.DSetValue(MeLeft, tUser, 7365.5F, {});
-        f.database.DSetValue(QStringLiteral("MeTop"), tUser, 270.0F, {});
+        f.database.setValue(MeLeft, tUser, 7365.5, {});
+        f.database.setValue(QStringLiteral("MeTop"), tUser, 270.0, {});
         QCOMPARE(f.scratch.rows("SELECT MeLeft, MeTop, typeof(MeLeft) FROM tUser"),
                  (QList<QVariantList>{{7365.5, 270.0, "real"}}));
         QCOMPARE(f.messages.messages.size(), 2);
@@ -156,10 +156,10 @@ private Q_SLOTS:
         Fixture f;
         QVERIFY(
             f.scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (NULL, 2), (3, 4), (5, 6)"));
-        QVERIFY(f.database.DGetValue(MeLeft, tUser, {}).isNull());
-        QCOMPARE(f.database.DGetValue(MeLeft, tUser, "MeTop > 3"), QVariant(3.0));
-        f.database.DSetValue(MeLeft, tUser, 9.0, {});
-        f.database.DSetValue(MeLeft, tUser, 8.0, "MeTop > 3");
+        QVERIFY(f.database.value(MeLeft, tUser, {}).isNull());
+        QCOMPARE(f.database.value(MeLeft, tUser, "MeTop > 3"), QVariant(3.0));
+        f.database.setValue(MeLeft, tUser, 9.0, {});
+        f.database.setValue(MeLeft, tUser, 8.0, "MeTop > 3");
         QCOMPARE(f.scratch.rows("SELECT MeLeft, MeTop FROM tUser ORDER BY rowid"),
                  (QList<QVariantList>{{9.0, 2.0}, {8.0, 4.0}, {5.0, 6.0}}));
     }
@@ -191,8 +191,8 @@ private Q_SLOTS:
         if (fault == "locked too long")
             QVERIFY(lock.emplace(f.scratch.path(), 1s).locked());
         for (const QString& failure :
-             {failureOf([&] { f.database.DGetValue(MeLeft, tUser, {}); }),
-              failureOf([&] { f.database.DSetValue(MeLeft, tUser, 5.0, {}); })})
+             {failureOf([&] { f.database.value(MeLeft, tUser, {}); }),
+              failureOf([&] { f.database.setValue(MeLeft, tUser, 5.0, {}); })})
             QVERIFY2(failure.contains(f.scratch.path()) && failure.contains(reason),
                      qPrintable(failure));
         lock.reset();
@@ -208,12 +208,12 @@ private Q_SLOTS:
             QSKIP("file permissions do not bind the superuser");
         }
         Fixture f;
-        f.database.DSetValue(MeLeft, tUser, 5.0, {});
+        f.database.setValue(MeLeft, tUser, 5.0, {});
         QVERIFY(QFile::setPermissions(f.scratch.path(), QFile::ReadOwner));
-        const QString failure = failureOf([&] { f.database.DSetValue(MeLeft, tUser, 9.0, {}); });
+        const QString failure = failureOf([&] { f.database.setValue(MeLeft, tUser, 9.0, {}); });
         QVERIFY2(failure.contains(f.scratch.path()) && failure.contains("readonly"),
                  qPrintable(failure));
-        QCOMPARE(f.database.DGetValue(MeLeft, tUser, {}), QVariant(5.0));
+        QCOMPARE(f.database.value(MeLeft, tUser, {}), QVariant(5.0));
     }
 
     // Another running copy writing for a moment is waited for.
@@ -223,9 +223,9 @@ private Q_SLOTS:
         {
             const DatabaseLockHolder lock(f.scratch.path(), 150ms);
             QVERIFY(lock.locked());
-            f.database.DSetValue(MeLeft, tUser, 5.0, {});
+            f.database.setValue(MeLeft, tUser, 5.0, {});
         }
-        QCOMPARE(f.database.DGetValue(MeLeft, tUser, {}), QVariant(5.0));
+        QCOMPARE(f.database.value(MeLeft, tUser, {}), QVariant(5.0));
     }
 };
 

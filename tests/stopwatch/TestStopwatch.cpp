@@ -30,13 +30,13 @@ struct Rig
 {
     explicit Rig(qint64 frequency = 10'000'000) : counter(frequency)
     {
-        watch.ReadFrequency();
-        watch.DoReset();
+        watch.readFrequency();
+        watch.reset();
     }
     void tickAfterMs(qint64 ms)
     {
         counter.advanceMs(ms);
-        watch.Timer1_Timer();
+        watch.refresh();
     }
 
     tikkro::fakes::FakeCounter counter;
@@ -119,43 +119,43 @@ private Q_SLOTS:
         QFETCH(QString, display);
         QFETCH(int, interval);
         Rig rig;
-        rig.watch.DoStart();
+        rig.watch.start();
         QCOMPARE(rig.timer.interval(), 15);
         rig.tickAfterMs(ms);
         QCOMPARE(rig.view.display, display);
         QCOMPARE(rig.timer.interval(), interval);
-        QCOMPARE(int(rig.watch.TickMs), interval);
+        QCOMPARE(rig.watch.refreshInterval(), interval);
     }
 
     void levelCanSkipTenthsAndNeverComesBack()
     {
         Rig rig;
-        rig.watch.DoStart();
+        rig.watch.start();
         rig.tickAfterMs(400'000);
         QCOMPARE(rig.view.display, QStringLiteral("00:06:40"));
         QCOMPARE(rig.timer.interval(), 500);
-        rig.watch.DoPause();
-        rig.watch.DoReset();
+        rig.watch.pause();
+        rig.watch.reset();
         QCOMPARE(rig.view.display, QStringLiteral("00:00:00.000"));
-        rig.watch.DoStart();
+        rig.watch.start();
         QCOMPARE(rig.timer.interval(), 15);
     }
 
     void pausedTimeIsLeftOut()
     {
         Rig rig;
-        rig.watch.DoStart();
+        rig.watch.start();
         rig.counter.advanceMs(10'000);
-        rig.watch.DoPause();
+        rig.watch.pause();
         QCOMPARE(rig.timer.interval(), 0);
         rig.counter.advanceMs(100'000); // paused: not counted
-        rig.watch.DoResume();
+        rig.watch.resume();
         rig.counter.advanceMs(5'000);
-        rig.watch.DoLap();
+        rig.watch.lap();
         rig.counter.advanceMs(1'000);
-        rig.watch.DoPause();
+        rig.watch.pause();
         rig.counter.advanceMs(7'777);
-        rig.watch.DoResume();
+        rig.watch.resume();
         rig.tickAfterMs(4'000);
         QCOMPARE(rig.view.display, QStringLiteral("00:00:20.00"));
         QVERIFY(rig.view.log.contains(QStringLiteral("00:00:10.000   Pause\r\n")));
@@ -166,12 +166,12 @@ private Q_SLOTS:
     void resumeKeepsTheLevelReachedBeforeThePause()
     {
         Rig rig;
-        rig.watch.DoStart();
+        rig.watch.start();
         rig.counter.advanceMs(180'000);
-        rig.watch.DoPause(); // the pause itself computes the tenths level
+        rig.watch.pause(); // the pause itself computes the tenths level
         QCOMPARE(rig.view.display, QStringLiteral("00:03:00.0"));
         QCOMPARE(rig.timer.interval(), 0);
-        rig.watch.DoResume();
+        rig.watch.resume();
         QCOMPARE(rig.timer.interval(), 100);
         rig.tickAfterMs(1'250);
         QCOMPARE(rig.view.display, QStringLiteral("00:03:01.2"));
@@ -180,14 +180,14 @@ private Q_SLOTS:
     void lapLogsMillisecondsWhatEverTheDisplayShows()
     {
         Rig rig;
-        rig.watch.DoStart();
+        rig.watch.start();
         rig.tickAfterMs(400'000);
         rig.counter.advanceMs(1'234);
-        rig.watch.DoLap();
+        rig.watch.lap();
         QCOMPARE(rig.view.display, QStringLiteral("00:06:41"));
         QVERIFY(rig.view.log.endsWith(QStringLiteral("00:06:41.234   Lap\r\n")));
         QCOMPARE(rig.timer.interval(), 500);
-        QCOMPARE(rig.watch.WatchState, qint16(Stopwatch::wsRunning));
+        QCOMPARE(rig.watch.state(), Stopwatch::State::Running);
     }
 };
 

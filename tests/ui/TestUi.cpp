@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/FormSlot.h"
+#include "ui/LazyWindow.h"
 #include "ui/Twips.h"
 #include "ui/WindowTimer.h"
 
@@ -48,7 +48,7 @@ private Q_SLOTS:
     void formSlotLoadsOnceAndForgetsOnClose()
     {
         int made = 0;
-        FormSlot<QWidget> slot([&made] {
+        LazyWindow<QWidget> slot([&made] {
             ++made;
             return new QWidget;
         });
@@ -69,7 +69,7 @@ private Q_SLOTS:
     // Esc only hides a dialog; the slot must still count it as unloaded.
     void rejectedDialogIsUnloaded()
     {
-        FormSlot<QDialog> slot([] { return new QDialog; });
+        LazyWindow<QDialog> slot([] { return new QDialog; });
         QDialog* dialog = slot.show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QTest::keyClick(dialog, Qt::Key_Escape);
