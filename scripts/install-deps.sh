@@ -3,7 +3,7 @@
 # Installs what building, running and testing Tikkro needs on Debian 12.
 set -euo pipefail
 packages=(
-    cmake g++ make clang-format pkg-config
+    cmake g++ make clang-format clang-tidy pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core poppler-utils
