@@ -6,7 +6,7 @@ packages=(
     cmake g++ make clang-format clang-tidy pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev
     libbenchmark-dev
-    fonts-dejavu-core poppler-utils
+    fonts-dejavu-core poppler-utils python3
     xvfb xauth
 )
 missing=()

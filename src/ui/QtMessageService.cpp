@@ -28,11 +28,14 @@ QString titleOrApplication(const QString& title)
 
 } // namespace
 
+// Texts carry file and alarm names as the user typed them; a name such as
+// "<b>run</b>" must show as typed, not as markup.
 QtMessageService::QtMessageService(QWidget* parent) : m_parent(parent) {}
 
 void QtMessageService::show(const QString& text, Icon icon, const QString& title)
 {
     QMessageBox box(toQt(icon), titleOrApplication(title), text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -41,6 +44,7 @@ void QtMessageService::showModeless(const QString& text, Icon icon, const QStrin
     // Owned by Qt: the box deletes itself when the user closes it.
     auto* box =
         new QMessageBox(toQt(icon), titleOrApplication(title), text, QMessageBox::Ok, m_parent);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LazyWindow.h"
+#include "ui/QtMessageService.h"
 #include "ui/Twips.h"
 #include "ui/WindowTimer.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -75,6 +79,21 @@ private Q_SLOTS:
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(dialog->isHidden());
         QVERIFY(!slot.isLoaded());
+    }
+
+    void messageShowsNamesAsTyped()
+    {
+        QtMessageService messages;
+        messages.showModeless(QStringLiteral("<b>run</b>.csv could not be saved."),
+                              MessageService::Icon::Warning);
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            box = box ? box : qobject_cast<QMessageBox*>(window);
+        }
+        QVERIFY(box);
+        QCOMPARE(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->textFormat(),
+                 Qt::PlainText);
+        box->close();
     }
 };
 

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SaveLogCommand.h"
+
+#include "LogStripCsv.h"
+#include "ui/FileDialogService.h"
+#include "ui/MessageService.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tikkro::stopwatch {
+
+namespace {
+const QString Caption = QStringLiteral("Save Log Strip As");
+const QString TextFilter = QStringLiteral("Text (*.txt)");
+const QString CsvFilter = QStringLiteral("CSV (*.csv)");
+
+QString startFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+} // namespace
+
+SaveLogCommand::SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageService& messages,
+                               SaveFileFactory openSaveFile)
+    : m_dialogs(dialogs), m_messages(messages), m_openSaveFile(std::move(openSaveFile)),
+      m_folder(startFolder())
+{
+    if (!m_openSaveFile) {
+        m_openSaveFile = [](const QString& path) { return std::make_unique<QSaveFile>(path); };
+    }
+}
+
+void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
+{
+    const std::optional<ui::FileDialogService::SaveChoice> choice = m_dialogs.askSaveFileName(
+        parent, Caption, m_folder, {TextFilter, CsvFilter}, m_csv ? CsvFilter : TextFilter);
+    if (!choice || choice->path.isEmpty()) {
+        return;
+    }
+
+    QString path = choice->path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool typed = suffix == u"csv" || suffix == u"txt";
+    m_csv = typed ? suffix == u"csv" : choice->filter == CsvFilter;
+    if (!typed) {
+        path += m_csv ? QStringLiteral(".csv") : QStringLiteral(".txt");
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    // The dialog asked about the name as typed, not about the one completed.
+    if (!typed && QFileInfo(path).isFile() && !m_dialogs.confirmReplace(parent, Caption, path)) {
+        return;
+    }
+
+    const QByteArray bytes = m_csv ? LogStripCsv::csv(logStripText) : logStripText.toUtf8();
+    if (const std::optional<QString> reason = write(path, bytes)) {
+        m_messages.show(QStringLiteral("%1 could not be saved.\n\n%2")
+                            .arg(QDir::toNativeSeparators(path), *reason),
+                        ui::MessageService::Icon::Warning, Caption);
+    }
+}
+
+std::optional<QString> SaveLogCommand::write(const QString& path, const QByteArray& bytes) const
+{
+    // Without a commit the save file removes what it wrote when it goes.
+    const std::unique_ptr<QSaveFile> file = m_openSaveFile(path);
+    if (!file->open(QIODevice::WriteOnly)) {
+        return file->errorString();
+    }
+    if (file->write(bytes) != bytes.size()) {
+        return file->errorString();
+    }
+    if (!file->commit()) {
+        return file->errorString();
+    }
+    return std::nullopt;
+}
+
+} // namespace tikkro::stopwatch

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QByteArray;
+class QSaveFile;
+class QWidget;
+
+namespace tikkro::ui {
+class FileDialogService;
+class MessageService;
+} // namespace tikkro::ui
+
+namespace tikkro::stopwatch {
+
+// Saves the log strip as text, exactly as it reads, or as CSV of its runs.
+// A name ending in .txt or .csv decides the type whatever filter is selected;
+// any other name takes the selected filter's type and extension. The folder
+// and type chosen last are offered again, for as long as the program runs.
+// The file is written beside its target and renamed over it only when
+// complete, so a failure leaves any earlier file of that name as it was and
+// no partial one; the failure is reported naming the file and the reason.
+class SaveLogCommand
+{
+public:
+    // Opens the file the bytes go to; a test gives one that fails as a full
+    // disk would.
+    using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;
+
+    SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageService& messages,
+                   SaveFileFactory openSaveFile = {});
+
+    // logStripText has its lines ended by CR LF, as the log strip reads back.
+    void run(QWidget* parent, const QString& logStripText);
+
+private:
+    std::optional<QString> write(const QString& path, const QByteArray& bytes) const;
+
+    ui::FileDialogService& m_dialogs;
+    ui::MessageService& m_messages;
+    SaveFileFactory m_openSaveFile;
+    QString m_folder;
+    bool m_csv = false;
+};
+
+} // namespace tikkro::stopwatch

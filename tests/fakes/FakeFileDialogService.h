@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/FileDialogService.h"
+
+#include <QList>
+
+namespace tikkro::fakes {
+
+// Answers the file dialog with a preset choice, or cancels it, and records
+// where and with which filter it was opened.
+class FakeFileDialogService final : public ui::FileDialogService
+{
+public:
+    struct Opening
+    {
+        QString folder;
+        QStringList filters;
+        QString selectedFilter;
+    };
+
+    std::optional<SaveChoice> askSaveFileName(QWidget* /*parent*/, const QString& /*caption*/,
+                                              const QString& folder, const QStringList& filters,
+                                              const QString& selectedFilter) override
+    {
+        openings.append({folder, filters, selectedFilter});
+        return answer;
+    }
+    bool confirmReplace(QWidget* /*parent*/, const QString& /*caption*/,
+                        const QString& path) override
+    {
+        replaceQuestions.append(path);
+        return replace;
+    }
+
+    std::optional<SaveChoice> answer;
+    bool replace = true;
+    QList<Opening> openings;
+    QStringList replaceQuestions;
+};
+
+} // namespace tikkro::fakes

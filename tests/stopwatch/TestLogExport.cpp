@@ -1,0 +1,361 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/FakeCounter.h"
+#include "fakes/FakeFileDialogService.h"
+#include "fakes/FakeIntervalTimer.h"
+#include "fakes/FakeMessageService.h"
+#include "fakes/FakeWallClock.h"
+#include "fakes/FullDiskSaveFile.h"
+#include "stopwatch/LogStripCsv.h"
+#include "stopwatch/SaveLogCommand.h"
+#include "stopwatch/Stopwatch.h"
+#include "ui/QtFileDialogService.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <unistd.h>
+
+using namespace tikkro;
+using stopwatch::LogStripCsv;
+using stopwatch::SaveLogCommand;
+using stopwatch::Stopwatch;
+
+namespace {
+
+const QString Columns =
+    QStringLiteral("run,started,event,elapsed,elapsed_ms,split_ms,resumed_at,note");
+const QString TextFilter = QStringLiteral("Text (*.txt)");
+const QString CsvFilter = QStringLiteral("CSV (*.csv)");
+
+// Every line ended by CR LF, as the log strip reads back.
+QString lines(const QStringList& list)
+{
+    QString text;
+    for (const QString& line : list) {
+        text += line + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+struct LogView final : stopwatch::StopwatchView
+{
+    void setElapsedDisplay(const QString&) override {}
+    void setAvailableCommands(const stopwatch::CommandSet&) override {}
+    void appendToLog(const QString& piece) override { log += piece; }
+    bool logIsEmpty() const override { return log.isEmpty(); }
+    void focusLogEnd() override {}
+    QString log;
+};
+
+// The strip the stopwatch itself writes, each command given the stated
+// milliseconds after the one before; the wall clock keeps pace.
+using Step = std::pair<qint64, void (Stopwatch::*)()>;
+QString recorded(std::initializer_list<Step> steps)
+{
+    fakes::FakeCounter counter;
+    fakes::FakeWallClock clock;
+    fakes::FakeIntervalTimer timer;
+    LogView view;
+    Stopwatch watch(counter, clock, timer, view);
+    watch.readFrequency();
+    watch.reset();
+    for (const auto& [ms, command] : steps) {
+        counter.advanceMs(ms);
+        clock.advanceMs(ms);
+        (watch.*command)();
+    }
+    return view.log;
+}
+
+// A run with three laps and a pause, and a note with characters beyond ASCII.
+QString sampleStrip()
+{
+    return recorded({{0, &Stopwatch::start},
+                     {1500, &Stopwatch::lap},
+                     {1500, &Stopwatch::lap},
+                     {1500, &Stopwatch::lap},
+                     {700, &Stopwatch::pause}}) +
+           lines({QStringLiteral("Zürich – „fast“, lane 2")});
+}
+
+struct SaveRig
+{
+    explicit SaveRig(SaveLogCommand::SaveFileFactory factory = {})
+        : command(dialogs, messages, std::move(factory))
+    {}
+    void save(const QString& name, const QString& filter)
+    {
+        dialogs.answer = {{dir.filePath(name), filter}};
+        command.run(nullptr, sampleStrip());
+    }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QByteArray bytes(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    QTemporaryDir dir;
+    fakes::FakeFileDialogService dialogs;
+    fakes::FakeMessageService messages;
+    SaveLogCommand command;
+};
+
+} // namespace
+
+class TestLogExport : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void csv_data()
+    {
+        QTest::addColumn<QString>("strip");
+        QTest::addColumn<QStringList>("rows");
+        const QString header = QStringLiteral("05.12.2026  09:57:37  Date/Time started");
+        const QString run1 = QStringLiteral("1,2026-12-05T09:57:37,");
+
+        QTest::newRow("empty strip") << QString() << QStringList();
+        // A split runs from the last Lap across the pause, less the time
+        // paused; a second run starts its splits afresh.
+        QTest::newRow("pause, resume and a second run, as the stopwatch writes them")
+            << recorded({{0, &Stopwatch::start},
+                         {12345, &Stopwatch::lap},
+                         {1000, &Stopwatch::pause},
+                         {60000, &Stopwatch::resume},
+                         {2000, &Stopwatch::lap},
+                         {500, &Stopwatch::lap},
+                         {0, &Stopwatch::reset},
+                         {1000, &Stopwatch::start},
+                         {250, &Stopwatch::lap}})
+            << QStringList{run1 + "Start,00:00:00.000,0,,,",
+                           run1 + "Lap,00:00:12.345,12345,12345,,",
+                           run1 + "Pause,00:00:13.345,13345,1000,,",
+                           run1 + "Resume,,,,09:58:50,",
+                           run1 + "Lap,00:00:15.345,15345,3000,,",
+                           run1 + "Lap,00:00:15.845,15845,500,,",
+                           run1 + "Reset,,,,,",
+                           "2,2026-12-05T09:58:53,Start,00:00:00.000,0,,,",
+                           "2,2026-12-05T09:58:53,Lap,00:00:00.250,250,250,,"};
+        QTest::newRow("hours beyond 99")
+            << lines({header, "00:00:00.000   Start", "99:59:59.999   Lap", "100:00:00.000   Lap",
+                      "1234:05:06.007   Pause"})
+            << QStringList{run1 + "Start,00:00:00.000,0,,,",
+                           run1 + "Lap,99:59:59.999,359999999,359999999,,",
+                           run1 + "Lap,100:00:00.000,360000000,1,,",
+                           run1 + "Pause,1234:05:06.007,4442706007,4082706007,,"};
+        // Cleared while running, then Reset; a header and a Start deleted;
+        // empty lines before a Res'Time added and deleted; lines that only
+        // look like the stopwatch's own are notes.
+        QTest::newRow("edited by hand")
+            << lines({"00:00:05.000   Lap", "00:00:07.500   Pause", "", "", "Heat 2, lane \"4\"",
+                      "05.12.2026  10:15:00  Date/Time started", "00:00:09.000   Lap",
+                      "Zürich – „fast“", "00:00:12.000   Lap", "00:00:14.000   Pause", "", "",
+                      "10:20:00          Res'Time", "00:00:15.000   Lap",
+                      "10:25:00          Res'Time", "31.02.2026  10:15:00  Date/Time started",
+                      "00:60:00.000   Lap", "00:00:13.000    Lap"})
+            << QStringList{",,Lap,00:00:05.000,5000,,,",
+                           ",,Pause,00:00:07.500,7500,2500,,",
+                           ",,Reset,,,,,",
+                           ",,,,,,,\"Heat 2, lane \"\"4\"\"\"",
+                           "1,2026-12-05T10:15:00,Lap,00:00:09.000,9000,,,",
+                           ",,,,,,,Zürich – „fast“",
+                           "1,2026-12-05T10:15:00,Lap,00:00:12.000,12000,3000,,",
+                           "1,2026-12-05T10:15:00,Pause,00:00:14.000,14000,2000,,",
+                           "1,2026-12-05T10:15:00,Resume,,,,10:20:00,",
+                           "1,2026-12-05T10:15:00,Lap,00:00:15.000,15000,3000,,",
+                           "1,2026-12-05T10:15:00,Resume,,,,10:25:00,",
+                           ",,,,,,,31.02.2026  10:15:00  Date/Time started",
+                           ",,,,,,,00:60:00.000   Lap",
+                           ",,,,,,,00:00:13.000    Lap"};
+        QTest::newRow("last line without its end")
+            << QStringLiteral("typed") << QStringList{",,,,,,,typed"};
+    }
+    void csv()
+    {
+        QFETCH(QString, strip);
+        QFETCH(QStringList, rows);
+        QCOMPARE(QString::fromUtf8(LogStripCsv::csv(strip)), lines(QStringList{Columns} + rows));
+    }
+
+    // Python's csv module reads back every field as it was meant, quotes, line
+    // breaks and characters beyond ASCII included.
+    void standardReaderReadsTheSameValues()
+    {
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty()) {
+            QSKIP("python3 is not installed");
+        }
+        const QString strip = sampleStrip() + lines({"a, \"b\"", "two\nlines\rhere", "\"", ","});
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("log.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(LogStripCsv::csv(strip));
+        file.close();
+
+        QProcess reader;
+        reader.start(python, {QStringLiteral("-c"),
+                              QStringLiteral("import csv, json, sys\n"
+                                             "with open(sys.argv[1], newline='', "
+                                             "encoding='utf-8') as f:\n"
+                                             "    json.dump(list(csv.reader(f, strict=True)), "
+                                             "sys.stdout)\n"),
+                              file.fileName()});
+        QVERIFY(reader.waitForFinished(60000));
+        QCOMPARE(reader.exitCode(), 0);
+        QList<QStringList> read;
+        for (const QJsonValue record :
+             QJsonDocument::fromJson(reader.readAllStandardOutput()).array()) {
+            read.append(record.toVariant().toStringList());
+        }
+        QList<QStringList> expected{LogStripCsv::columns()};
+        for (const LogStripCsv::Row& row : LogStripCsv::rows(strip)) {
+            expected.append(row.fields());
+        }
+        QCOMPARE(read, expected);
+    }
+
+    void savesTheTypeTheNameOrFilterSays_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("isCsv");
+        QTest::newRow(".txt under CSV") << "log.txt" << CsvFilter << "log.txt" << false;
+        QTest::newRow(".csv under Text") << "log.csv" << TextFilter << "log.csv" << true;
+        QTest::newRow(".CSV under Text") << "LOG.CSV" << TextFilter << "LOG.CSV" << true;
+        QTest::newRow("bare name, Text") << "log" << TextFilter << "log.txt" << false;
+        QTest::newRow("bare name, CSV") << "log" << CsvFilter << "log.csv" << true;
+        QTest::newRow("other extension, CSV") << "log.v2" << CsvFilter << "log.v2.csv" << true;
+    }
+    void savesTheTypeTheNameOrFilterSays()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, saved);
+        QFETCH(bool, isCsv);
+        SaveRig rig;
+        rig.save(typed, filter);
+        QCOMPARE(rig.entries(), QStringList{saved});
+        QCOMPARE(rig.bytes(saved),
+                 isCsv ? LogStripCsv::csv(sampleStrip()) : sampleStrip().toUtf8());
+        QVERIFY(rig.messages.messages.isEmpty());
+        QCOMPARE(rig.dialogs.openings[0].filters, (QStringList{TextFilter, CsvFilter}));
+    }
+
+    void remembersFolderAndTypeAndAsksBeforeReplacing()
+    {
+        SaveRig rig;
+        rig.save(QStringLiteral("first"), CsvFilter);
+        rig.dialogs.answer.reset();
+        rig.command.run(nullptr, sampleStrip());
+        QCOMPARE(rig.dialogs.openings[1].folder, rig.dir.path());
+        QCOMPARE(rig.dialogs.openings[1].selectedFilter, CsvFilter);
+
+        rig.dialogs.replace = false;
+        rig.save(QStringLiteral("first"), CsvFilter);
+        QCOMPARE(rig.dialogs.replaceQuestions, QStringList{rig.dir.filePath("first.csv")});
+        QCOMPARE(rig.entries(), QStringList{"first.csv"});
+        QVERIFY(rig.messages.messages.isEmpty());
+    }
+
+    // A failed save names the file and the reason, and leaves the folder as
+    // it was: the earlier file of that name whole, no partial or temporary one.
+    void failureLeavesTheFolderAsItWas_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only folder") << "read-only folder"
+                                          << "Permission denied";
+        QTest::newRow("folder as target") << "folder as target"
+                                          << "refers to a directory";
+        QTest::newRow("disk full") << "disk full"
+                                   << "No space left on device";
+    }
+    void failureLeavesTheFolderAsItWas()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        if (fault == "read-only folder" && ::geteuid() == 0) {
+            QSKIP("file permissions do not bind the superuser");
+        }
+        SaveRig rig(fault == "disk full" ? SaveLogCommand::SaveFileFactory([](const QString& path) {
+            return std::make_unique<fakes::FullDiskSaveFile>(path, 100);
+        })
+                                         : SaveLogCommand::SaveFileFactory());
+        if (fault == "folder as target") {
+            QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("log.csv")));
+        } else {
+            QFile earlier(rig.dir.filePath(QStringLiteral("log.csv")));
+            QVERIFY(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+        }
+        if (fault == "read-only folder") {
+            QVERIFY(QFile::setPermissions(rig.dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        }
+        rig.save(QStringLiteral("log"), CsvFilter);
+        QFile::setPermissions(rig.dir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(rig.messages.messages.size(), 1);
+        const auto& message = rig.messages.messages[0];
+        QVERIFY2(message.text.contains(rig.dir.filePath(QStringLiteral("log.csv"))) &&
+                     message.text.contains(reason),
+                 qPrintable(message.text));
+        QCOMPARE(message.title, QStringLiteral("Save Log Strip As"));
+        QCOMPARE(rig.entries(), QStringList{"log.csv"});
+        if (fault != "folder as target") {
+            QCOMPARE(rig.bytes(QStringLiteral("log.csv")), QByteArray("earlier"));
+        }
+    }
+
+    // Qt's own file dialog, answered as a user would: the CSV type picked from
+    // the list and a bare name typed.
+    void realDialogAddsTheChosenExtension()
+    {
+        QTemporaryDir dir;
+        ui::QtFileDialogService dialogs;
+        fakes::FakeMessageService messages;
+        SaveLogCommand command(dialogs, messages);
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            answer.stop();
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QTest::keyClick(types, Qt::Key_Down);
+            // Typed key by key, the name would open the completer's popup,
+            // which takes the Return meant for the dialog.
+            name->setText(dir.filePath(QStringLiteral("run")));
+            QTest::keyClick(name, Qt::Key_Return);
+            // A dialog that did not take the answer must not hang the test.
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        answer.start(10);
+        command.run(nullptr, sampleStrip());
+        QVERIFY(!answer.isActive());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.csv"});
+        QFile saved(dir.filePath(QStringLiteral("run.csv")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), LogStripCsv::csv(sampleStrip()));
+    }
+};
+
+QTEST_MAIN(TestLogExport)
+#include "TestLogExport.moc"
