@@ -6,6 +6,7 @@
 #include "settings/DatabaseError.h"
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
+#include "stopwatch/SaveLogCommand.h"
 #include "ui/ButtonArt.h"
 #include "ui/DisplayField.h"
 #include "ui/ImageWidget.h"
@@ -180,6 +181,11 @@ void MainWindow::buildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     addAction(file, QStringLiteral("&Print Log Strip"), QStringLiteral("printAction"),
               [this] { m_services.print.run(this, m_logStrip->text()); });
+    QAction* saveAs =
+        addAction(file, QStringLiteral("Save Log Strip &As..."), QStringLiteral("saveLogAction"),
+                  [this] { m_services.saveLog.run(this, m_logStrip->text()); });
+    // The menu bar's shortcuts work wherever the focus is in the window.
+    saveAs->setShortcut(QKeySequence::Save);
     file->addSeparator();
     addAction(file, QStringLiteral("E&xit"), QStringLiteral("exitAction"), [this] { close(); });
 

@@ -31,6 +31,7 @@ class SettingsDatabase;
 namespace tikkro::stopwatch {
 class LogStrip;
 class PerformanceCounter;
+class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::ui {
@@ -61,6 +62,7 @@ public:
         ui::SoundService& sound;
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
+        stopwatch::SaveLogCommand& saveLog;
         // Blocks until the next whole second of the system clock.
         std::function<void()> waitForWholeSecond;
     };

@@ -9,6 +9,8 @@
 #include "printing/PrintCommand.h"
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/BootTimeCounter.h"
+#include "stopwatch/SaveLogCommand.h"
+#include "ui/QtFileDialogService.h"
 #include "ui/QtMessageService.h"
 #include "ui/QtSoundService.h"
 #include "ui/WallClock.h"
@@ -43,6 +45,8 @@ private:
     about::QtProgramLauncher m_launcher;
     about::SysInfoLauncher m_sysInfo;
     printing::PrintCommand m_print;
+    ui::QtFileDialogService m_fileDialogs;
+    stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
     MainWindow m_window;
 };
 

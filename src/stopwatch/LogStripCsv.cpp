@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LogStripCsv.h"
+#include "stopwatch/LogStripCsv.h"
 
 #include <QDate>
 #include <QTime>

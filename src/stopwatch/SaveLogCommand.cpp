@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SaveLogCommand.h"
+#include "stopwatch/SaveLogCommand.h"
 
-#include "LogStripCsv.h"
+#include "stopwatch/LogStripCsv.h"
 #include "ui/FileDialogService.h"
 #include "ui/MessageService.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QtFileDialogService.h"
+#include "ui/QtFileDialogService.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

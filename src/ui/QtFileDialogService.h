@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FileDialogService.h"
+#include "ui/FileDialogService.h"
 
 namespace tikkro::ui {
 

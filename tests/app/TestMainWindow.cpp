@@ -3,6 +3,7 @@
 #include "alarms/AlarmSlots.h"
 #include "app/MainWindow.h"
 #include "fakes/FakeCounter.h"
+#include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/FakeProgramLauncher.h"
@@ -14,12 +15,17 @@
 #include "printing/PrintCommand.h"
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
+#include "stopwatch/SaveLogCommand.h"
 #include "ui/DisplayField.h"
 #include "ui/ImageWidget.h"
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -46,8 +52,9 @@ struct Rig
 
     std::unique_ptr<MainWindow> makeWindow()
     {
-        return std::make_unique<MainWindow>(MainWindow::Services{
-            counter, clock, messages, slots, database, sound, sysInfo, print, [this] { ++waits; }});
+        return std::make_unique<MainWindow>(MainWindow::Services{counter, clock, messages, slots,
+                                                                 database, sound, sysInfo, print,
+                                                                 saveLog, [this] { ++waits; }});
     }
 
     tikkro::fakes::ScratchDatabase scratch;
@@ -61,6 +68,8 @@ struct Rig
     tikkro::alarms::AlarmSlots slots;
     tikkro::settings::SettingsDatabase database;
     tikkro::printing::PrintCommand print;
+    tikkro::fakes::FakeFileDialogService fileDialogs;
+    tikkro::stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
     int waits = 0;
 };
 
@@ -246,6 +255,29 @@ private Q_SLOTS:
         counter().advanceMs(2'000);
         click("lap");
         QVERIFY(strip().endsWith(QStringLiteral("Start\r\n\r\nnote00:00:02.000   Lap\r\n")));
+    }
+
+    // Ctrl+S saves the strip from wherever the focus is, here the elapsed
+    // time, and the file holds exactly what the strip reads.
+    void ctrlSSavesTheStripAsShown()
+    {
+        click("start");
+        counter().advanceMs(1'250);
+        click("lap");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("run.txt"));
+        rig->fileDialogs.answer = tikkro::ui::FileDialogService::SaveChoice{path, {}};
+        child(QStringLiteral("elapsedTime"))->setFocus();
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(rig->fileDialogs.openings.size(), 1);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), strip().toUtf8());
+        QStringList fileMenu;
+        for (const QAction* item : window->menuBar()->actions().at(0)->menu()->actions()) {
+            fileMenu.append(item->text());
+        }
+        QCOMPARE(fileMenu, QStringList({"&Print Log Strip", "Save Log Strip &As...", "", "E&xit"}));
     }
 
     // --- start-up and shut-down ------------------------------------------
