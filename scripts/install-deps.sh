@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core poppler-utils python3
-    xvfb xauth
+    xvfb xauth libxcb1-dev openbox xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -12,7 +12,6 @@
 #include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
 #include "ui/Twips.h"
-#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -86,7 +85,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages),
       m_about([this] { return new about::AboutBox(m_services.sound, m_services.sysInfo); }),
-      m_placement(new ui::WindowPlacement(*this))
+      m_placement(*this)
 {
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
@@ -222,7 +221,7 @@ void MainWindow::restoreSession()
         restorePosition();
     } catch (const settings::DatabaseError& error) {
         failure = error.description();
-        m_placement->placeAtDefault();
+        m_placement.placeAtDefault();
     }
 
     m_watch.readFrequency();
@@ -257,7 +256,7 @@ void MainWindow::restorePosition()
     if (left) {
         top = storedNumber(db.value(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString()));
     }
-    m_placement->restore(left, top);
+    m_placement.restore(left, top);
 }
 
 void MainWindow::reportStartupError(const QString& reason)
@@ -275,7 +274,7 @@ void MainWindow::saveSession()
 {
     // A settings file that cannot be written only means the position is not
     // kept.
-    const QPoint position = m_placement->positionToSave();
+    const QPoint position = m_placement.positionToSave();
     const settings::SettingsDatabase& db = m_services.database;
     try {
         db.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),

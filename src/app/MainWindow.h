@@ -8,6 +8,7 @@
 #include "stopwatch/Stopwatch.h"
 #include "stopwatch/StopwatchView.h"
 #include "ui/LazyWindow.h"
+#include "ui/WindowPlacement.h"
 #include "ui/WindowTimer.h"
 
 #include <QMainWindow>
@@ -40,7 +41,6 @@ class ImageWidget;
 class MessageService;
 class SoundService;
 class WallClock;
-class WindowPlacement;
 } // namespace tikkro::ui
 
 namespace tikkro::app {
@@ -120,7 +120,7 @@ private:
     alarms::AlarmStore m_store;
     alarms::AlarmWindows m_alarmWindows;
     ui::LazyWindow<about::AboutBox> m_about;
-    ui::WindowPlacement* m_placement = nullptr;
+    ui::WindowPlacement m_placement;
 
     ui::DisplayField* m_clockField = nullptr;
     ui::DisplayField* m_elapsedField = nullptr;

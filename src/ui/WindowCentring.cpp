@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowCentring.h"
 
+#include "ui/FramePositioner.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -9,13 +11,15 @@ namespace tikkro::ui {
 
 void WindowCentring::centreOnScreen(QWidget& window)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame(QPoint(0, 0), window.size());
-    frame.moveCenter(screen->availableGeometry().center());
-    window.move(frame.topLeft());
+    new FramePositioner(window, [&window](const QSize& frameSize) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen == nullptr) {
+            return window.pos();
+        }
+        QRect frame(QPoint(0, 0), frameSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        return frame.topLeft();
+    });
 }
 
 } // namespace tikkro::ui

@@ -5,7 +5,7 @@ class QWidget;
 
 namespace tikkro::ui {
 
-// Dialog-like windows open in the middle of the screen.
+// Dialog-like windows open with their frame in the middle of the screen.
 class WindowCentring
 {
 public:

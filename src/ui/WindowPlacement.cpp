@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowPlacement.h"
 
+#include "ui/FramePositioner.h"
 #include "ui/Twips.h"
+#include "ui/WindowFrame.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 namespace tikkro::ui {
 
-WindowPlacement::WindowPlacement(QWidget& window) : QObject(&window), m_window(window)
-{
-    m_window.installEventFilter(this);
-}
+WindowPlacement::WindowPlacement(QWidget& window) : m_window(window) {}
 
 void WindowPlacement::restore(std::optional<double> leftTwips, std::optional<double> topTwips)
 {
@@ -29,7 +26,7 @@ void WindowPlacement::restore(std::optional<double> leftTwips, std::optional<dou
     const QRect wanted(saved, m_window.frameGeometry().size());
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screen->geometry().intersects(wanted)) {
-            m_window.move(saved);
+            place(saved);
             return;
         }
     }
@@ -38,35 +35,32 @@ void WindowPlacement::restore(std::optional<double> leftTwips, std::optional<dou
 
 void WindowPlacement::placeAtDefault()
 {
-    m_atDefault = true;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenRight = screen != nullptr ? screen->geometry().right() + 1 : m_window.width();
-    m_window.move(screenRight - m_window.frameGeometry().width(), toPixels(DefaultTopTwips));
+    const auto target = [this](const QSize& frameSize) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int screenRight =
+            screen != nullptr ? screen->geometry().right() + 1 : m_window.width();
+        return QPoint(screenRight - frameSize.width(), toPixels(DefaultTopTwips));
+    };
+    aim(target);
+}
+
+void WindowPlacement::place(QPoint frameTopLeft)
+{
+    aim([frameTopLeft](const QSize&) { return frameTopLeft; });
+}
+
+void WindowPlacement::aim(const std::function<QPoint(const QSize&)>& target)
+{
+    if (m_positioner == nullptr) {
+        m_positioner = new FramePositioner(m_window, target);
+    } else {
+        m_positioner->setTarget(target);
+    }
 }
 
 QPoint WindowPlacement::positionToSave() const
 {
-    return toTwips(m_window.pos());
-}
-
-bool WindowPlacement::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == &m_window && event->type() == QEvent::Show && m_atDefault) {
-        // The window manager adds its frame only once the window is shown:
-        // touch the right edge with the frame, not just the client area.
-        m_atDefault = false;
-        QTimer::singleShot(0, this, &WindowPlacement::touchRightEdge);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void WindowPlacement::touchRightEdge()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        m_window.move(screen->geometry().right() + 1 - m_window.frameGeometry().width(),
-                      m_window.y());
-    }
+    return toTwips(WindowFrame::outerTopLeft(m_window));
 }
 
 } // namespace tikkro::ui

@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
 #include <QPoint>
+#include <QSize>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
 
 namespace tikkro::ui {
 
-// Where the main window opens and what of its place is kept: a saved
-// position in twips when it still lies on a screen, otherwise the default
-// place against the right edge of the primary screen.
-class WindowPlacement : public QObject
+class FramePositioner;
+
+// Where the main window opens and what of its place is kept. Positions are
+// the outer top-left of the window's frame, in twips: a saved position when
+// it still lies on a screen, otherwise the default place with the frame
+// against the right edge of the primary screen.
+class WindowPlacement
 {
-    Q_OBJECT
 public:
     static constexpr int DefaultTopTwips = 270;
 
@@ -27,17 +30,15 @@ public:
 
     void placeAtDefault();
 
-    // The window's present position, in twips, as it is to be saved.
+    // The frame's present position, in twips, as it is to be saved.
     QPoint positionToSave() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void touchRightEdge();
+    void place(QPoint frameTopLeft);
+    void aim(const std::function<QPoint(const QSize&)>& target);
 
     QWidget& m_window;
-    bool m_atDefault = false;
+    FramePositioner* m_positioner = nullptr;
 };
 
 } // namespace tikkro::ui

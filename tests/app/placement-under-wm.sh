@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Starts the real program five times under a real window manager (openbox on
+# Xvfb) and checks that its frame comes back exactly where it was left, both
+# from the default place and from a place the user chose.
+# Usage: placement-under-wm.sh PROGRAM_FOLDER. Exits 77 (skipped) where Xvfb,
+# openbox, xdotool, xwininfo or python3 are missing.
+set -euo pipefail
+program_folder=$1
+for tool in Xvfb openbox xdotool xwininfo python3; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+scratch=$(mktemp -d)
+cleanup() {
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+cp "$program_folder/tikkro" "$scratch/"
+cp -r "$program_folder/sounds" "$scratch/" 2>/dev/null || true
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+x_pid=$!
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 1
+
+stored() {
+    python3 -c "import sqlite3,sys; print(*sqlite3.connect(sys.argv[1]).execute('SELECT MeLeft, MeTop FROM tUser').fetchone())" "$scratch/tikkro.mdb"
+}
+
+# Prints the frame's outer top-left in pixels of the running program's
+# window, then closes it with the window manager's close key.
+run_once() {
+    "$scratch/tikkro" &
+    local pid=$! wid=""
+    for _ in $(seq 100); do
+        wid=$(xdotool search --onlyvisible --name '^Tikkro$' 2>/dev/null | head -1 || true)
+        [ -n "$wid" ] && break
+        sleep 0.1
+    done
+    [ -n "$wid" ] || { echo "FAIL: no window"; kill "$pid"; exit 1; }
+    # Placing waits for the window manager's frame and lets it settle.
+    sleep 2
+    local info abs_x abs_y rel_x rel_y
+    info=$(xwininfo -id "$wid")
+    abs_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    abs_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    rel_x=$(sed -n 's/.*Relative upper-left X: *//p' <<<"$info")
+    rel_y=$(sed -n 's/.*Relative upper-left Y: *//p' <<<"$info")
+    echo "$((abs_x - rel_x)) $((abs_y - rel_y))"
+    xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers alt+F4
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill "$pid" 2>/dev/null && { echo "FAIL: the close key did not end the program"; exit 1; }
+    wait "$pid" || true
+}
+
+failures=0
+check_restarts() {
+    local expected=$1 label=$2
+    for i in 1 2 3 4 5; do
+        local got
+        got=$(run_once)
+        if [ "$got" != "$expected" ]; then
+            echo "FAIL: $label, start $i: frame at $got, expected $expected"
+            failures=$((failures + 1))
+        fi
+    done
+    echo "$label: frame at $expected after five restarts"
+}
+
+# First start: the frame against the right edge, 270 twips (18 px) down.
+first=$(run_once)
+read -r left top <<<"$first"
+[ "$top" = 18 ] || { echo "FAIL: default top is $top, expected 18"; failures=$((failures + 1)); }
+width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+echo "default place: frame at $first on a screen $width wide; stored $(stored)"
+check_restarts "$first" "default place"
+[ "$(stored)" = "$((left * 15)).0 $((top * 15)).0" ] || { echo "FAIL: stored $(stored)"; failures=$((failures + 1)); }
+
+# A place the user chose, as a previous run would have stored it.
+python3 -c "import sqlite3,sys; c=sqlite3.connect(sys.argv[1]); c.execute('UPDATE tUser SET MeLeft=1500, MeTop=1500'); c.commit()" "$scratch/tikkro.mdb"
+check_restarts "100 100" "chosen place"
+[ "$(stored)" = "1500.0 1500.0" ] || { echo "FAIL: stored $(stored)"; failures=$((failures + 1)); }
+
+[ "$failures" -eq 0 ] && echo "PASS" || exit 1
