@@ -3,7 +3,9 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace tikkro::printing {
 
@@ -11,32 +13,46 @@ namespace {
 constexpr double TwipsPerInch = 1440;
 } // namespace
 
-QtPrinter::QtPrinter(QPrinter& printer, const QString& outputFileName) : m_printer(printer)
+QtPrinter::QtPrinter(QPrinter& printer, const QString& outputFileName)
+    : m_printer(printer), m_resolution(printer.resolution())
 {
-    if (!outputFileName.isEmpty()) {
-        m_savedFileName = m_printer.outputFileName();
-        m_printer.setOutputFileName(outputFileName);
+    if (outputFileName.isEmpty()) {
+        return;
     }
+    m_file = std::make_unique<QSaveFile>(outputFileName);
+    m_pdf = std::make_unique<QPdfWriter>(m_file.get());
+    m_pdf->setPageLayout(printer.pageLayout());
+    m_pdf->setResolution(printer.resolution());
+    m_pdf->setPdfVersion(printer.pdfVersion());
+    m_pdf->setTitle(printer.docName());
+    m_pdf->setCreator(printer.creator());
 }
 
 QtPrinter::~QtPrinter()
 {
-    // A document cut short by a failure is closed as far as it got; what the
-    // printer makes of it is up to the printer.
-    if (m_painter.isActive())
+    // A document cut short by a failure is closed as far as it got; what a
+    // printer makes of it is up to the printer. A file that was not
+    // completed is thrown away with its temporary name.
+    if (m_painter.isActive()) {
         m_painter.end();
-    if (m_savedFileName)
-        m_printer.setOutputFileName(*m_savedFileName);
+    }
+}
+
+QString QtPrinter::destination() const
+{
+    return m_file ? m_file->fileName() : m_printer.printerName();
 }
 
 void QtPrinter::setOrientation(Orientation orientation)
 {
-    if (m_failed)
+    if (failed()) {
         return;
-    m_printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
-    if (m_started)
-        m_pageHeightTwips = toTwips(m_printer.pageRect(QPrinter::DevicePixel).height());
+    }
+    device().setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    if (m_started) {
+        m_pageHeightTwips = pageHeightTwips();
+    }
 }
 
 void QtPrinter::setCurrentX(double twips)
@@ -46,16 +62,18 @@ void QtPrinter::setCurrentX(double twips)
 
 void QtPrinter::setFontSize(double points)
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_font.setPointSizeF(points);
     fontChanged();
 }
 
 void QtPrinter::setFontBold(bool bold)
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_font.setBold(bold);
     fontChanged();
 }
@@ -68,73 +86,140 @@ void QtPrinter::printLine(const QString& text)
 
 void QtPrinter::printText(const QString& text)
 {
-    if (!ensureStarted() || text.isEmpty())
+    if (!ensureStarted() || text.isEmpty()) {
         return;
+    }
     // A line that does not fit goes to the next page; a line taller than a
     // whole page is printed where it is rather than pushing out pages forever.
     if (m_y > 0 && m_y + m_lineHeightTwips > m_pageHeightTwips) {
-        if (!m_printer.newPage()) {
-            m_failed = true;
+        if (!device().newPage()) {
+            fail(Failure::CannotStartPage);
+            return;
+        }
+        // Finished pages have just been handed over: a full disk or a
+        // printer gone wrong shows here rather than only at the end.
+        if (deviceInError()) {
             return;
         }
         m_y = 0;
     }
     m_painter.drawText(QPointF(toDevice(m_x), toDevice(m_y + m_ascentTwips)), text);
-    m_x += toTwips(QFontMetricsF(m_font, &m_printer).horizontalAdvance(text));
+    m_x += toTwips(QFontMetricsF(m_font, &device()).horizontalAdvance(text));
 }
 
 void QtPrinter::endLine()
 {
-    if (!ensureStarted())
+    if (!ensureStarted()) {
         return;
+    }
     m_x = 0;
     m_y += m_lineHeightTwips;
 }
 
 bool QtPrinter::endDoc()
 {
-    if (!ensureStarted() || m_ended)
+    if (!ensureStarted()) {
         return false;
+    }
     m_ended = true;
-    if (!m_painter.end())
-        m_failed = true;
-    return !m_failed;
+    if (deviceInError()) {
+        return false;
+    }
+    if (!m_painter.end()) {
+        fail(Failure::CannotFinish);
+        return false;
+    }
+    if (m_file) {
+        // Writes out what is buffered, checks every write made on the way
+        // and only then gives the file its name.
+        if (!m_file->commit()) {
+            fail(Failure::CannotFinish, m_file->errorString());
+        }
+    } else if (m_printer.printerState() == QPrinter::Error) {
+        fail(Failure::CannotFinish);
+    }
+    return !failed();
 }
 
 bool QtPrinter::ensureStarted()
 {
-    if (m_failed || m_ended)
+    if (failed() || m_ended) {
         return false;
-    if (m_started)
+    }
+    if (m_started) {
         return true;
+    }
     m_started = true;
-    if (!m_painter.begin(&m_printer)) {
-        m_failed = true;
+    if (m_file && !m_file->open(QIODevice::WriteOnly)) {
+        fail(Failure::CannotOpen, m_file->errorString());
+        return false;
+    }
+    if (!m_painter.begin(&device())) {
+        fail(Failure::CannotOpen);
+        return false;
+    }
+    if (deviceInError()) {
         return false;
     }
     // The face stays the printer's own; only size and weight are ever set.
     m_font = m_painter.font();
-    m_pageHeightTwips = toTwips(m_printer.pageRect(QPrinter::DevicePixel).height());
+    m_pageHeightTwips = pageHeightTwips();
     fontChanged();
     return true;
+}
+
+void QtPrinter::fail(Failure failure, const QString& detail)
+{
+    if (!failed()) {
+        m_failure = failure;
+        m_failureDetail = detail;
+    }
+}
+
+bool QtPrinter::deviceInError()
+{
+    if (m_file) {
+        if (m_file->error() != QFileDevice::NoError) {
+            // A write that the disk took only in part is reported without a
+            // reason; trying the rest again brings the system's own.
+            m_file->flush();
+            fail(Failure::ErrorState, m_file->errorString());
+        }
+    } else if (m_printer.printerState() == QPrinter::Error) {
+        fail(Failure::ErrorState);
+    }
+    return failed();
 }
 
 void QtPrinter::fontChanged()
 {
     m_painter.setFont(m_font);
-    const QFontMetricsF metrics(m_font, &m_printer);
+    const QFontMetricsF metrics(m_font, &device());
     m_lineHeightTwips = toTwips(metrics.lineSpacing());
     m_ascentTwips = toTwips(metrics.ascent());
 }
 
 double QtPrinter::toDevice(double twips) const
 {
-    return twips * m_printer.resolution() / TwipsPerInch;
+    return twips * m_resolution / TwipsPerInch;
 }
 
 double QtPrinter::toTwips(double device) const
 {
-    return device * TwipsPerInch / m_printer.resolution();
+    return device * TwipsPerInch / m_resolution;
+}
+
+QPagedPaintDevice& QtPrinter::device()
+{
+    if (m_pdf) {
+        return *m_pdf;
+    }
+    return m_printer;
+}
+
+double QtPrinter::pageHeightTwips()
+{
+    return toTwips(device().pageLayout().paintRectPixels(static_cast<int>(m_resolution)).height());
 }
 
 } // namespace tikkro::printing

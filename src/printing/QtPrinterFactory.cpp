@@ -22,8 +22,9 @@ std::unique_ptr<Printer> QtPrinterFactory::create(int copy, int /*copies*/)
 
 QString QtPrinterFactory::fileNameForCopy(const QString& chosenFileName, int copy)
 {
-    if (copy <= 1)
+    if (copy <= 1) {
         return chosenFileName;
+    }
     const QFileInfo info(chosenFileName);
     const QString suffix = info.suffix();
     const QString stem = suffix.isEmpty()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
@@ -11,12 +12,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <sys/mount.h>
 
 using namespace tikkro;
 using namespace Qt::StringLiterals;
 using printing::PrintCommand;
 using Choice = printing::PrintDialog::Choice;
 using Orientation = printing::Printer::Orientation;
+using Failure = printing::Printer::Failure;
+using Message = fakes::FakeMessageService::Message;
 
 namespace {
 
@@ -33,20 +37,65 @@ QString lapStrip(qsizetype length)
     return strip;
 }
 
-// Copy failingCopy fails after failAfter operations, or cannot be opened
-// when failAfter is 0.
-std::deque<fakes::RecordingPrinter::Document> print(const QString& strip,
-                                                    std::optional<Choice> answer = Choice{},
-                                                    int failingCopy = 0, int failAfter = -1)
+struct Printout
+{
+    std::deque<fakes::RecordingPrinter::Document> documents;
+    QList<Message> messages;
+};
+
+// Copy failingCopy fails with `failure` after failAfter operations.
+Printout print(const QString& strip, std::optional<Choice> answer = Choice{}, int failingCopy = 0,
+               int failAfter = -1, Failure failure = Failure::None, bool toFile = false)
 {
     auto factory = std::make_unique<fakes::RecordingPrinterFactory>();
     factory->failingCopy = failingCopy;
     factory->failAfter = failAfter;
+    factory->failure = failure;
+    factory->toFile = toFile;
     const auto& documents = factory->documents;
-    PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory));
+    fakes::FakeMessageService messages;
+    PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory),
+                         messages);
     command.run(nullptr, strip);
-    return documents;
+    return {documents, messages.messages};
 }
+
+// Prints to a file through QPrinter as the real command does.
+QList<Message> printToFile(const QString& file, const QString& strip, int copies)
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFileName(file);
+    fakes::FakeMessageService messages;
+    PrintCommand(std::make_unique<fakes::FakePrintDialog>(Choice{copies, Orientation::Portrait}),
+                 std::make_unique<printing::QtPrinterFactory>(printer), messages)
+        .run(nullptr, strip);
+    return messages.messages;
+}
+
+// A folder with no room to grow: a 16 KiB tmpfs, where this process may mount.
+class TinyDisk
+{
+public:
+    explicit TinyDisk(const QString& folder)
+        : m_folder(QFile::encodeName(folder)),
+          m_mounted(::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                            "size=16k,mode=0700") == 0)
+    {}
+    ~TinyDisk()
+    {
+        if (m_mounted) {
+            ::umount2(m_folder.constData(), MNT_DETACH);
+        }
+    }
+    TinyDisk(const TinyDisk&) = delete;
+    TinyDisk& operator=(const TinyDisk&) = delete;
+
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted;
+};
 
 // A PDF file's pages as pdftotext reads them, in points from the page's top
 // left: the lines by their bottom, each line's words by their left edge.
@@ -101,40 +150,77 @@ private Q_SLOTS:
                  << "1400 12: Version 1.0.32" << QString();
         for (const QString& line : body.split(u'|'))
             expected.append(line.isEmpty() ? line : "1400 12: " + line);
-        const auto docs = print(strip);
+        const auto docs = print(strip).documents;
         QCOMPARE(docs.size(), 1u);
         QCOMPARE(docs[0].lines, expected);
         QVERIFY(docs[0].ended);
     }
 
     // Every copy is a whole document; a failing printer ends the command
-    // where it fails, leaving that document unended and later copies unstarted.
+    // where it fails, leaving that document unended, later copies unstarted
+    // and one warning naming the printer or file and the failed step.
     void copies_data()
     {
         QTest::addColumn<std::optional<Choice>>("answer");
         QTest::addColumn<int>("failingCopy");
         QTest::addColumn<int>("failAfter");
+        QTest::addColumn<Failure>("failure");
+        QTest::addColumn<bool>("toFile");
         QTest::addColumn<QString>("ended"); // per document: + ended, - failed
+        QTest::addColumn<QString>("warning");
+        const auto one = std::optional(Choice{1, Orientation::Portrait});
         const auto three = std::optional(Choice{3, Orientation::Landscape});
-        const int operations = print(lapStrip(200))[0].operations;
-        QTest::newRow("3 landscape") << three << 0 << -1 << "+++";
-        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << "";
-        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << "";
-        QTest::newRow("cannot open 2nd") << three << 2 << 0 << "+";
-        QTest::newRow("fails in log") << three << 2 << 30 << "+-";
-        QTest::newRow("fails at end doc") << three << 3 << operations - 1 << "++-";
+        const int operations = print(lapStrip(200)).documents[0].operations;
+        const Failure none = Failure::None;
+        QTest::newRow("3 landscape") << three << 0 << -1 << none << false << "+++"
+                                     << "";
+        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << none << false << ""
+                                  << "";
+        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << none << false << ""
+                                << "";
+        QTest::newRow("cannot open 2nd")
+            << three << 2 << 0 << Failure::CannotOpen << false << "+-"
+            << "The printer \"Office\" could not be opened.\n\nPrinting stopped at copy 2 of 3.";
+        QTest::newRow("new page fails in log")
+            << three << 2 << 30 << Failure::CannotStartPage << false << "+-"
+            << "The printer \"Office\" could not start a new page.\n\n"
+               "Printing stopped at copy 2 of 3.";
+        QTest::newRow("error state in header")
+            << one << 1 << 5 << Failure::ErrorState << false << "-"
+            << "The printer \"Office\" reported an error.";
+        QTest::newRow("cannot finish 3rd")
+            << three << 3 << operations - 1 << Failure::CannotFinish << false << "++-"
+            << "The printer \"Office\" could not finish the document.\n\n"
+               "Printing stopped at copy 3 of 3.";
+        QTest::newRow("file cannot be finished")
+            << one << 1 << operations - 1 << Failure::CannotFinish << true << "-"
+            << "The file \"/tmp/log-1.pdf\" could not be finished.\n\nNo space left on device"
+               "\n\nNothing was written to that file.";
     }
     void copies()
     {
         QFETCH(std::optional<Choice>, answer);
         QFETCH(int, failingCopy);
         QFETCH(int, failAfter);
+        QFETCH(Failure, failure);
+        QFETCH(bool, toFile);
         QFETCH(QString, ended);
-        const auto docs = print(lapStrip(200), answer, failingCopy, failAfter);
+        QFETCH(QString, warning);
+        const auto [docs, messages] =
+            print(lapStrip(200), answer, failingCopy, failAfter, failure, toFile);
+        QStringList shown;
+        for (const Message& message : messages) {
+            QCOMPARE(message.title, u"Print Log Strip"_s);
+            QCOMPARE(message.icon, fakes::FakeMessageService::Icon::Warning);
+            shown.append(message.text);
+        }
+        QCOMPARE(shown, warning.isEmpty() ? QStringList() : QStringList{warning});
         QString actual;
         for (const auto& doc : docs) {
             actual += doc.ended ? u'+' : u'-';
-            QCOMPARE(doc.orientation, answer->orientation);
+            if (doc.operations > 0) {
+                QCOMPARE(doc.orientation, answer->orientation);
+            }
             if (doc.ended)
                 QCOMPARE(doc.lines, docs.front().lines);
         }
@@ -157,14 +243,18 @@ private Q_SLOTS:
         // Margins between screen pixels, where an origin rounded to pixels shows.
         printer->setPageMargins(QMarginsF(13, 17, 11, 19), QPageLayout::Millimeter);
         const QString strip = lapStrip(100000);
+        fakes::FakeMessageService messages;
         PrintCommand(std::make_unique<fakes::FakePrintDialog>(Choice{2, Orientation::Landscape}),
-                     std::make_unique<printing::QtPrinterFactory>(printer))
+                     std::make_unique<printing::QtPrinterFactory>(printer), messages)
             .run(nullptr, strip);
+        QVERIFY(messages.messages.isEmpty());
         QCOMPARE(printer->outputFileName(), chosen);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{"log.v1-copy2.pdf", "log.v1.pdf"}));
 
-        const QRectF area = printer->pageLayout().paintRect(QPageLayout::Point);
+        QPageLayout layout = printer->pageLayout();
+        layout.setOrientation(QPageLayout::Landscape);
+        const QRectF area = layout.paintRect(QPageLayout::Point);
         QVERIFY(area.width() > area.height());
         QStringList expected{"Tikkro", "Morvane's sophisticated Stop Watch", "Version 1.0.32"};
         for (const QString& line : strip.split(QStringLiteral("\r\n")))
@@ -186,6 +276,41 @@ private Q_SLOTS:
             }
             QCOMPARE(printed, expected);
         }
+    }
+
+    // A file that cannot be written whole is not left behind in part, under
+    // its own name or a copy's, and the warning names it and the reason.
+    void fileFailures_data()
+    {
+        QTest::addColumn<QString>("folder"); // below a fresh temporary folder
+        QTest::addColumn<bool>("tinyDisk");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("missing folder") << "missing" << false << "could not be created.";
+        QTest::newRow("full disk") << "tiny" << true << "No space left on device";
+    }
+    void fileFailures()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, tinyDisk);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(folder);
+        std::optional<TinyDisk> disk;
+        if (tinyDisk) {
+            QVERIFY(QDir().mkpath(path));
+            disk.emplace(path);
+            if (!disk->mounted()) {
+                QSKIP("cannot mount a small tmpfs here");
+            }
+        }
+        const QString file = path + QStringLiteral("/log.pdf");
+        const QList<Message> messages = printToFile(file, lapStrip(100000), 2);
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].text.startsWith("The file \"" + file + '"'),
+                 qPrintable(messages[0].text));
+        QVERIFY2(messages[0].text.contains(warning), qPrintable(messages[0].text));
+        QVERIFY(messages[0].text.endsWith(u"Printing stopped at copy 1 of 2."_s));
+        QCOMPARE(QDir(path).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 
