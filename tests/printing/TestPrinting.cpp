@@ -3,14 +3,19 @@
 #include "fakes/FakePrintDialog.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
+#include "printing/QtPrintDialog.h"
 #include "printing/QtPrinterFactory.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <sys/mount.h>
 
@@ -311,6 +316,40 @@ private Q_SLOTS:
         QVERIFY2(messages[0].text.contains(warning), qPrintable(messages[0].text));
         QVERIFY(messages[0].text.endsWith(u"Printing stopped at copy 1 of 2."_s));
         QCOMPARE(QDir(path).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The dialog offers the copies and the page setup, which holds the
+    // orientation, but nothing that picks pages: the log strip prints whole.
+    void dialogOffersNoPageChoice()
+    {
+        QTemporaryDir dir;
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(dir.filePath(QStringLiteral("log.pdf")));
+        printer->setPageOrientation(QPageLayout::Landscape);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            auto* options = dialog->findChild<QWidget*>(u"QPrintSettingsOutput"_s);
+            for (const char* name :
+                 {"gbPrintRange", "printRange", "pagesLineEdit", "printSelection",
+                  "printCurrentPage", "pageSetCombo", "collate", "copies"}) {
+                const auto* field = options->findChild<QWidget*>(QLatin1String(name));
+                if (field != nullptr && field->isVisibleTo(options)) {
+                    shown.append(QLatin1String(name));
+                }
+            }
+            if (dialog->findChild<QWidget*>(u"properties"_s)->isVisibleTo(dialog)) {
+                shown.append(u"properties"_s);
+            }
+            dialog->findChild<QSpinBox*>(u"copies"_s)->setValue(3);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        const auto choice = printing::QtPrintDialog(printer).exec(nullptr);
+        QCOMPARE(shown, (QStringList{"copies", "properties"}));
+        QVERIFY(choice.has_value());
+        QCOMPARE(choice->copies, 3);
+        QCOMPARE(choice->orientation, Orientation::Landscape);
     }
 };
 
