@@ -4,10 +4,11 @@
 set -euo pipefail
 packages=(
     cmake g++ make clang-format pkg-config
-    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev
+    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev qt6-wayland
     libbenchmark-dev
     fonts-dejavu-core poppler-utils
     xvfb xauth
+    weston xwayland x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do
