@@ -2,6 +2,7 @@
 #include "FrmStart.h"
 
 #include "alarms/AlarmSlots.h"
+#include "app/PlatformChoice.h"
 #include "printing/PrintCommand.h"
 #include "settings/DatabaseError.h"
 #include "settings/SettingsDatabase.h"
@@ -265,18 +266,21 @@ void FrmStart::reportStartupError(const QString& reason)
 void FrmStart::Form_Unload()
 {
     // Nothing may keep the program from closing: a settings file that cannot
-    // be written only means the position is not kept.
-    const QPoint position = ui::toTwips(pos());
-    const settings::SettingsDatabase& db = m_services.database;
-    try {
-        db.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
-                     QVariant(static_cast<float>(position.x())), QString());
-    } catch (const settings::DatabaseError&) {
-    }
-    try {
-        db.DSetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
-                     QVariant(static_cast<float>(position.y())), QString());
-    } catch (const settings::DatabaseError&) {
+    // be written only means the position is not kept. Where the compositor
+    // places the window, its position is unknown and the saved one stays.
+    if (PlatformChoice::placesOwnWindows(QGuiApplication::platformName())) {
+        const QPoint position = ui::toTwips(pos());
+        const settings::SettingsDatabase& db = m_services.database;
+        try {
+            db.DSetValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
+                         QVariant(static_cast<float>(position.x())), QString());
+        } catch (const settings::DatabaseError&) {
+        }
+        try {
+            db.DSetValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
+                         QVariant(static_cast<float>(position.y())), QString());
+        } catch (const settings::DatabaseError&) {
+        }
     }
     m_alarmWindows.unloadAll();
     m_about.unload();
