@@ -130,9 +130,12 @@ bool QtPrinter::endDoc()
         return false;
     }
     if (m_file) {
-        // Writes out what is buffered, checks every write made on the way
-        // and only then gives the file its name.
-        if (!m_file->commit()) {
+        // The file takes its name only once everything is on the disk. The
+        // last buffered bytes are written out first and checked here:
+        // commit() would give the file its name even when they fail.
+        if (!m_file->flush()) {
+            fail(Failure::CannotFinish, writeFailureReason());
+        } else if (!m_file->commit()) {
             fail(Failure::CannotFinish, m_file->errorString());
         }
     } else if (m_printer.printerState() == QPrinter::Error) {
@@ -180,15 +183,20 @@ bool QtPrinter::deviceInError()
 {
     if (m_file) {
         if (m_file->error() != QFileDevice::NoError) {
-            // A write that the disk took only in part is reported without a
-            // reason; trying the rest again brings the system's own.
-            m_file->flush();
-            fail(Failure::ErrorState, m_file->errorString());
+            fail(Failure::ErrorState, writeFailureReason());
         }
     } else if (m_printer.printerState() == QPrinter::Error) {
         fail(Failure::ErrorState);
     }
     return failed();
+}
+
+QString QtPrinter::writeFailureReason()
+{
+    // A write that the disk took only in part is reported without a reason;
+    // trying the rest again brings the system's own.
+    m_file->flush();
+    return m_file->errorString();
 }
 
 void QtPrinter::fontChanged()

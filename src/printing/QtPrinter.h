@@ -52,6 +52,7 @@ private:
     void fail(Failure failure, const QString& detail = {});
     // The printer or file has gone wrong since the last look.
     bool deviceInError();
+    QString writeFailureReason();
     void fontChanged();
     double toDevice(double twips) const;
     double toTwips(double device) const;

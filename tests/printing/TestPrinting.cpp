@@ -77,15 +77,21 @@ QList<Message> printToFile(const QString& file, const QString& strip, int copies
     return messages.messages;
 }
 
-// A folder with no room to grow: a 16 KiB tmpfs, where this process may mount.
+// A folder with no room to grow: a 16 KiB tmpfs, where this process may
+// mount, filled up to freeKiB.
 class TinyDisk
 {
 public:
-    explicit TinyDisk(const QString& folder)
+    TinyDisk(const QString& folder, int freeKiB)
         : m_folder(QFile::encodeName(folder)),
           m_mounted(::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
                             "size=16k,mode=0700") == 0)
-    {}
+    {
+        QFile filler(folder + QStringLiteral("/.filler"));
+        if (m_mounted && filler.open(QIODevice::WriteOnly)) {
+            filler.write(QByteArray((16 - freeKiB) * 1024, 'x'));
+        }
+    }
     ~TinyDisk()
     {
         if (m_mounted) {
@@ -288,34 +294,40 @@ private Q_SLOTS:
     void fileFailures_data()
     {
         QTest::addColumn<QString>("folder"); // below a fresh temporary folder
-        QTest::addColumn<bool>("tinyDisk");
+        QTest::addColumn<int>("freeKiB");    // on a tiny disk there; negative: no tiny disk
+        QTest::addColumn<int>("stripLength");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("missing folder") << "missing" << false << "could not be created.";
-        QTest::newRow("full disk") << "tiny" << true << "No space left on device";
+        QTest::newRow("missing folder") << "missing" << -1 << 200 << "could not be created.";
+        QTest::newRow("disk full in the middle")
+            << "tiny" << 16 << 100000 << "No space left on device";
+        // The whole document fits in the file's buffer; only writing it out
+        // at the end meets the full disk.
+        QTest::newRow("disk full at the end") << "tiny" << 4 << 0 << "No space left on device";
     }
     void fileFailures()
     {
         QFETCH(QString, folder);
-        QFETCH(bool, tinyDisk);
+        QFETCH(int, freeKiB);
+        QFETCH(int, stripLength);
         QFETCH(QString, warning);
         QTemporaryDir dir;
         const QString path = dir.filePath(folder);
         std::optional<TinyDisk> disk;
-        if (tinyDisk) {
+        if (freeKiB >= 0) {
             QVERIFY(QDir().mkpath(path));
-            disk.emplace(path);
+            disk.emplace(path, freeKiB);
             if (!disk->mounted()) {
                 QSKIP("cannot mount a small tmpfs here");
             }
         }
         const QString file = path + QStringLiteral("/log.pdf");
-        const QList<Message> messages = printToFile(file, lapStrip(100000), 2);
+        const QList<Message> messages = printToFile(file, lapStrip(stripLength), 2);
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].text.startsWith("The file \"" + file + '"'),
                  qPrintable(messages[0].text));
         QVERIFY2(messages[0].text.contains(warning), qPrintable(messages[0].text));
         QVERIFY(messages[0].text.endsWith(u"Printing stopped at copy 1 of 2."_s));
-        QCOMPARE(QDir(path).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(path).entryList(QDir::Files), QStringList());
     }
 
     // The dialog offers the copies and the page setup, which holds the
