@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make clang-format pkg-config
-    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev qt6-wayland
+    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev qt6-wayland libcups2-dev
     libbenchmark-dev
     fonts-dejavu-core poppler-utils
     xvfb xauth

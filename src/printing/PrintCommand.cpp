@@ -65,7 +65,7 @@ QString PrintCommand::failureReport(const Printer& printer, int copy, int copies
     case Printer::Failure::CannotFinish:
     case Printer::Failure::None:
         what = toFile ? QStringLiteral("The file \"%1\" could not be finished.")
-                      : QStringLiteral("The printer \"%1\" could not finish the document.");
+                      : QStringLiteral("The printer \"%1\" did not take the document.");
         break;
     }
     QString report = what.arg(printer.destination());

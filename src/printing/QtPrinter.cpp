@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cups/cups.h>
 
 namespace tikkro::printing {
 
@@ -140,6 +141,14 @@ bool QtPrinter::endDoc()
         }
     } else if (m_printer.printerState() == QPrinter::Error) {
         fail(Failure::CannotFinish);
+    } else if (m_printer.outputFormat() == QPrinter::NativeFormat &&
+               !m_printer.printerName().isEmpty()) {
+        // Qt hands the job to the print server as the painter ends and lets
+        // the server's answer drop; on this thread CUPS still holds it.
+        if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+            fail(Failure::CannotFinish,
+                 QStringLiteral("CUPS: ") + QString::fromUtf8(cupsLastErrorString()));
+        }
     }
     return !failed();
 }

@@ -201,7 +201,7 @@ private Q_SLOTS:
             << "The printer \"Office\" reported an error.";
         QTest::newRow("cannot finish 3rd")
             << three << 3 << operations - 1 << Failure::CannotFinish << false << "++-"
-            << "The printer \"Office\" could not finish the document.\n\n"
+            << "The printer \"Office\" did not take the document.\n\n"
                "Printing stopped at copy 3 of 3.";
         QTest::newRow("file cannot be finished")
             << one << 1 << operations - 1 << Failure::CannotFinish << true << "-"
