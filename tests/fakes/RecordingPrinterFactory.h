@@ -25,10 +25,8 @@ public:
         bool ended = false;
     };
 
-    RecordingPrinter(Document& document, int failAfter, Failure failure, QString destination,
-                     bool toFile)
-        : m_doc(document), m_failAfter(failAfter), m_failure(failure),
-          m_destination(std::move(destination)), m_toFile(toFile)
+    RecordingPrinter(Document& document, int failAfter, Failure failure)
+        : m_doc(document), m_failAfter(failAfter), m_failure(failure)
     {}
 
     void setOrientation(Orientation orientation) override { set(m_doc.orientation, orientation); }
@@ -57,12 +55,9 @@ public:
     {
         return m_doc.operations == m_failAfter ? m_failure : Failure::None;
     }
-    QString failureDetail() const override
-    {
-        return failed() && m_toFile ? QStringLiteral("No space left on device") : QString();
-    }
-    QString destination() const override { return m_destination; }
-    bool printsToFile() const override { return m_toFile; }
+    QString failureDetail() const override { return {}; }
+    QString destination() const override { return QStringLiteral("Office"); }
+    bool printsToFile() const override { return false; }
 
 private:
     bool record() { return !failed() && ++m_doc.operations; }
@@ -75,33 +70,28 @@ private:
     Document& m_doc;
     const int m_failAfter;
     const Failure m_failure;
-    const QString m_destination;
-    const bool m_toFile;
     double m_x = 0;
     double m_size = 0;
     bool m_bold = false;
     QString m_line;
 };
 
-// Hands out recording printers for the printer "Office", or for files when
-// toFile is set, and keeps every document they printed. Copy failingCopy
-// fails with `failure` after failAfter operations.
+// Hands out recording printers for the printer "Office" and keeps every
+// document they printed. Copy failingCopy fails with `failure` after
+// failAfter operations.
 class RecordingPrinterFactory final : public printing::PrinterFactory
 {
 public:
     std::unique_ptr<printing::Printer> create(int copy, int /*copies*/) override
     {
-        return std::make_unique<RecordingPrinter>(
-            documents.emplace_back(), copy == failingCopy ? failAfter : -1, failure,
-            toFile ? QStringLiteral("/tmp/log-%1.pdf").arg(copy) : QStringLiteral("Office"),
-            toFile);
+        return std::make_unique<RecordingPrinter>(documents.emplace_back(),
+                                                  copy == failingCopy ? failAfter : -1, failure);
     }
 
     std::deque<RecordingPrinter::Document> documents;
     int failingCopy = 0;
     int failAfter = -1;
     printing::Printer::Failure failure = printing::Printer::Failure::ErrorState;
-    bool toFile = false;
 };
 
 } // namespace tikkro::fakes

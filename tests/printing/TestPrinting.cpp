@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -50,13 +51,12 @@ struct Printout
 
 // Copy failingCopy fails with `failure` after failAfter operations.
 Printout print(const QString& strip, std::optional<Choice> answer = Choice{}, int failingCopy = 0,
-               int failAfter = -1, Failure failure = Failure::None, bool toFile = false)
+               int failAfter = -1, Failure failure = Failure::None)
 {
     auto factory = std::make_unique<fakes::RecordingPrinterFactory>();
     factory->failingCopy = failingCopy;
     factory->failAfter = failAfter;
     factory->failure = failure;
-    factory->toFile = toFile;
     const auto& documents = factory->documents;
     fakes::FakeMessageService messages;
     PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory),
@@ -76,37 +76,6 @@ QList<Message> printToFile(const QString& file, const QString& strip, int copies
         .run(nullptr, strip);
     return messages.messages;
 }
-
-// A folder with no room to grow: a 16 KiB tmpfs, where this process may
-// mount, filled up to freeKiB.
-class TinyDisk
-{
-public:
-    TinyDisk(const QString& folder, int freeKiB)
-        : m_folder(QFile::encodeName(folder)),
-          m_mounted(::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                            "size=16k,mode=0700") == 0)
-    {
-        QFile filler(folder + QStringLiteral("/.filler"));
-        if (m_mounted && filler.open(QIODevice::WriteOnly)) {
-            filler.write(QByteArray((16 - freeKiB) * 1024, 'x'));
-        }
-    }
-    ~TinyDisk()
-    {
-        if (m_mounted) {
-            ::umount2(m_folder.constData(), MNT_DETACH);
-        }
-    }
-    TinyDisk(const TinyDisk&) = delete;
-    TinyDisk& operator=(const TinyDisk&) = delete;
-
-    bool mounted() const { return m_mounted; }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted;
-};
 
 // A PDF file's pages as pdftotext reads them, in points from the page's top
 // left: the lines by their bottom, each line's words by their left edge.
@@ -176,37 +145,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("failingCopy");
         QTest::addColumn<int>("failAfter");
         QTest::addColumn<Failure>("failure");
-        QTest::addColumn<bool>("toFile");
         QTest::addColumn<QString>("ended"); // per document: + ended, - failed
         QTest::addColumn<QString>("warning");
-        const auto one = std::optional(Choice{1, Orientation::Portrait});
         const auto three = std::optional(Choice{3, Orientation::Landscape});
         const int operations = print(lapStrip(200)).documents[0].operations;
         const Failure none = Failure::None;
-        QTest::newRow("3 landscape") << three << 0 << -1 << none << false << "+++"
+        QTest::newRow("3 landscape") << three << 0 << -1 << none << "+++"
                                      << "";
-        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << none << false << ""
+        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << none << ""
                                   << "";
-        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << none << false << ""
+        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << none << ""
                                 << "";
+        const QString stopped = u"\n\nPrinting stopped at copy %1 of 3."_s;
         QTest::newRow("cannot open 2nd")
-            << three << 2 << 0 << Failure::CannotOpen << false << "+-"
-            << "The printer \"Office\" could not be opened.\n\nPrinting stopped at copy 2 of 3.";
+            << three << 2 << 0 << Failure::CannotOpen << "+-"
+            << "The printer \"Office\" could not be opened." + stopped.arg(2);
         QTest::newRow("new page fails in log")
-            << three << 2 << 30 << Failure::CannotStartPage << false << "+-"
-            << "The printer \"Office\" could not start a new page.\n\n"
-               "Printing stopped at copy 2 of 3.";
+            << three << 2 << 30 << Failure::CannotStartPage << "+-"
+            << "The printer \"Office\" could not start a new page." + stopped.arg(2);
         QTest::newRow("error state in header")
-            << one << 1 << 5 << Failure::ErrorState << false << "-"
-            << "The printer \"Office\" reported an error.";
+            << three << 1 << 5 << Failure::ErrorState << "-"
+            << "The printer \"Office\" reported an error." + stopped.arg(1);
         QTest::newRow("cannot finish 3rd")
-            << three << 3 << operations - 1 << Failure::CannotFinish << false << "++-"
-            << "The printer \"Office\" did not take the document.\n\n"
-               "Printing stopped at copy 3 of 3.";
-        QTest::newRow("file cannot be finished")
-            << one << 1 << operations - 1 << Failure::CannotFinish << true << "-"
-            << "The file \"/tmp/log-1.pdf\" could not be finished.\n\nNo space left on device"
-               "\n\nNothing was written to that file.";
+            << three << 3 << operations - 1 << Failure::CannotFinish << "++-"
+            << "The printer \"Office\" did not take the document." + stopped.arg(3);
     }
     void copies()
     {
@@ -214,18 +176,16 @@ private Q_SLOTS:
         QFETCH(int, failingCopy);
         QFETCH(int, failAfter);
         QFETCH(Failure, failure);
-        QFETCH(bool, toFile);
         QFETCH(QString, ended);
         QFETCH(QString, warning);
-        const auto [docs, messages] =
-            print(lapStrip(200), answer, failingCopy, failAfter, failure, toFile);
+        const auto [docs, messages] = print(lapStrip(200), answer, failingCopy, failAfter, failure);
         QStringList shown;
         for (const Message& message : messages) {
-            QCOMPARE(message.title, u"Print Log Strip"_s);
+            shown.append(message.title + u'|' + message.text);
             QCOMPARE(message.icon, fakes::FakeMessageService::Icon::Warning);
-            shown.append(message.text);
         }
-        QCOMPARE(shown, warning.isEmpty() ? QStringList() : QStringList{warning});
+        QCOMPARE(shown,
+                 warning.isEmpty() ? QStringList() : QStringList{"Print Log Strip|" + warning});
         QString actual;
         for (const auto& doc : docs) {
             actual += doc.ended ? u'+' : u'-';
@@ -293,41 +253,37 @@ private Q_SLOTS:
     // its own name or a copy's, and the warning names it and the reason.
     void fileFailures_data()
     {
-        QTest::addColumn<QString>("folder"); // below a fresh temporary folder
-        QTest::addColumn<int>("freeKiB");    // on a tiny disk there; negative: no tiny disk
+        QTest::addColumn<bool>("fullDisk"); // else a missing folder
         QTest::addColumn<int>("stripLength");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("missing folder") << "missing" << -1 << 200 << "could not be created.";
-        QTest::newRow("disk full in the middle")
-            << "tiny" << 16 << 100000 << "No space left on device";
+        QTest::newRow("missing folder") << false << 200 << "could not be created.";
+        QTest::newRow("disk full in the middle") << true << 100000 << "No space left on device";
         // The whole document fits in the file's buffer; only writing it out
         // at the end meets the full disk.
-        QTest::newRow("disk full at the end") << "tiny" << 4 << 0 << "No space left on device";
+        QTest::newRow("disk full at the end") << true << 0 << "No space left on device";
     }
     void fileFailures()
     {
-        QFETCH(QString, folder);
-        QFETCH(int, freeKiB);
+        QFETCH(bool, fullDisk);
         QFETCH(int, stripLength);
         QFETCH(QString, warning);
         QTemporaryDir dir;
-        const QString path = dir.filePath(folder);
-        std::optional<TinyDisk> disk;
-        if (freeKiB >= 0) {
-            QVERIFY(QDir().mkpath(path));
-            disk.emplace(path, freeKiB);
-            if (!disk->mounted()) {
-                QSKIP("cannot mount a small tmpfs here");
-            }
+        const QByteArray folder = QFile::encodeName(dir.filePath(u"folder"_s));
+        // A folder with room for one page of the disk: a tmpfs, where this
+        // process may mount one.
+        if (fullDisk && (!QDir().mkdir(folder) ||
+                         ::mount("tmpfs", folder, "tmpfs", MS_NOSUID | MS_NODEV, "size=4k") != 0)) {
+            QSKIP("cannot mount a small tmpfs here");
         }
-        const QString file = path + QStringLiteral("/log.pdf");
+        const auto unmount = qScopeGuard([&] { ::umount2(folder, MNT_DETACH); });
+        const QString file = QFile::decodeName(folder) + u"/log.pdf"_s;
         const QList<Message> messages = printToFile(file, lapStrip(stripLength), 2);
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].text.startsWith("The file \"" + file + '"'),
-                 qPrintable(messages[0].text));
-        QVERIFY2(messages[0].text.contains(warning), qPrintable(messages[0].text));
-        QVERIFY(messages[0].text.endsWith(u"Printing stopped at copy 1 of 2."_s));
-        QCOMPARE(QDir(path).entryList(QDir::Files), QStringList());
+        const QString text = messages[0].text;
+        QVERIFY2(text.startsWith("The file \"" + file + '"') && text.contains(warning) &&
+                     text.endsWith(u"Printing stopped at copy 1 of 2."_s),
+                 qPrintable(text));
+        QCOMPARE(QDir(QFile::decodeName(folder)).entryList(QDir::Files), QStringList());
     }
 
     // The dialog offers the copies and the page setup, which holds the
@@ -342,17 +298,14 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog != nullptr);
-            auto* options = dialog->findChild<QWidget*>(u"QPrintSettingsOutput"_s);
-            for (const char* name :
-                 {"gbPrintRange", "printRange", "pagesLineEdit", "printSelection",
-                  "printCurrentPage", "pageSetCombo", "collate", "copies"}) {
-                const auto* field = options->findChild<QWidget*>(QLatin1String(name));
-                if (field != nullptr && field->isVisibleTo(options)) {
+            // Shown once the options pane is expanded.
+            const auto* options = dialog->findChild<QWidget*>(u"QPrintSettingsOutput"_s);
+            for (const char* name : {"gbPrintRange", "printSelection", "printCurrentPage",
+                                     "pageSetCombo", "collate", "copies", "properties"}) {
+                const auto* field = dialog->findChild<QWidget*>(QLatin1String(name));
+                if (field->isVisibleTo(options) || field->isVisibleTo(dialog)) {
                     shown.append(QLatin1String(name));
                 }
-            }
-            if (dialog->findChild<QWidget*>(u"properties"_s)->isVisibleTo(dialog)) {
-                shown.append(u"properties"_s);
             }
             dialog->findChild<QSpinBox*>(u"copies"_s)->setValue(3);
             dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
