@@ -20,9 +20,9 @@ namespace tikkro::printing {
 // device pixels would shift the margin by up to half a pixel.
 //
 // A document for a file is written as PDF with the printer's page settings
-// under a temporary name beside the file, and takes the file's name only once
-// it is complete: a failure leaves no truncated file behind, and an earlier
-// file of that name stays as it was.
+// into a temporary file beside it, which takes the file's name only once it
+// is complete and on the disk: a failure leaves no truncated file behind, and
+// an earlier file of that name stays as it was.
 class QtPrinter final : public Printer
 {
 public:
