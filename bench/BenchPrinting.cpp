@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a long log strip to a PDF file: how long it takes and how much
 // memory it holds at its peak.
+#include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "printing/PrintCommand.h"
 #include "printing/QtPrinterFactory.h"
@@ -36,12 +37,13 @@ void printStripToPdf(benchmark::State& state)
 {
     const QString strip = lapStrip(state.range(0));
     QTemporaryDir dir;
+    tikkro::fakes::FakeMessageService messages;
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(dir.filePath(QStringLiteral("strip.pdf")));
     tikkro::printing::PrintCommand command(
         std::make_unique<tikkro::fakes::FakePrintDialog>(),
-        std::make_unique<tikkro::printing::QtPrinterFactory>(printer));
+        std::make_unique<tikkro::printing::QtPrinterFactory>(printer), messages);
     const long before = peakRssKiB();
     for (auto _ : state)
         command.run(nullptr, strip);

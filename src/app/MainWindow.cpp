@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "alarms/AlarmSlots.h"
+#include "app/PlatformChoice.h"
 #include "printing/PrintCommand.h"
 #include "settings/DatabaseError.h"
 #include "settings/SettingsDatabase.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenuBar>
 
 #include <optional>
@@ -273,18 +275,21 @@ void MainWindow::reportStartupError(const QString& reason)
 void MainWindow::saveSession()
 {
     // A settings file that cannot be written only means the position is not
-    // kept.
-    const QPoint position = m_placement.positionToSave();
-    const settings::SettingsDatabase& db = m_services.database;
-    try {
-        db.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
-                    QVariant(static_cast<double>(position.x())), QString());
-    } catch (const settings::DatabaseError&) {
-    }
-    try {
-        db.setValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
-                    QVariant(static_cast<double>(position.y())), QString());
-    } catch (const settings::DatabaseError&) {
+    // kept. Where the compositor places the window, its position is unknown
+    // and the saved one stays.
+    if (PlatformChoice::placesOwnWindows(QGuiApplication::platformName())) {
+        const QPoint position = m_placement.positionToSave();
+        const settings::SettingsDatabase& db = m_services.database;
+        try {
+            db.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
+                        QVariant(static_cast<double>(position.x())), QString());
+        } catch (const settings::DatabaseError&) {
+        }
+        try {
+            db.setValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
+                        QVariant(static_cast<double>(position.y())), QString());
+        } catch (const settings::DatabaseError&) {
+        }
     }
     m_alarmWindows.unloadAll();
     m_about.unload();

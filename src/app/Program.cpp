@@ -10,7 +10,7 @@ Program::Program(const QString& programFolder, std::function<void()> waitForWhol
     : m_sound(programFolder + QStringLiteral("/sounds")),
       m_database(settings::SettingsDatabase::pathIn(programFolder), m_messages),
       m_sysInfo(m_registry, m_launcher, m_messages),
-      m_print(printing::PrintCommand::withQtPrinting()),
+      m_print(printing::PrintCommand::withQtPrinting(m_messages)),
       m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_sysInfo, m_print,
                 m_saveLog, std::move(waitForWholeSecond)})
 {

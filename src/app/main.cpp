@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/PlatformChoice.h"
 #include "app/Program.h"
 
 #include <QApplication>
@@ -12,7 +13,16 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    const QByteArray platform =
+        tikkro::app::PlatformChoice::platformFor(tikkro::app::PlatformChoice::ofThisProcess());
+    if (!platform.isEmpty()) {
+        qputenv("QT_QPA_PLATFORM", platform);
+    }
     QApplication application(argc, argv);
+    if (!platform.isEmpty()) {
+        // Programs started from Tikkro make their own choice.
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     QApplication::setApplicationName(QStringLiteral("Tikkro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tikkro"));
 

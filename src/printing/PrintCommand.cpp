@@ -4,24 +4,25 @@
 #include "Version.h"
 #include "printing/QtPrintDialog.h"
 #include "printing/QtPrinterFactory.h"
+#include "ui/MessageService.h"
 
 #include <QPrinter>
 
 namespace tikkro::printing {
 
 PrintCommand::PrintCommand(std::unique_ptr<PrintDialog> dialog,
-                           std::unique_ptr<PrinterFactory> printers)
-    : m_dialog(std::move(dialog)), m_printers(std::move(printers))
+                           std::unique_ptr<PrinterFactory> printers, ui::MessageService& messages)
+    : m_dialog(std::move(dialog)), m_printers(std::move(printers)), m_messages(messages)
 {}
 
-PrintCommand PrintCommand::withQtPrinting()
+PrintCommand PrintCommand::withQtPrinting(ui::MessageService& messages)
 {
     // The dialog and the documents share one printer, so the printer, file
     // and page settings chosen in the dialog carry over to the next printout.
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Tikkro"));
     return PrintCommand(std::make_unique<QtPrintDialog>(printer),
-                        std::make_unique<QtPrinterFactory>(printer));
+                        std::make_unique<QtPrinterFactory>(printer), messages);
 }
 
 void PrintCommand::run(QWidget* parent, const QString& logStripText)
@@ -31,20 +32,62 @@ void PrintCommand::run(QWidget* parent, const QString& logStripText)
         return;
     }
     for (int copy = 1; copy <= choice->copies; ++copy) {
-        const std::unique_ptr<Printer> printer = m_printers->create(copy, choice->copies);
-        if (!printer || !printDocument(*printer, choice->orientation, logStripText)) {
+        std::unique_ptr<Printer> printer = m_printers->create(copy, choice->copies);
+        if (!printDocument(*printer, choice->orientation, logStripText)) {
+            const QString report = failureReport(*printer, copy, choice->copies);
+            // Closing the document first takes a half-written file away
+            // before the user reads that there is none.
+            printer.reset();
+            m_messages.show(report, ui::MessageService::Icon::Warning,
+                            QStringLiteral("Print Log Strip"));
             return;
         }
     }
+}
+
+QString PrintCommand::failureReport(const Printer& printer, int copy, int copies)
+{
+    const bool toFile = printer.printsToFile();
+    QString what;
+    switch (printer.failure()) {
+    case Printer::Failure::CannotOpen:
+        what = toFile ? QStringLiteral("The file \"%1\" could not be created.")
+                      : QStringLiteral("The printer \"%1\" could not be opened.");
+        break;
+    case Printer::Failure::CannotStartPage:
+        what = toFile ? QStringLiteral("A new page could not be started in the file \"%1\".")
+                      : QStringLiteral("The printer \"%1\" could not start a new page.");
+        break;
+    case Printer::Failure::ErrorState:
+        what = toFile ? QStringLiteral("The file \"%1\" could not be written.")
+                      : QStringLiteral("The printer \"%1\" reported an error.");
+        break;
+    case Printer::Failure::CannotFinish:
+    case Printer::Failure::None:
+        what = toFile ? QStringLiteral("The file \"%1\" could not be finished.")
+                      : QStringLiteral("The printer \"%1\" did not take the document.");
+        break;
+    }
+    QString report = what.arg(printer.destination());
+    const QString detail = printer.failureDetail();
+    if (!detail.isEmpty()) {
+        report += QStringLiteral("\n\n") + detail;
+    }
+    if (toFile) {
+        report += QStringLiteral("\n\nNothing was written to that file.");
+    }
+    if (copies > 1) {
+        report += QStringLiteral("\n\nPrinting stopped at copy %1 of %2.").arg(copy).arg(copies);
+    }
+    return report;
 }
 
 bool PrintCommand::printDocument(Printer& printer, Printer::Orientation orientation,
                                  const QString& logStripText)
 {
     printer.setOrientation(orientation);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         printer.endLine();
-    }
 
     printer.setCurrentX(LeftMarginTwips);
     printer.setFontSize(18);

@@ -20,6 +20,16 @@ public:
         Landscape = 2
     };
 
+    // The step at which a document failed, for telling the user.
+    enum class Failure
+    {
+        None,
+        CannotOpen,
+        CannotStartPage,
+        CannotFinish,
+        ErrorState
+    };
+
     virtual ~Printer() = default;
 
     // Takes effect for pages not yet started.
@@ -38,7 +48,14 @@ public:
     // Hands the finished document over. False when it could not be.
     virtual bool endDoc() = 0;
 
-    virtual bool failed() const = 0;
+    virtual Failure failure() const = 0;
+    bool failed() const { return failure() != Failure::None; }
+    // The system's own words on the failure, where it gives any.
+    virtual QString failureDetail() const = 0;
+
+    // Where the document goes: the printer's name, or the file's path.
+    virtual QString destination() const = 0;
+    virtual bool printsToFile() const = 0;
 };
 
 } // namespace tikkro::printing

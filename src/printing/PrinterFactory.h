@@ -15,7 +15,8 @@ class PrinterFactory
 public:
     virtual ~PrinterFactory() = default;
 
-    // copy runs from 1 to copies. Null when the printer cannot be opened.
+    // copy runs from 1 to copies. Never null: a printer that cannot be opened
+    // says so through its failure().
     virtual std::unique_ptr<Printer> create(int copy, int copies) = 0;
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/QtPrintDialog.h"
 
+#include "printing/WholeDocumentPrintDialog.h"
+
 #include <QPageLayout>
-#include <QPrintDialog>
 #include <QPrinter>
 
 namespace tikkro::printing {
@@ -11,12 +12,7 @@ QtPrintDialog::QtPrintDialog(std::shared_ptr<QPrinter> printer) : m_printer(std:
 
 std::optional<PrintDialog::Choice> QtPrintDialog::exec(QWidget* parent)
 {
-    QPrintDialog dialog(m_printer.get(), parent);
-    // The log strip is always printed whole, so a page range is not offered.
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    WholeDocumentPrintDialog dialog(m_printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -5,9 +5,12 @@
 
 #include <QFont>
 #include <QPainter>
-#include <optional>
+#include <memory>
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
+class QSaveFile;
 
 namespace tikkro::printing {
 
@@ -15,11 +18,16 @@ namespace tikkro::printing {
 // ends with endDoc(). Positions are kept in twips and converted by the
 // printer's resolution only when drawing, in floating point: rounding them to
 // device pixels would shift the margin by up to half a pixel.
+//
+// A document for a file is written as PDF with the printer's page settings
+// into a temporary file beside it, which takes the file's name only once it
+// is complete and on the disk: a failure leaves no truncated file behind, and
+// an earlier file of that name stays as it was.
 class QtPrinter final : public Printer
 {
 public:
-    // outputFileName, when not empty, replaces the printer's file for this
-    // document only.
+    // outputFileName, when not empty, is the file this document goes to
+    // instead of the printer.
     QtPrinter(QPrinter& printer, const QString& outputFileName);
     ~QtPrinter() override;
 
@@ -34,16 +42,27 @@ public:
     void printText(const QString& text) override;
     void endLine() override;
     bool endDoc() override;
-    bool failed() const override { return m_failed; }
+    Failure failure() const override { return m_failure; }
+    QString failureDetail() const override { return m_failureDetail; }
+    QString destination() const override;
+    bool printsToFile() const override { return m_file != nullptr; }
 
 private:
     bool ensureStarted();
+    void fail(Failure failure, const QString& detail = {});
+    // The printer or file has gone wrong since the last look.
+    bool deviceInError();
+    QString writeFailureReason();
     void fontChanged();
     double toDevice(double twips) const;
     double toTwips(double device) const;
+    QPagedPaintDevice& device();
+    double pageHeightTwips();
 
     QPrinter& m_printer;
-    std::optional<QString> m_savedFileName;
+    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<QPdfWriter> m_pdf;
+    const double m_resolution;
     QPainter m_painter;
     QFont m_font;
     double m_lineHeightTwips = 0;
@@ -53,7 +72,8 @@ private:
     double m_y = 0;
     bool m_started = false;
     bool m_ended = false;
-    bool m_failed = false;
+    Failure m_failure = Failure::None;
+    QString m_failureDetail;
 };
 
 } // namespace tikkro::printing

@@ -18,12 +18,20 @@ namespace {
 // The client area's top-left in root coordinates, as the X server has it.
 std::optional<QPoint> clientOnX11(const QWidget& window)
 {
+    // Other platforms, the offscreen one among them, may still answer to
+    // the X11 interface, without a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return std::nullopt;
+    }
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     const QWindow* handle = window.windowHandle();
     if (x11 == nullptr || handle == nullptr || !window.testAttribute(Qt::WA_WState_Created)) {
         return std::nullopt;
     }
     xcb_connection_t* connection = x11->connection();
+    if (connection == nullptr) {
+        return std::nullopt;
+    }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (screen == nullptr) {
         return std::nullopt;

@@ -47,7 +47,7 @@ struct Rig
     Rig()
         : database(scratch.path(), messages),
           print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
-                std::make_unique<tikkro::fakes::RecordingPrinterFactory>())
+                std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
     {}
 
     std::unique_ptr<MainWindow> makeWindow()

@@ -12,8 +12,8 @@ namespace tikkro::fakes {
 
 // Records one document as it would come out: one entry per line, "<x> <size>
 // [bold ]: <text>" with the position and font where the line's text starts,
-// or "" for an empty line. Fails for good once failAfter operations have
-// succeeded (negative: never).
+// or "" for an empty line. Fails for good with the given failure once
+// failAfter operations have succeeded (negative: never).
 class RecordingPrinter final : public printing::Printer
 {
 public:
@@ -25,7 +25,9 @@ public:
         bool ended = false;
     };
 
-    RecordingPrinter(Document& document, int failAfter) : m_doc(document), m_failAfter(failAfter) {}
+    RecordingPrinter(Document& document, int failAfter, Failure failure)
+        : m_doc(document), m_failAfter(failAfter), m_failure(failure)
+    {}
 
     void setOrientation(Orientation orientation) override { set(m_doc.orientation, orientation); }
     void setCurrentX(double twips) override { set(m_x, twips); }
@@ -49,7 +51,13 @@ public:
         m_x = 0;
     }
     bool endDoc() override { return m_doc.ended = record(); }
-    bool failed() const override { return m_doc.operations == m_failAfter; }
+    Failure failure() const override
+    {
+        return m_doc.operations == m_failAfter ? m_failure : Failure::None;
+    }
+    QString failureDetail() const override { return {}; }
+    QString destination() const override { return QStringLiteral("Office"); }
+    bool printsToFile() const override { return false; }
 
 private:
     bool record() { return !failed() && ++m_doc.operations; }
@@ -61,29 +69,29 @@ private:
 
     Document& m_doc;
     const int m_failAfter;
+    const Failure m_failure;
     double m_x = 0;
     double m_size = 0;
     bool m_bold = false;
     QString m_line;
 };
 
-// Hands out recording printers and keeps every document they printed. Copy
-// failingCopy fails after failAfter operations, or cannot be opened at all
-// when failAfter is 0.
+// Hands out recording printers for the printer "Office" and keeps every
+// document they printed. Copy failingCopy fails with `failure` after
+// failAfter operations.
 class RecordingPrinterFactory final : public printing::PrinterFactory
 {
 public:
     std::unique_ptr<printing::Printer> create(int copy, int /*copies*/) override
     {
-        if (copy == failingCopy && failAfter == 0)
-            return nullptr;
         return std::make_unique<RecordingPrinter>(documents.emplace_back(),
-                                                  copy == failingCopy ? failAfter : -1);
+                                                  copy == failingCopy ? failAfter : -1, failure);
     }
 
     std::deque<RecordingPrinter::Document> documents;
     int failingCopy = 0;
     int failAfter = -1;
+    printing::Printer::Failure failure = printing::Printer::Failure::ErrorState;
 };
 
 } // namespace tikkro::fakes

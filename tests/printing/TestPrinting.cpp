@@ -1,22 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
+#include "printing/QtPrintDialog.h"
 #include "printing/QtPrinterFactory.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
+#include <sys/mount.h>
 
 using namespace tikkro;
 using namespace Qt::StringLiterals;
 using printing::PrintCommand;
 using Choice = printing::PrintDialog::Choice;
 using Orientation = printing::Printer::Orientation;
+using Failure = printing::Printer::Failure;
+using Message = fakes::FakeMessageService::Message;
 
 namespace {
 
@@ -33,19 +43,38 @@ QString lapStrip(qsizetype length)
     return strip;
 }
 
-// Copy failingCopy fails after failAfter operations, or cannot be opened
-// when failAfter is 0.
-std::deque<fakes::RecordingPrinter::Document> print(const QString& strip,
-                                                    std::optional<Choice> answer = Choice{},
-                                                    int failingCopy = 0, int failAfter = -1)
+struct Printout
+{
+    std::deque<fakes::RecordingPrinter::Document> documents;
+    QList<Message> messages;
+};
+
+// Copy failingCopy fails with `failure` after failAfter operations.
+Printout print(const QString& strip, std::optional<Choice> answer = Choice{}, int failingCopy = 0,
+               int failAfter = -1, Failure failure = Failure::None)
 {
     auto factory = std::make_unique<fakes::RecordingPrinterFactory>();
     factory->failingCopy = failingCopy;
     factory->failAfter = failAfter;
+    factory->failure = failure;
     const auto& documents = factory->documents;
-    PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory));
+    fakes::FakeMessageService messages;
+    PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory),
+                         messages);
     command.run(nullptr, strip);
-    return documents;
+    return {documents, messages.messages};
+}
+
+// Prints to a file through QPrinter as the real command does.
+QList<Message> printToFile(const QString& file, const QString& strip, int copies)
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFileName(file);
+    fakes::FakeMessageService messages;
+    PrintCommand(std::make_unique<fakes::FakePrintDialog>(Choice{copies, Orientation::Portrait}),
+                 std::make_unique<printing::QtPrinterFactory>(printer), messages)
+        .run(nullptr, strip);
+    return messages.messages;
 }
 
 // A PDF file's pages as pdftotext reads them, in points from the page's top
@@ -101,40 +130,68 @@ private Q_SLOTS:
                  << "1400 12: Version 1.0.32" << QString();
         for (const QString& line : body.split(u'|'))
             expected.append(line.isEmpty() ? line : "1400 12: " + line);
-        const auto docs = print(strip);
+        const auto docs = print(strip).documents;
         QCOMPARE(docs.size(), 1u);
         QCOMPARE(docs[0].lines, expected);
         QVERIFY(docs[0].ended);
     }
 
     // Every copy is a whole document; a failing printer ends the command
-    // where it fails, leaving that document unended and later copies unstarted.
+    // where it fails, leaving that document unended, later copies unstarted
+    // and one warning naming the printer or file and the failed step.
     void copies_data()
     {
         QTest::addColumn<std::optional<Choice>>("answer");
         QTest::addColumn<int>("failingCopy");
         QTest::addColumn<int>("failAfter");
+        QTest::addColumn<Failure>("failure");
         QTest::addColumn<QString>("ended"); // per document: + ended, - failed
+        QTest::addColumn<QString>("warning");
         const auto three = std::optional(Choice{3, Orientation::Landscape});
-        const int operations = print(lapStrip(200))[0].operations;
-        QTest::newRow("3 landscape") << three << 0 << -1 << "+++";
-        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << "";
-        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << "";
-        QTest::newRow("cannot open 2nd") << three << 2 << 0 << "+";
-        QTest::newRow("fails in log") << three << 2 << 30 << "+-";
-        QTest::newRow("fails at end doc") << three << 3 << operations - 1 << "++-";
+        const int operations = print(lapStrip(200)).documents[0].operations;
+        const Failure none = Failure::None;
+        QTest::newRow("3 landscape") << three << 0 << -1 << none << "+++"
+                                     << "";
+        QTest::newRow("0 copies") << std::optional(Choice{0, {}}) << 0 << -1 << none << ""
+                                  << "";
+        QTest::newRow("cancel") << std::optional<Choice>() << 0 << -1 << none << ""
+                                << "";
+        const QString stopped = u"\n\nPrinting stopped at copy %1 of 3."_s;
+        QTest::newRow("cannot open 2nd")
+            << three << 2 << 0 << Failure::CannotOpen << "+-"
+            << "The printer \"Office\" could not be opened." + stopped.arg(2);
+        QTest::newRow("new page fails in log")
+            << three << 2 << 30 << Failure::CannotStartPage << "+-"
+            << "The printer \"Office\" could not start a new page." + stopped.arg(2);
+        QTest::newRow("error state in header")
+            << three << 1 << 5 << Failure::ErrorState << "-"
+            << "The printer \"Office\" reported an error." + stopped.arg(1);
+        QTest::newRow("cannot finish 3rd")
+            << three << 3 << operations - 1 << Failure::CannotFinish << "++-"
+            << "The printer \"Office\" did not take the document." + stopped.arg(3);
     }
     void copies()
     {
         QFETCH(std::optional<Choice>, answer);
         QFETCH(int, failingCopy);
         QFETCH(int, failAfter);
+        QFETCH(Failure, failure);
         QFETCH(QString, ended);
-        const auto docs = print(lapStrip(200), answer, failingCopy, failAfter);
+        QFETCH(QString, warning);
+        const auto [docs, messages] = print(lapStrip(200), answer, failingCopy, failAfter, failure);
+        QStringList shown;
+        for (const Message& message : messages) {
+            shown.append(message.title + u'|' + message.text);
+            QCOMPARE(message.icon, fakes::FakeMessageService::Icon::Warning);
+        }
+        QCOMPARE(shown,
+                 warning.isEmpty() ? QStringList() : QStringList{"Print Log Strip|" + warning});
         QString actual;
         for (const auto& doc : docs) {
             actual += doc.ended ? u'+' : u'-';
-            QCOMPARE(doc.orientation, answer->orientation);
+            if (doc.operations > 0) {
+                QCOMPARE(doc.orientation, answer->orientation);
+            }
             if (doc.ended)
                 QCOMPARE(doc.lines, docs.front().lines);
         }
@@ -157,14 +214,18 @@ private Q_SLOTS:
         // Margins between screen pixels, where an origin rounded to pixels shows.
         printer->setPageMargins(QMarginsF(13, 17, 11, 19), QPageLayout::Millimeter);
         const QString strip = lapStrip(100000);
+        fakes::FakeMessageService messages;
         PrintCommand(std::make_unique<fakes::FakePrintDialog>(Choice{2, Orientation::Landscape}),
-                     std::make_unique<printing::QtPrinterFactory>(printer))
+                     std::make_unique<printing::QtPrinterFactory>(printer), messages)
             .run(nullptr, strip);
+        QVERIFY(messages.messages.isEmpty());
         QCOMPARE(printer->outputFileName(), chosen);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{"log.v1-copy2.pdf", "log.v1.pdf"}));
 
-        const QRectF area = printer->pageLayout().paintRect(QPageLayout::Point);
+        QPageLayout layout = printer->pageLayout();
+        layout.setOrientation(QPageLayout::Landscape);
+        const QRectF area = layout.paintRect(QPageLayout::Point);
         QVERIFY(area.width() > area.height());
         QStringList expected{"Tikkro", "Morvane's sophisticated Stop Watch", "Version 1.0.32"};
         for (const QString& line : strip.split(QStringLiteral("\r\n")))
@@ -186,6 +247,74 @@ private Q_SLOTS:
             }
             QCOMPARE(printed, expected);
         }
+    }
+
+    // A file that cannot be written whole is not left behind in part, under
+    // its own name or a copy's, and the warning names it and the reason.
+    void fileFailures_data()
+    {
+        QTest::addColumn<bool>("fullDisk"); // else a missing folder
+        QTest::addColumn<int>("stripLength");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("missing folder") << false << 200 << "could not be created.";
+        QTest::newRow("disk full in the middle") << true << 100000 << "No space left on device";
+        // The whole document fits in the file's buffer; only writing it out
+        // at the end meets the full disk.
+        QTest::newRow("disk full at the end") << true << 0 << "No space left on device";
+    }
+    void fileFailures()
+    {
+        QFETCH(bool, fullDisk);
+        QFETCH(int, stripLength);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.filePath(u"folder"_s));
+        // A folder with room for one page of the disk: a tmpfs, where this
+        // process may mount one.
+        if (fullDisk && (!QDir().mkdir(folder) ||
+                         ::mount("tmpfs", folder, "tmpfs", MS_NOSUID | MS_NODEV, "size=4k") != 0)) {
+            QSKIP("cannot mount a small tmpfs here");
+        }
+        const auto unmount = qScopeGuard([&] { ::umount2(folder, MNT_DETACH); });
+        const QString file = QFile::decodeName(folder) + u"/log.pdf"_s;
+        const QList<Message> messages = printToFile(file, lapStrip(stripLength), 2);
+        QCOMPARE(messages.size(), 1);
+        const QString text = messages[0].text;
+        QVERIFY2(text.startsWith("The file \"" + file + '"') && text.contains(warning) &&
+                     text.endsWith(u"Printing stopped at copy 1 of 2."_s),
+                 qPrintable(text));
+        QCOMPARE(QDir(QFile::decodeName(folder)).entryList(QDir::Files), QStringList());
+    }
+
+    // The dialog offers the copies and the page setup, which holds the
+    // orientation, but nothing that picks pages: the log strip prints whole.
+    void dialogOffersNoPageChoice()
+    {
+        QTemporaryDir dir;
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(dir.filePath(QStringLiteral("log.pdf")));
+        printer->setPageOrientation(QPageLayout::Landscape);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog != nullptr);
+            // Shown once the options pane is expanded.
+            const auto* options = dialog->findChild<QWidget*>(u"QPrintSettingsOutput"_s);
+            for (const char* name : {"gbPrintRange", "printSelection", "printCurrentPage",
+                                     "pageSetCombo", "collate", "copies", "properties"}) {
+                const auto* field = dialog->findChild<QWidget*>(QLatin1String(name));
+                if (field->isVisibleTo(options) || field->isVisibleTo(dialog)) {
+                    shown.append(QLatin1String(name));
+                }
+            }
+            dialog->findChild<QSpinBox*>(u"copies"_s)->setValue(3);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        const auto choice = printing::QtPrintDialog(printer).exec(nullptr);
+        QCOMPARE(shown, (QStringList{"copies", "properties"}));
+        QVERIFY(choice.has_value());
+        QCOMPARE(choice->copies, 3);
+        QCOMPARE(choice->orientation, Orientation::Landscape);
     }
 };
 
