@@ -31,12 +31,14 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 } // namespace
 
-FrmAbout::FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent)
+FrmAbout::FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath,
+                   QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), m_sound(sound),
       m_sysInfo(sysInfo)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setFixedSize(ui::twipsSize(6600, 5310));
+    // One line taller than the maker information needs, for the database.
+    setFixedSize(ui::twipsSize(6600, 5640));
 
     picIcon = new ui::ImageWidget(&AboutLogo::paint, this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -85,7 +87,13 @@ FrmAbout::FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* p
                        ui::twipsRect(480, 4620, 2880, 270));
     Label4 = makeLabel(this, "Label4", QStringLiteral("tikkro@example.org"),
                        ui::twipsRect(480, 4920, 2880, 270));
-    for (QLabel* link : {Label3, Label4}) {
+    // A long path loses its middle rather than its file name; the tooltip
+    // gives it whole.
+    lblDatabase = makeLabel(this, "lblDatabase", {}, ui::twipsRect(240, 5250, 6120, 270));
+    lblDatabase->setText(lblDatabase->fontMetrics().elidedText(
+        QStringLiteral("Database: ") + databasePath, Qt::ElideMiddle, lblDatabase->width()));
+    lblDatabase->setToolTip(databasePath);
+    for (QLabel* link : {Label3, Label4, lblDatabase}) {
         link->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 

@@ -19,15 +19,16 @@ class SysInfoLauncher;
 
 // The About window: name, version, a word of warning about precision and who
 // makes the program. It greets the user with a sound each time it is loaded
-// and can start the system information viewer. OK, Enter, Esc and the close
-// box unload it.
+// and can start the system information viewer, and names the database file
+// in use. OK, Enter, Esc and the close box unload it.
 class FrmAbout : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr const char* Sound = "Der Microsoft Sound.wav";
 
-    FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent = nullptr);
+    FrmAbout(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath = {},
+             QWidget* parent = nullptr);
 
     void StartSysInfo();
 
@@ -50,6 +51,7 @@ private:
     QLabel* Label3;
     QLabel* Label4;
     QLabel* Label5;
+    QLabel* lblDatabase;
     std::array<QFrame*, 2> Line1;
     QPushButton* cmdOK;
     QPushButton* cmdSysInfo;

@@ -52,7 +52,10 @@ FrmStart::FrmStart(const Services& services, QWidget* parent)
       m_store(services.database, services.slots),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages),
-      m_about([this] { return new about::FrmAbout(m_services.sound, m_services.sysInfo); })
+      m_about([this] {
+          return new about::FrmAbout(m_services.sound, m_services.sysInfo,
+                                     m_services.database.filePath());
+      })
 {
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
