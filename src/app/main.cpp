@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Program.h"
+#include "app/CommandLine.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    using tikkro::app::Startup;
+    Startup::nameProgram();
+    // Without a display Qt would abort; --help and --version still work.
+    if (!tikkro::app::CommandLine::displayAvailable(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        return Startup::run(false);
+    }
+
     // The running display repaints a few characters 66 times a second. For
     // regions that small, X11 shared-memory images cost more than they save:
     // every flush makes the X server send a completion event, which wakes
@@ -13,11 +22,5 @@ int main(int argc, char* argv[])
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tikkro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tikkro"));
-
-    tikkro::app::Program program(QCoreApplication::applicationDirPath(),
-                                 tikkro::app::Program::sleepUntilNextWholeSecond);
-    program.start();
-    return QApplication::exec();
+    return Startup::run(true);
 }
