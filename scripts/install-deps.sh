@@ -4,10 +4,11 @@
 set -euo pipefail
 packages=(
     cmake g++ make clang-format pkg-config
-    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev
+    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev qt6-svg-dev libgl-dev
     libbenchmark-dev
     fonts-dejavu-core poppler-utils
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 missing=()
 for p in "${packages[@]}"; do
