@@ -34,7 +34,12 @@ ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (std::size_t i = 0; i < Caught.size(); ++i) {
-        ::sigaction(Caught.at(i), &action, &m_previous.at(i));
+        ::sigaction(Caught.at(i), nullptr, &m_previous.at(i));
+        // A signal ignored from the start stays ignored: nohup, or a
+        // background job that Ctrl+C must not reach.
+        if (m_previous.at(i).sa_handler != SIG_IGN) {
+            ::sigaction(Caught.at(i), &action, nullptr);
+        }
     }
 }
 

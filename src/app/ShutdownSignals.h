@@ -12,7 +12,8 @@ namespace tikkro::app {
 // Turns the signals that ask a program to end (SIGTERM at logout or from
 // kill, SIGINT from Ctrl+C, SIGHUP when its terminal goes) into a Qt
 // signal, so that they end the program the way its close button does
-// instead of killing it. One object at a time.
+// instead of killing it. Signals the program was started ignoring are left
+// alone. One object at a time.
 class ShutdownSignals : public QObject
 {
     Q_OBJECT

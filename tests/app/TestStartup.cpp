@@ -236,6 +236,29 @@ private Q_SLOTS:
         QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
     }
 
+    void signalsIgnoredFromTheStartStayIgnored()
+    {
+        struct sigaction ignore
+        {};
+        ignore.sa_handler = SIG_IGN;
+        struct sigaction before
+        {};
+        ::sigaction(SIGHUP, &ignore, &before);
+        {
+            tikkro::app::ShutdownSignals signals;
+            QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
+            signals.startDelivering();
+            ::raise(SIGHUP);
+            ::raise(SIGTERM);
+            QTRY_COMPARE(received.count(), 1);
+            QCOMPARE(received.at(0).at(0).toInt(), SIGTERM);
+        }
+        struct sigaction after
+        {};
+        ::sigaction(SIGHUP, &before, &after);
+        QVERIFY(after.sa_handler == SIG_IGN);
+    }
+
     void bringForwardRestoresAMinimisedWindow()
     {
         QWidget window;
