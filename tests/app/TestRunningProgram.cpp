@@ -84,10 +84,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("--version")
             << QStringList{"--version"} << true << 0 << QStringLiteral("Tikkro 1.0.32");
-        QTest::newRow("--version without display")
-            << QStringList{"--version"} << false << 0 << QStringLiteral("Tikkro 1.0.32");
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << true << 1
-                                        << QStringLiteral("Tikkro: Unknown option 'bogus'.");
         QTest::newRow("no display") << QStringList() << false << 1
                                     << QStringLiteral("Tikkro: cannot open a window: no display "
                                                       "(neither DISPLAY nor WAYLAND_DISPLAY is "
