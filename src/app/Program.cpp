@@ -6,11 +6,6 @@
 
 namespace tikkro::app {
 
-Program::Program(const QString& programFolder, std::function<void()> waitForWholeSecond)
-    : Program(programFolder + QStringLiteral("/sounds"),
-              settings::SettingsDatabase::pathIn(programFolder), std::move(waitForWholeSecond))
-{}
-
 Program::Program(const QString& soundsFolder, const QString& databasePath,
                  std::function<void()> waitForWholeSecond)
     : m_sound(soundsFolder), m_database(databasePath, m_messages),
