@@ -3,7 +3,6 @@
 
 #include "settings/SettingsDatabase.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -34,7 +33,9 @@ FileLocations::FileLocations(const QString& programFolder, const QString& userDa
 
 FileLocations FileLocations::forThisProgram()
 {
-    return FileLocations(QCoreApplication::applicationDirPath(),
+    // What Qt's applicationDirPath() reads too, but at hand before the
+    // application object exists.
+    return FileLocations(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath(),
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 

@@ -24,6 +24,7 @@ public:
                   const OwnWritable& ownWritable = &isOwnWritable);
 
     // For the running program: its own folder and the user's data folder.
+    // Works before the application object exists, once it has its name.
     static FileLocations forThisProgram();
 
     bool isInstalled() const { return m_installed; }

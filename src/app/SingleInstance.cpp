@@ -9,12 +9,15 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace tikkro::app {
 
 namespace {
-constexpr int ConnectTimeoutMs = 1000;
 constexpr int ClaimLockTimeoutMs = 3000;
 } // namespace
 
@@ -45,20 +48,31 @@ QString SingleInstance::serverNameFor(const QString& databasePath)
     // the name or leave a socket there.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty()) {
-        return QStringLiteral("tikkro-%1-%2").arg(::getuid()).arg(hash);
+        return QDir::tempPath() + QStringLiteral("/tikkro-%1-%2").arg(::getuid()).arg(hash);
     }
     return runtime + QStringLiteral("/tikkro-") + hash;
 }
 
-bool SingleInstance::askRunningCopy() const
+bool SingleInstance::askRunningCopy(const QString& serverName)
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+    // Plain POSIX, so that a later start can ask before Qt is set up.
+    const QByteArray path = QFile::encodeName(serverName);
+    sockaddr_un address{};
+    if (static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path)) {
         return false;
     }
-    socket.disconnectFromServer();
-    return true;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return false;
+    }
+    // A copy too busy to take the connection at once still runs.
+    const bool answered =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 ||
+        errno == EAGAIN;
+    ::close(fd);
+    return answered;
 }
 
 bool SingleInstance::claim()
@@ -69,7 +83,7 @@ bool SingleInstance::claim()
     QLockFile lock(m_name + QStringLiteral(".lock"));
     const bool locked = lock.tryLock(ClaimLockTimeoutMs);
 
-    if (askRunningCopy()) {
+    if (askRunningCopy(m_name)) {
         return false;
     }
     // A socket that nobody answers is left by a copy that crashed.

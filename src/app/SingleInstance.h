@@ -28,14 +28,16 @@ public:
     // meet and different files never do.
     static QString serverNameFor(const QString& databasePath);
 
+    // True when a copy answers on the socket; it then comes forward. Needs
+    // no application object.
+    static bool askRunningCopy(const QString& serverName);
+
     QString serverName() const { return m_name; }
 
 Q_SIGNALS:
     void comeForwardRequested();
 
 private:
-    bool askRunningCopy() const;
-
     QString m_name;
     QLocalServer* m_server;
 };

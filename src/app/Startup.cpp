@@ -43,6 +43,12 @@ void Startup::nameProgram()
     QGuiApplication::setDesktopFileName(QStringLiteral(TIKKRO_APP_ID));
 }
 
+bool Startup::handOverToRunningCopy()
+{
+    return SingleInstance::askRunningCopy(
+        SingleInstance::serverNameFor(FileLocations::forThisProgram().databasePath()));
+}
+
 int Startup::run(bool displayAvailable)
 {
     const FileLocations files = FileLocations::forThisProgram();

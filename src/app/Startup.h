@@ -12,6 +12,10 @@ public:
     // Names the program for Qt, before the application object exists.
     static void nameProgram();
 
+    // Asks a copy running on this program's database to come forward; true
+    // when one answered. Quick enough to run before Qt opens the display.
+    static bool handOverToRunningCopy();
+
     // Runs the program in the application object that exists; a
     // QCoreApplication when there is no display, a QApplication otherwise.
     // Returns the exit status.

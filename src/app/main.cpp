@@ -13,6 +13,11 @@ int main(int argc, char* argv[])
         QCoreApplication application(argc, argv);
         return Startup::run(false);
     }
+    // A later start with nothing to parse hands over before Qt opens the
+    // display, which would cost more than all the rest of it.
+    if (argc == 1 && Startup::handOverToRunningCopy()) {
+        return 0;
+    }
 
     // The running display repaints a few characters 66 times a second. For
     // regions that small, X11 shared-memory images cost more than they save:
