@@ -4,11 +4,12 @@
 set -euo pipefail
 packages=(
     cmake g++ make clang-format clang-tidy pkg-config
-    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev libgl-dev qt6-wayland libcups2-dev
-    libbenchmark-dev
+    qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-wayland
+    libcups2-dev libbenchmark-dev
     fonts-dejavu-core poppler-utils python3
     xvfb xauth libxcb1-dev openbox xdotool x11-utils
     weston xwayland
+    desktop-file-utils appstream dpkg-dev file groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -31,13 +31,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 } // namespace
 
-AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent)
+AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath,
+                   QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       m_okButton(new QPushButton(QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Tikkro"));
-    setFixedSize(ui::twipsSize(6600, 5310));
+    // One line taller than the maker information needs, for the database.
+    setFixedSize(ui::twipsSize(6600, 5640));
 
     auto* logo = new ui::ImageWidget(&AboutLogo::paint, this);
     logo->setObjectName(QStringLiteral("logo"));
@@ -89,7 +91,13 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* p
                                    ui::twipsRect(480, 4620, 2880, 270));
     QLabel* mailAddress = makeLabel(this, "mailAddress", QStringLiteral("tikkro@example.org"),
                                     ui::twipsRect(480, 4920, 2880, 270));
-    for (QLabel* link : {webAddress, mailAddress}) {
+    // A long path loses its middle rather than its file name; the tooltip
+    // gives it whole.
+    QLabel* database = makeLabel(this, "database", {}, ui::twipsRect(240, 5250, 6120, 270));
+    database->setText(database->fontMetrics().elidedText(
+        QStringLiteral("Database: ") + databasePath, Qt::ElideMiddle, database->width()));
+    database->setToolTip(databasePath);
+    for (QLabel* link : {webAddress, mailAddress, database}) {
         link->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 

@@ -15,15 +15,16 @@ class SysInfoLauncher;
 
 // The About window: name, version, a word of warning about precision and who
 // makes the program. It greets the user with a sound each time it is loaded
-// and can start the system information viewer. OK, Enter, Esc and the close
-// box unload it.
+// and can start the system information viewer, and names the database file
+// in use. OK, Enter, Esc and the close box unload it.
 class AboutBox : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr const char* Sound = "Der Microsoft Sound.wav";
 
-    AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, QWidget* parent = nullptr);
+    AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath = {},
+             QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -84,4 +84,10 @@ void AboutLogo::paint(QPainter& painter, const QRectF& area)
     painter.restore();
 }
 
+void AboutLogo::paintIcon(QPainter& painter, double side)
+{
+    const double height = side * Height / Width;
+    paint(painter, QRectF(0, (side - height) / 2, side, height));
+}
+
 } // namespace tikkro::about

@@ -15,6 +15,9 @@ struct AboutLogo
     static constexpr int Height = 46;
 
     static void paint(QPainter& painter, const QRectF& area);
+
+    // The logo in the middle of a square, as a program icon wants it.
+    static void paintIcon(QPainter& painter, double side);
 };
 
 } // namespace tikkro::about

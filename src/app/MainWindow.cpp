@@ -86,7 +86,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_store(services.database, services.slots),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages),
-      m_about([this] { return new about::AboutBox(m_services.sound, m_services.sysInfo); }),
+      m_about([this] {
+          return new about::AboutBox(m_services.sound, m_services.sysInfo,
+                                     m_services.database.filePath());
+      }),
       m_placement(*this)
 {
     setWindowTitle(QStringLiteral("Tikkro"));

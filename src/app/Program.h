@@ -21,12 +21,13 @@
 namespace tikkro::app {
 
 // The running program: the real services, owned for the program's whole
-// life, and the main window built on them. Its folder holds the settings
-// file and the sounds.
+// life, and the main window built on them, on the given sounds folder and
+// settings file.
 class Program
 {
 public:
-    Program(const QString& programFolder, std::function<void()> waitForWholeSecond);
+    Program(const QString& soundsFolder, const QString& databasePath,
+            std::function<void()> waitForWholeSecond);
 
     // Loads the main window and shows it.
     MainWindow& start();

@@ -1,11 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
 #include "app/PlatformChoice.h"
-#include "app/Program.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    using tikkro::app::PlatformChoice;
+    using tikkro::app::Startup;
+    Startup::nameProgram();
+    // Without a display Qt would abort; --help and --version still work.
+    if (!tikkro::app::CommandLine::displayAvailable(argc, argv)) {
+        QCoreApplication application(argc, argv);
+        return Startup::run(false);
+    }
+    // A later start with nothing to parse hands over before Qt opens the
+    // display, which would cost more than all the rest of it.
+    if (argc == 1 && Startup::handOverToRunningCopy()) {
+        return 0;
+    }
+
     // The running display repaints a few characters 66 times a second. For
     // regions that small, X11 shared-memory images cost more than they save:
     // every flush makes the X server send a completion event, which wakes
@@ -13,8 +28,7 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
-    const QByteArray platform =
-        tikkro::app::PlatformChoice::platformFor(tikkro::app::PlatformChoice::ofThisProcess());
+    const QByteArray platform = PlatformChoice::platformFor(PlatformChoice::ofThisProcess());
     if (!platform.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", platform);
     }
@@ -23,11 +37,5 @@ int main(int argc, char* argv[])
         // Programs started from Tikkro make their own choice.
         qunsetenv("QT_QPA_PLATFORM");
     }
-    QApplication::setApplicationName(QStringLiteral("Tikkro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tikkro"));
-
-    tikkro::app::Program program(QCoreApplication::applicationDirPath(),
-                                 tikkro::app::Program::sleepUntilNextWholeSecond);
-    program.start();
-    return QApplication::exec();
+    return Startup::run(true);
 }

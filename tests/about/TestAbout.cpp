@@ -136,6 +136,21 @@ private Q_SLOTS:
         QVERIFY(!rig.slot.isLoaded());
         QTRY_VERIFY(again.isNull());
     }
+
+    // A path too long for the box keeps its file name in view and is given
+    // whole in the tooltip.
+    void namesTheDatabaseFile()
+    {
+        Rig rig;
+        const QString path = QStringLiteral("/home/user") + QStringLiteral("/deep").repeated(40) +
+                             QStringLiteral("/tikkro.mdb");
+        about::AboutBox form(rig.sound, rig.sysInfo, path);
+        const auto* label = form.findChild<QLabel*>("database");
+        QVERIFY(label->text().startsWith(QStringLiteral("Database: /home/")));
+        QVERIFY(label->text().endsWith(QStringLiteral("/tikkro.mdb")));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QCOMPARE(label->toolTip(), path);
+    }
 };
 
 QTEST_MAIN(TestAbout)

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+
+#include "Version.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace tikkro::app {
+
+CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QString& databasePath,
+                                        bool displayAvailable)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A precise stopwatch with a lap log, two alarms and two countdown timers."));
+    // Qt's own help option would add --help-all, which lists Qt's options.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(help);
+    parser.addOption(version);
+
+    const QString name = QCoreApplication::applicationName();
+    if (!parser.parse(arguments)) {
+        // The same words as Qt's own command-line handling.
+        return {false, 1, {}, name + QStringLiteral(": ") + parser.errorText() + u'\n'};
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return {false,
+                1,
+                {},
+                name + QStringLiteral(": Unexpected argument '%1'.\n")
+                           .arg(parser.positionalArguments().constFirst())};
+    }
+    if (parser.isSet(help)) {
+        return {false, 0, parser.helpText(), {}};
+    }
+    if (parser.isSet(version)) {
+        return {false,
+                0,
+                QStringLiteral("%1 %2\nDatabase: %3\n")
+                    .arg(name, QLatin1String(version::text), databasePath),
+                {}};
+    }
+    if (!displayAvailable) {
+        return {false,
+                1,
+                {},
+                name + QStringLiteral(": cannot open a window: no display (neither DISPLAY nor "
+                                      "WAYLAND_DISPLAY is set)\n")};
+    }
+    return {true, 0, {}, {}};
+}
+
+bool CommandLine::displayAvailable(const QStringList& arguments,
+                                   const QProcessEnvironment& environment)
+{
+    // Qt takes -platform with one dash or two.
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("-platform") ||
+            arguments.at(i) == QLatin1String("--platform")) {
+            return true;
+        }
+    }
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!environment.value(QLatin1String(variable)).isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CommandLine::displayAvailable(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return displayAvailable(arguments, QProcessEnvironment::systemEnvironment());
+}
+
+} // namespace tikkro::app

@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CommandLine.h"
+#include "app/FileLocations.h"
+#include "app/ShutdownSignals.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "ui/WindowActivation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <csignal>
+#include <unistd.h>
+
+using tikkro::app::CommandLine;
+using tikkro::app::FileLocations;
+using tikkro::app::SingleInstance;
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir runtime;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        tikkro::app::Startup::nameProgram();
+        // Sockets of this test stay out of the user's own runtime folder.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    }
+
+    void databaseLocation_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("folderIsOwn");
+        QTest::addColumn<bool>("fileExists");
+        QTest::addColumn<bool>("fileIsOwn");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("build tree") << false << true << false << false << true;
+        QTest::newRow("portable copy with its file") << false << true << true << true << true;
+        QTest::newRow("folder the user may not write") << false << false << false << false << false;
+        QTest::newRow("file another user left") << false << true << true << false << false;
+        QTest::newRow("installed, writable bin") << true << true << false << false << false;
+        QTest::newRow("installed, old file beside") << true << true << true << true << false;
+    }
+    void databaseLocation()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, folderIsOwn);
+        QFETCH(bool, fileExists);
+        QFETCH(bool, fileIsOwn);
+        QFETCH(bool, beside);
+
+        const QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString shared = QDir(bin).filePath(QLatin1String(FileLocations::DataFromBin));
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(!installed || QDir().mkpath(shared));
+        const QString besideFile = bin + QStringLiteral("/tikkro.mdb");
+        QVERIFY(!fileExists || QFile(besideFile).open(QIODevice::WriteOnly));
+        const QSet<QString> own{folderIsOwn ? bin : QString(), fileIsOwn ? besideFile : QString()};
+        const QString userData = root.filePath(QStringLiteral("home/data/Tikkro"));
+
+        const FileLocations files(bin, userData,
+                                  [&own](const QString& path) { return own.contains(path); });
+        QCOMPARE(files.isInstalled(), installed);
+        QCOMPARE(files.databasePath(),
+                 beside ? besideFile : userData + QStringLiteral("/tikkro.mdb"));
+        QCOMPARE(QDir::cleanPath(files.soundsFolder()),
+                 QDir::cleanPath((installed ? shared : bin) + QStringLiteral("/sounds")));
+        QVERIFY(files.makeDatabaseFolder());
+        QVERIFY(QFileInfo(files.databasePath()).absoluteDir().exists());
+    }
+
+    void ownWritableCheck()
+    {
+        const QTemporaryDir folder;
+        QVERIFY(FileLocations::isOwnWritable(folder.path()));
+        QVERIFY(!FileLocations::isOwnWritable(folder.filePath(QStringLiteral("missing"))));
+        if (::geteuid() == 0) {
+            QSKIP("root may write everywhere and owns the system's folders");
+        }
+        QVERIFY(!FileLocations::isOwnWritable(QStringLiteral("/")));
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(!FileLocations::isOwnWritable(folder.path()));
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("error");
+        const QString version = QStringLiteral("Tikkro 1.0.32\nDatabase: /home/u/tikkro.mdb\n");
+        QTest::newRow("nothing") << QStringList() << true << true << 0 << QString() << QString();
+        QTest::newRow("--version")
+            << QStringList{"--version"} << true << false << 0 << version << QString();
+        QTest::newRow("-v without display")
+            << QStringList{"-v"} << false << false << 0 << version << QString();
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << true << false << 1 << QString()
+                                        << QStringLiteral("Tikkro: Unknown option 'bogus'.\n");
+        QTest::newRow("Qt's --help-all is not offered")
+            << QStringList{"--help-all"} << true << false << 1 << QString()
+            << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
+        QTest::newRow("an argument") << QStringList{"file.txt"} << true << false << 1 << QString()
+                                     << QStringLiteral("Tikkro: Unexpected argument 'file.txt'.\n");
+        QTest::newRow("no display")
+            << QStringList() << false << false << 1 << QString()
+            << QStringLiteral("Tikkro: cannot open a window: no display (neither DISPLAY nor "
+                              "WAYLAND_DISPLAY is set)\n");
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
+        const CommandLine::Outcome outcome = CommandLine::parse(
+            QStringList{"tikkro"} + arguments, QStringLiteral("/home/u/tikkro.mdb"), display);
+        QTEST(outcome.run, "run");
+        QTEST(outcome.status, "status");
+        QTEST(outcome.output, "output");
+        QTEST(outcome.error, "error");
+    }
+
+    void helpNamesBothOptions()
+    {
+        const QString help =
+            CommandLine::parse({"tikkro", "--help"}, QStringLiteral("/x"), false).output;
+        QVERIFY(help.startsWith(QStringLiteral("Usage: ")));
+        QVERIFY(help.contains(QStringLiteral("-h, --help")));
+        QVERIFY(help.contains(QStringLiteral("-v, --version")));
+        QCOMPARE(help.count(QStringLiteral("  -")), 2);
+    }
+
+    void displayAvailable_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<bool>("available");
+        QTest::newRow("nothing set") << QStringList() << QStringList() << false;
+        QTest::newRow("X11") << QStringList() << QStringList{"DISPLAY=:0"} << true;
+        QTest::newRow("Wayland") << QStringList() << QStringList{"WAYLAND_DISPLAY=wayland-0"}
+                                 << true;
+        QTest::newRow("offscreen")
+            << QStringList() << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
+        QTest::newRow("-platform")
+            << QStringList{"-platform", "offscreen"} << QStringList() << true;
+    }
+    void displayAvailable()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QProcessEnvironment env;
+        for (const QString& variable : environment) {
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        QTEST(CommandLine::displayAvailable(QStringList{"tikkro"} + arguments, env), "available");
+    }
+
+    void secondCopyHandsOverToTheFirst()
+    {
+        const QTemporaryDir folder;
+        const QString database = folder.filePath(QStringLiteral("tikkro.mdb"));
+        SingleInstance first(database);
+        QVERIFY(first.claim());
+        QSignalSpy forward(&first, &SingleInstance::comeForwardRequested);
+
+        // The same file by another spelling.
+        SingleInstance second(folder.path() + QStringLiteral("/./tikkro.mdb"));
+        QVERIFY(!second.claim());
+        QVERIFY(forward.wait(5000));
+
+        SingleInstance otherFile(folder.filePath(QStringLiteral("other/tikkro.mdb")));
+        QVERIFY(otherFile.claim());
+    }
+
+    void shutdownSignalsWaitUntilDelivered()
+    {
+        tikkro::app::ShutdownSignals signals;
+        QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
+        ::raise(SIGTERM);
+        ::raise(SIGINT);
+        QCoreApplication::processEvents();
+        QCOMPARE(received.count(), 0);
+
+        signals.startDelivering();
+        QTRY_COMPARE(received.count(), 2);
+        QCOMPARE(received.at(0).at(0).toInt(), SIGTERM);
+        QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
+    }
+
+    void signalsIgnoredFromTheStartStayIgnored()
+    {
+        struct sigaction ignore
+        {};
+        ignore.sa_handler = SIG_IGN;
+        struct sigaction before
+        {};
+        ::sigaction(SIGHUP, &ignore, &before);
+        {
+            tikkro::app::ShutdownSignals signals;
+            QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
+            signals.startDelivering();
+            ::raise(SIGHUP);
+            ::raise(SIGTERM);
+            QTRY_COMPARE(received.count(), 1);
+            QCOMPARE(received.at(0).at(0).toInt(), SIGTERM);
+        }
+        struct sigaction after
+        {};
+        ::sigaction(SIGHUP, &before, &after);
+        QVERIFY(after.sa_handler == SIG_IGN);
+    }
+
+    void bringForwardRestoresAMinimisedWindow()
+    {
+        QWidget window;
+        window.showMinimized();
+        tikkro::ui::WindowActivation::bringForward(window);
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.isMinimized());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "TestStartup.moc"
