@@ -7,7 +7,7 @@
 # openbox, xdotool, xwininfo or python3 are missing.
 set -euo pipefail
 program_folder=$1
-for tool in Xvfb openbox xdotool xwininfo python3; do
+for tool in Xvfb openbox xdotool xwininfo xprop python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 
@@ -89,5 +89,47 @@ check_restarts "$first" "default place"
 python3 -c "import sqlite3,sys; c=sqlite3.connect(sys.argv[1]); c.execute('UPDATE tUser SET MeLeft=1500, MeTop=1500'); c.commit()" "$scratch/tikkro.mdb"
 check_restarts "100 100" "chosen place"
 [ "$(stored)" = "1500.0 1500.0" ] || { echo "FAIL: stored $(stored)"; failures=$((failures + 1)); }
+
+# Windows that open centred centre their frame, title bar included.
+"$scratch/tikkro" &
+pid=$!
+for _ in $(seq 100); do
+    wid=$(xdotool search --onlyvisible --name '^Tikkro$' 2>/dev/null | head -1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+sleep 1.5
+xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers alt+h a
+about=""
+for _ in $(seq 50); do
+    about=$(xdotool search --onlyvisible --name '^About Tikkro$' 2>/dev/null | head -1 || true)
+    [ -n "$about" ] && break
+    sleep 0.1
+done
+sleep 1.5
+if [ -z "$about" ]; then
+    echo "FAIL: the About box did not open"
+    failures=$((failures + 1))
+else
+    info=$(xwininfo -id "$about")
+    frame_x=$(($(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") - $(sed -n 's/.*Relative upper-left X: *//p' <<<"$info")))
+    frame_y=$(($(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") - $(sed -n 's/.*Relative upper-left Y: *//p' <<<"$info")))
+    extents=$(xprop -id "$about" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r ext_left ext_right ext_top ext_bottom <<<"$extents"
+    frame_w=$(($(sed -n 's/.*Width: *//p' <<<"$info") + ext_left + ext_right))
+    frame_h=$(($(sed -n 's/.*Height: *//p' <<<"$info") + ext_top + ext_bottom))
+    read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
+    off_x=$((2 * frame_x + frame_w - screen_w))
+    off_y=$((2 * frame_y + frame_h - screen_h))
+    if [ "${off_x#-}" -gt 1 ] || [ "${off_y#-}" -gt 1 ]; then
+        echo "FAIL: About box frame at $frame_x $frame_y, ${frame_w}x$frame_h, not centred"
+        failures=$((failures + 1))
+    else
+        echo "About box: frame centred at $frame_x $frame_y, ${frame_w}x$frame_h"
+    fi
+fi
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
 
 [ "$failures" -eq 0 ] && echo "PASS" || exit 1
