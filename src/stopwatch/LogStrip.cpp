@@ -122,6 +122,10 @@ void LogStrip::pasteRound(bool all)
         if (m_pasteNext == 0) {
             m_pasteCursor.beginEditBlock();
         } else {
+            // Text inserted at the cursor between slices moves its anchor,
+            // which would make that text a selection for the slice to
+            // replace.
+            m_pasteCursor.clearSelection();
             m_pasteCursor.joinPreviousEditBlock();
         }
         m_pasteCursor.insertText(m_pasteRest.mid(m_pasteNext, end - m_pasteNext));
