@@ -13,11 +13,20 @@
 
 namespace tikkro::stopwatch {
 
-LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent)
+LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new QTimer(this))
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
+    // A timer, not a queued call, takes the next round: queued calls run
+    // before the window's timers, which would then wait two rounds.
+    m_pasteTimer->setSingleShot(true);
+    m_pasteTimer->setInterval(0);
+    connect(m_pasteTimer, &QTimer::timeout, this, [this] {
+        if (isPasting()) {
+            pasteRound(false);
+        }
+    });
 }
 
 void LogStrip::append(const QString& piece)
@@ -82,7 +91,7 @@ void LogStrip::insertFromMimeData(const QMimeData* source)
     // copying it in block by block, which for megabytes holds the window
     // for seconds. Inserting the plain text directly, a slice at a time,
     // costs half as much and lets the clock and the buttons run meanwhile.
-    m_pasteRest = ui::LineEnds::toLineFeeds(source->text());
+    m_pasteRest = source->text();
     m_pasteNext = 0;
     m_pasteCursor = textCursor();
     if (m_pasteRest.isEmpty()) {
@@ -128,18 +137,17 @@ void LogStrip::pasteRound(bool all)
             m_pasteCursor.clearSelection();
             m_pasteCursor.joinPreviousEditBlock();
         }
-        m_pasteCursor.insertText(m_pasteRest.mid(m_pasteNext, end - m_pasteNext));
+        // Line ends are converted a slice at a time too: over megabytes even
+        // that pass would hold the window.
+        m_pasteCursor.insertText(
+            ui::LineEnds::toLineFeeds(m_pasteRest.mid(m_pasteNext, end - m_pasteNext)));
         m_pasteCursor.endEditBlock();
         // Between slices, a command's line appended at the same spot goes
         // after the pasted text, not into it.
         m_pasteCursor.setKeepPositionOnInsert(true);
         m_pasteNext = end;
         if (!all && round.elapsed() >= PasteRoundMs) {
-            QTimer::singleShot(0, this, [this] {
-                if (isPasting()) {
-                    pasteRound(false);
-                }
-            });
+            m_pasteTimer->start();
             return;
         }
     }

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+class QTimer;
+
 namespace tikkro::stopwatch {
 
 // The log strip: free text the user may edit, to which the commands append
@@ -16,7 +18,7 @@ class LogStrip : public QPlainTextEdit
 public:
     // A paste longer than this goes in a slice at a time, whole lines each,
     // with the window's events handled between slices.
-    static constexpr qsizetype PasteSliceChars = 64 * 1024;
+    static constexpr qsizetype PasteSliceChars = 16 * 1024;
     // How long one round of slices may hold the window.
     static constexpr int PasteRoundMs = 15;
 
@@ -49,6 +51,7 @@ private:
     QString m_pasteRest;
     qsizetype m_pasteNext = 0;
     QTextCursor m_pasteCursor;
+    QTimer* m_pasteTimer;
 };
 
 } // namespace tikkro::stopwatch
