@@ -18,13 +18,21 @@ public:
     // The item of a slot named at start-up reads "&1: Tea", of one set in
     // this session "&1:Tea". The blank tells the two apart, as it always
     // has, so a user sees which slots were set since the program started.
+    // A "&" in the name is doubled so that the item shows it as typed
+    // rather than underlining the letter after it.
     static QString loadedCaption(int slot, const QString& name)
     {
-        return QStringLiteral("&%1: %2").arg(slot + 1).arg(name);
+        return QStringLiteral("&%1: ").arg(slot + 1) + shownAsTyped(name);
     }
     static QString setCaption(int slot, const QString& name)
     {
-        return QStringLiteral("&%1:%2").arg(slot + 1).arg(name);
+        return QStringLiteral("&%1:").arg(slot + 1) + shownAsTyped(name);
+    }
+
+private:
+    static QString shownAsTyped(QString name)
+    {
+        return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     }
 };
 

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace tikkro::alarms {
 
 SlotDialog::SlotDialog(const Services& services, const QString& caption,
@@ -30,6 +32,9 @@ SlotDialog::SlotDialog(const Services& services, const QString& caption,
 {
     setWindowTitle(caption);
     m_nameField->setObjectName(QStringLiteral("nameField"));
+    // The field itself would cut a longer name, stored or pasted, without a
+    // word; Set refuses one with a message instead.
+    m_nameField->setMaxLength(std::numeric_limits<int>::max());
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_setButton->setObjectName(QStringLiteral("setButton"));
     m_disarmButton->setObjectName(QStringLiteral("disarmButton"));

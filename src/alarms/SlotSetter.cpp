@@ -9,16 +9,29 @@
 #include "alarms/WholeNumber.h"
 #include "settings/OleDate.h"
 
+#include <QLocale>
+
 namespace tikkro::alarms {
 
 SlotSetter::SlotSetter(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu)
     : m_slots(slots), m_store(store), m_menu(menu)
 {}
 
+void SlotSetter::requireNameFits(const QString& name)
+{
+    if (name.size() > MaxNameLength) {
+        throw InputError(
+            QStringLiteral("The name is %1 characters long; a name may have at most "
+                           "%2. Shorten it and press Set again.")
+                .arg(QLocale().toString(name.size()), QLocale().toString(MaxNameLength)));
+    }
+}
+
 void SlotSetter::setAlarm(int slot, const QString& name, const AlarmFields& fields,
                           const QDate& today)
 {
     AlarmSlot& alarm = m_slots.alarms.at(slot);
+    requireNameFits(name);
     const int year = WholeNumber::parseField(fields.year, QStringLiteral("Year"));
     const int month = WholeNumber::parseField(fields.month, QStringLiteral("Month"));
     const int day = WholeNumber::parseField(fields.day, QStringLiteral("Day"));
@@ -38,6 +51,7 @@ void SlotSetter::setTimer(int slot, const QString& name, const TimerFields& fiel
                           const QDateTime& now)
 {
     AlarmSlot& timer = m_slots.timers.at(slot);
+    requireNameFits(name);
     const int h = WholeNumber::parseField(fields.hours, QStringLiteral("Hours"));
     const int m = WholeNumber::parseField(fields.minutes, QStringLiteral("Minutes"));
     const int s = WholeNumber::parseField(fields.seconds, QStringLiteral("Seconds"));

@@ -37,6 +37,10 @@ public:
         QString seconds;
     };
 
+    // The longest name a slot takes: what a line edit holds by default. A
+    // longer one is refused, never cut.
+    static constexpr int MaxNameLength = 32767;
+
     SlotSetter(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu);
 
     // Arms alarm `slot` for the date and time of the fields; a short year is
@@ -48,6 +52,8 @@ public:
     void setTimer(int slot, const QString& name, const TimerFields& fields, const QDateTime& now);
 
 private:
+    static void requireNameFits(const QString& name);
+
     AlarmSlots& m_slots;
     AlarmStore& m_store;
     AlarmMenu& m_menu;

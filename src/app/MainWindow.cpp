@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 
@@ -38,8 +39,7 @@ constexpr int MonitorInterval = 500;
 using stopwatch::Command;
 
 // What each command is: its word on the button, the letter of the word its
-// Alt key underlines, where the button sits in twips, its key and what it
-// runs.
+// Alt key underlines, where the button sits in twips and its key.
 struct CommandDesign
 {
     const char* word;
@@ -47,16 +47,15 @@ struct CommandDesign
     int left;
     int top;
     int key;
-    void (stopwatch::Stopwatch::*run)();
 };
 
 // Indexed by Command.
 const std::array<CommandDesign, 5> Commands{{
-    {"Start", 0, 60, 840, Qt::Key_S, &stopwatch::Stopwatch::start},
-    {"Lap", 0, 960, 840, Qt::Key_L, &stopwatch::Stopwatch::lap},
-    {"Resume", 0, 60, 1245, Qt::Key_R, &stopwatch::Stopwatch::resume},
-    {"Pause", 0, 960, 1245, Qt::Key_P, &stopwatch::Stopwatch::pause},
-    {"Reset", 4, 480, 1635, Qt::Key_T, &stopwatch::Stopwatch::reset},
+    {"Start", 0, 60, 840, Qt::Key_S},
+    {"Lap", 0, 960, 840, Qt::Key_L},
+    {"Resume", 0, 60, 1245, Qt::Key_R},
+    {"Pause", 0, 960, 1245, Qt::Key_P},
+    {"Reset", 4, 480, 1635, Qt::Key_T},
 }};
 
 std::size_t indexOf(Command command)
@@ -81,9 +80,12 @@ std::optional<double> storedNumber(const QVariant& value)
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QMainWindow(parent), m_services(services), m_refreshTimer(this), m_monitorTimer(this),
+    : QMainWindow(parent), m_services(services),
+      m_inputClock(services.counter,
+                   services.inputEventClock != nullptr ? *services.inputEventClock : m_monotonic),
+      m_writer(services.database, services.messages), m_refreshTimer(this), m_monitorTimer(this),
       m_watch(services.counter, services.clock, m_refreshTimer, *this),
-      m_store(services.database, services.slots),
+      m_store(services.database, services.slots, m_writer),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages),
       m_about([this] {
@@ -148,7 +150,8 @@ void MainWindow::buildControls()
                                             true, design.left, design.top);
         const auto command = static_cast<Command>(i);
         connect(m_commandButtons.at(i), &ui::ImageWidget::mouseDown, this,
-                [this, command] { run(command); });
+                [this, command](Qt::MouseButton, Qt::KeyboardModifiers, int, int,
+                                quint64 timestamp) { run(command, timestamp); });
     }
 
     // The elapsed time comes first in the tab order, then the log strip.
@@ -220,12 +223,37 @@ void MainWindow::buildMenus()
 
 void MainWindow::restoreSession()
 {
-    QString failure;
+    // Each entry says what went wrong and what Tikkro does instead.
+    QStringList problems;
+    const settings::SettingsDatabase& db = m_services.database;
+    bool fileThere = true;
     try {
-        m_services.database.createIfMissing();
-        restorePosition();
+        db.createIfMissing();
+        db.checkWritable();
     } catch (const settings::DatabaseError& error) {
-        failure = error.description();
+        fileThere = QFileInfo::exists(db.filePath());
+        // A file held by another program for the moment is still written
+        // once it is let go of.
+        if (!error.fileBusy()) {
+            const QString reason =
+                QStringLiteral("Changes will not be kept: ") + error.description();
+            m_writer.keepInMemoryOnly(reason);
+            problems.append(reason);
+        }
+    }
+
+    bool placed = false;
+    if (fileThere) {
+        try {
+            restorePosition();
+            placed = true;
+        } catch (const settings::DatabaseError& error) {
+            problems.append(QStringLiteral("The window starts at its default place: its position "
+                                           "could not be read. ") +
+                            error.description());
+        }
+    }
+    if (!placed) {
         m_placement.placeAtDefault();
     }
 
@@ -240,15 +268,16 @@ void MainWindow::restoreSession()
     }
     m_monitorTimer.setInterval(MonitorInterval);
 
-    if (failure.isEmpty()) {
+    if (fileThere) {
         try {
-            m_store.load(*this);
+            problems.append(m_store.load(*this));
         } catch (const settings::DatabaseError& error) {
-            failure = error.description();
+            problems.append(QStringLiteral("The stored alarms and timers could not be loaded. ") +
+                            error.description());
         }
     }
-    if (!failure.isEmpty()) {
-        reportStartupError(failure);
+    if (!problems.isEmpty()) {
+        reportStartupProblems(problems);
     }
 }
 
@@ -264,38 +293,41 @@ void MainWindow::restorePosition()
     m_placement.restore(left, top);
 }
 
-void MainWindow::reportStartupError(const QString& reason)
+void MainWindow::reportStartupProblems(const QStringList& problems)
 {
-    m_services.messages.show(
-        // The reason names the file.
-        QStringLiteral("Tikkro could not use its settings file.\n\n%1\n\n"
-                       "Tikkro starts with the default window position and without the "
-                       "stored alarms and timers.")
-            .arg(reason),
-        ui::MessageService::Icon::Warning);
+    m_services.messages.show(QStringLiteral("Tikkro could not use its settings file as it "
+                                            "should.\n\n") +
+                                 problems.join(QStringLiteral("\n\n")),
+                             ui::MessageService::Icon::Warning);
 }
 
 void MainWindow::saveSession()
 {
-    // A settings file that cannot be written only means the position is not
-    // kept. Where the compositor places the window, its position is unknown
-    // and the saved one stays.
-    if (PlatformChoice::placesOwnWindows(QGuiApplication::platformName())) {
+    // After a start-up that said changes are not kept, nothing is tried and
+    // nothing said again.
+    // Where the compositor places the window, its position is unknown and
+    // the saved one stays.
+    if (!m_writer.keepsInMemoryOnly() &&
+        PlatformChoice::placesOwnWindows(QGuiApplication::platformName())) {
         const QPoint position = m_placement.positionToSave();
-        const settings::SettingsDatabase& db = m_services.database;
-        try {
-            db.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
-                        QVariant(static_cast<double>(position.x())), QString());
-        } catch (const settings::DatabaseError&) {
-        }
-        try {
-            db.setValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
-                        QVariant(static_cast<double>(position.y())), QString());
-        } catch (const settings::DatabaseError&) {
-        }
+        m_writer.write(QStringLiteral("The window position could not be kept."),
+                       [position](const settings::SettingsDatabase& db) {
+                           db.storeValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
+                                         QVariant(static_cast<double>(position.x())), QString());
+                           db.storeValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
+                                         QVariant(static_cast<double>(position.y())), QString());
+                       });
     }
+    const QStringList notKept = m_writer.finish(ExitWait);
     m_alarmWindows.unloadAll();
     m_about.unload();
+    if (!notKept.isEmpty()) {
+        // The window goes at once; the note says what was lost and goes by
+        // itself, so that it never holds up a logout.
+        hide();
+        m_services.messages.showFor(notKept.join(QStringLiteral("\n\n")),
+                                    ui::MessageService::Icon::Warning, ExitNoteShown);
+    }
     // A report box left open by the monitor must not keep the program alive.
     QCoreApplication::quit();
 }
@@ -356,13 +388,15 @@ void MainWindow::setTimerCaption(int slot, const QString& caption)
 
 // --- Commands --------------------------------------------------------------
 
-void MainWindow::run(Command command)
+void MainWindow::run(Command command, quint64 inputTimestamp)
 {
+    // A click that waited behind a busy window is timed when it was made.
+    const stopwatch::Stopwatch::Reading at = m_inputClock.counterAt(inputTimestamp);
     m_commandButtons.at(indexOf(command))->setVisible(false);
-    (m_watch.*Commands.at(indexOf(command)).run)();
+    m_watch.run(command, at);
 }
 
-void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers)
+void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp)
 {
     // Alt alone: Shift or Ctrl held with it make another key.
     const Qt::KeyboardModifiers held =
@@ -373,7 +407,7 @@ void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers)
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         // A key works only for a command whose button is offered.
         if (Commands.at(i).key == key && !m_commandButtons.at(i)->isHidden()) {
-            run(static_cast<Command>(i));
+            run(static_cast<Command>(i), timestamp);
             return;
         }
     }

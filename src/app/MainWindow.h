@@ -5,6 +5,9 @@
 #include "alarms/AlarmMenu.h"
 #include "alarms/AlarmStore.h"
 #include "alarms/AlarmWindows.h"
+#include "settings/SettingsWriter.h"
+#include "stopwatch/InputClock.h"
+#include "stopwatch/MonotonicCounter.h"
 #include "stopwatch/Stopwatch.h"
 #include "stopwatch/StopwatchView.h"
 #include "ui/LazyWindow.h"
@@ -13,6 +16,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <chrono>
 #include <functional>
 
 class QAction;
@@ -65,22 +69,33 @@ public:
         stopwatch::SaveLogCommand& saveLog;
         // Blocks until the next whole second of the system clock.
         std::function<void()> waitForWholeSecond;
+        // The clock the platform stamps input events with; CLOCK_MONOTONIC
+        // when not given.
+        const stopwatch::PerformanceCounter* inputEventClock = nullptr;
     };
+
+    // How long shut-down waits for the settings file, and how long its note
+    // about what could not be kept stays up at most.
+    static constexpr std::chrono::milliseconds ExitWait{500};
+    static constexpr std::chrono::milliseconds ExitNoteShown{5000};
 
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: creates the settings file if there is none, puts the window
     // where it was left, resets the stopwatch, starts the monitor on the
-    // next whole second and loads the alarms and timers.
+    // next whole second and loads the alarms and timers. Each step goes on
+    // whatever the others met; all that went wrong is said in one warning.
     void restoreSession();
 
     // Shut-down: keeps the window's position and closes every other window.
-    // Nothing may keep the program from ending.
+    // Nothing may keep the program from ending: a settings file held by
+    // another program is waited for ExitWait at most.
     void saveSession();
 
-    // Hides the command's button and runs the command.
-    void run(stopwatch::Command command);
+    // Hides the command's button and runs the command, timed at the input
+    // event stamped inputTimestamp (0: at once).
+    void run(stopwatch::Command command, quint64 inputTimestamp = 0);
 
     // StopwatchView
     void setElapsedDisplay(const QString& text) override;
@@ -104,9 +119,9 @@ protected:
 
 private:
     void restorePosition();
-    void reportStartupError(const QString& reason);
+    void reportStartupProblems(const QStringList& problems);
     void checkDue();
-    void runCommandKey(int key, Qt::KeyboardModifiers modifiers);
+    void runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp = 0);
 
     void buildControls();
     void buildMenus();
@@ -114,6 +129,9 @@ private:
                                 int top);
 
     Services m_services;
+    const stopwatch::MonotonicCounter m_monotonic;
+    const stopwatch::InputClock m_inputClock;
+    settings::SettingsWriter m_writer;
     ui::WindowTimer m_refreshTimer;
     ui::WindowTimer m_monitorTimer;
     stopwatch::Stopwatch m_watch;

@@ -11,4 +11,13 @@ QString DatabaseError::reasonOf(const QSqlError& error)
     return text.isEmpty() ? QStringLiteral("unknown error") : text;
 }
 
+bool DatabaseError::isBusy(const QSqlError& error)
+{
+    // SQLite's SQLITE_BUSY (5) and SQLITE_LOCKED (6); an extended code
+    // carries the primary one in its low byte.
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == 5 || code == 6);
+}
+
 } // namespace tikkro::settings

@@ -13,10 +13,22 @@ namespace tikkro::settings {
 class DatabaseError : public ui::UserError
 {
 public:
-    using UserError::UserError;
+    // fileBusy: another program held the file for longer than the wait;
+    // trying again later may succeed.
+    explicit DatabaseError(const QString& description, bool fileBusy = false)
+        : UserError(description), m_fileBusy(fileBusy)
+    {}
+
+    bool fileBusy() const { return m_fileBusy; }
 
     // What the engine said went wrong, for the end of a description.
     static QString reasonOf(const QSqlError& error);
+
+    // Whether the engine gave up because someone else held the file.
+    static bool isBusy(const QSqlError& error);
+
+private:
+    bool m_fileBusy;
 };
 
 } // namespace tikkro::settings

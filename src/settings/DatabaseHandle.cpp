@@ -62,16 +62,20 @@ QSqlQuery DatabaseHandle::exec(const QString& sqlText, const QVariantList& value
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
+    const auto fail = [&] {
+        const QSqlError error = query.lastError();
+        return DatabaseError(QStringLiteral("Error in the database file %1: %2")
+                                 .arg(m_filePath, DatabaseError::reasonOf(error)),
+                             DatabaseError::isBusy(error));
+    };
     if (!query.prepare(sqlText)) {
-        throw DatabaseError(QStringLiteral("Error in the database file %1: %2")
-                                .arg(m_filePath, DatabaseError::reasonOf(query.lastError())));
+        throw fail();
     }
     for (const QVariant& value : values) {
         query.addBindValue(value);
     }
     if (!query.exec()) {
-        throw DatabaseError(QStringLiteral("Error in the database file %1: %2")
-                                .arg(m_filePath, DatabaseError::reasonOf(query.lastError())));
+        throw fail();
     }
     return query;
 }

@@ -45,13 +45,21 @@ QString SettingsDatabase::pathIn(const QString& programFolder)
 }
 
 SettingsDatabase::SettingsDatabase(QString filePath, ui::MessageService& messages,
-                                   std::chrono::milliseconds busyTimeout)
-    : m_filePath(std::move(filePath)), m_messages(messages), m_busyTimeout(busyTimeout)
+                                   std::chrono::milliseconds busyTimeout, Access access)
+    : m_filePath(std::move(filePath)), m_messages(messages), m_busyTimeout(busyTimeout),
+      m_access(access)
 {}
 
 QString SettingsDatabase::filePath() const
 {
     return m_filePath;
+}
+
+SettingsDatabase SettingsDatabase::withBusyTimeout(std::chrono::milliseconds busyTimeout) const
+{
+    SettingsDatabase copy(*this);
+    copy.m_busyTimeout = busyTimeout;
+    return copy;
 }
 
 void SettingsDatabase::createIfMissing() const
@@ -119,20 +127,24 @@ DatabaseHandle SettingsDatabase::open() const
         // mode=rw opens for reading and writing but never creates, even if
         // the file vanishes between the check above and here.
         QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
-        uri.setQuery(QStringLiteral("mode=rw"));
+        uri.setQuery(m_access == Access::ReadOnly ? QStringLiteral("mode=ro")
+                                                  : QStringLiteral("mode=rw"));
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
         db.setConnectOptions(
             QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout.count()));
+        const auto fail = [this](const QSqlError& error) {
+            return DatabaseError(QStringLiteral("Cannot open the database file %1: %2")
+                                     .arg(m_filePath, DatabaseError::reasonOf(error)),
+                                 DatabaseError::isBusy(error));
+        };
         if (!db.open()) {
-            throw DatabaseError(QStringLiteral("Cannot open the database file %1: %2")
-                                    .arg(m_filePath, DatabaseError::reasonOf(db.lastError())));
+            throw fail(db.lastError());
         }
         // SQLite reads the file lazily; reading its schema here turns a file
         // that is no database into an error at the open, where it belongs.
         QSqlQuery probe(db);
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            throw DatabaseError(QStringLiteral("Cannot open the database file %1: %2")
-                                    .arg(m_filePath, DatabaseError::reasonOf(probe.lastError())));
+            throw fail(probe.lastError());
         }
     }
     return handle;
@@ -165,39 +177,50 @@ QVariant SettingsDatabase::value(const QString& field, const QString& table,
 void SettingsDatabase::setValue(const QString& field, const QString& table, const QVariant& value,
                                 const QString& condition) const
 {
-    const QString text = queryText(field, table, condition);
-    bool recordNotFound = false;
-    {
-        const DatabaseHandle handle = open();
-        WriteTransaction transaction(handle);
-        bool found = false;
-        {
-            QSqlQuery query = handle.exec(text);
-            found = query.next();
-        }
-        if (found) {
-            QString update =
-                QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = (SELECT rowid FROM %1")
-                    .arg(table, field);
-            if (!condition.isEmpty()) {
-                update += QStringLiteral(" WHERE ") + condition;
-            }
-            update += QStringLiteral(" LIMIT 1)");
-            handle.exec(update, {value});
-            transaction.commit();
-        } else if (table == QLatin1String("tUser")) {
-            handle.exec(QStringLiteral("INSERT INTO tUser (%1) VALUES (?)").arg(field), {value});
-            transaction.commit();
-        } else {
-            recordNotFound = true;
-        }
-    }
     // The file is let go of before the message box waits for the user.
-    if (recordNotFound) {
+    if (!storeValue(field, table, value, condition)) {
         m_messages.beep();
         m_messages.show(QStringLiteral("Record not found!"), ui::MessageService::Icon::Information,
                         QStringLiteral("DSetValue"));
     }
+}
+
+bool SettingsDatabase::storeValue(const QString& field, const QString& table, const QVariant& value,
+                                  const QString& condition) const
+{
+    const QString text = queryText(field, table, condition);
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    bool found = false;
+    {
+        QSqlQuery query = handle.exec(text);
+        found = query.next();
+    }
+    if (found) {
+        QString update = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = (SELECT rowid FROM %1")
+                             .arg(table, field);
+        if (!condition.isEmpty()) {
+            update += QStringLiteral(" WHERE ") + condition;
+        }
+        update += QStringLiteral(" LIMIT 1)");
+        handle.exec(update, {value});
+    } else if (table == QLatin1String("tUser")) {
+        handle.exec(QStringLiteral("INSERT INTO tUser (%1) VALUES (?)").arg(field), {value});
+    } else {
+        return false;
+    }
+    transaction.commit();
+    return true;
+}
+
+void SettingsDatabase::checkWritable() const
+{
+    // A change to the schema always writes, and needs the journal beside the
+    // file, so it meets a read-only file, a read-only folder or mount alike;
+    // the rollback leaves the file as it was.
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    handle.exec(QStringLiteral("CREATE TABLE tikkro_write_check (x)"));
 }
 
 } // namespace tikkro::settings

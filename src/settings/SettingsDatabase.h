@@ -18,17 +18,30 @@ class SettingsDatabase
 {
 public:
     static constexpr const char* FileName = "/tikkro.mdb";
-    // Long enough to ride out another running copy writing its settings.
-    static constexpr std::chrono::milliseconds DefaultBusyTimeout{5000};
+    // The longest the window thread waits for another program to let go of
+    // the file; writes that may wait longer go through SettingsWriter.
+    static constexpr std::chrono::milliseconds DefaultBusyTimeout{100};
+
+    // ReadOnly opens every connection for reading only, as a file the user
+    // may not write behaves.
+    enum class Access
+    {
+        ReadWrite,
+        ReadOnly,
+    };
 
     // programFolder followed directly by FileName; no separator is added
     // or removed.
     static QString pathIn(const QString& programFolder);
 
     SettingsDatabase(QString filePath, ui::MessageService& messages,
-                     std::chrono::milliseconds busyTimeout = DefaultBusyTimeout);
+                     std::chrono::milliseconds busyTimeout = DefaultBusyTimeout,
+                     Access access = Access::ReadWrite);
 
     QString filePath() const;
+
+    // The same file, waiting up to busyTimeout for it.
+    SettingsDatabase withBusyTimeout(std::chrono::milliseconds busyTimeout) const;
 
     // Makes a fresh file with empty tUser and tAlarm and the "PrimaryKey"
     // index when there is none. The file appears complete or not at all; an
@@ -49,6 +62,16 @@ public:
     void setValue(const QString& field, const QString& table, const QVariant& value,
                   const QString& condition) const;
 
+    // setValue without the message, for threads that may not show one:
+    // false where setValue would show it.
+    bool storeValue(const QString& field, const QString& table, const QVariant& value,
+                    const QString& condition) const;
+
+    // Throws DatabaseError unless a change could be written to the file now;
+    // writes nothing. The error's fileBusy() tells a file held by another
+    // program from one that cannot be written at all.
+    void checkWritable() const;
+
     // "SELECT field FROM table[ WHERE condition];". Throws DatabaseError
     // unless field and table are plain names (letters, digits, underscore).
     static QString queryText(const QString& field, const QString& table, const QString& condition);
@@ -57,6 +80,7 @@ private:
     QString m_filePath;
     ui::MessageService& m_messages;
     std::chrono::milliseconds m_busyTimeout;
+    Access m_access;
 };
 
 } // namespace tikkro::settings

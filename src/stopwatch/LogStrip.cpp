@@ -3,19 +3,30 @@
 
 #include "ui/LineEnds.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace tikkro::stopwatch {
 
-LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent)
+LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new QTimer(this))
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
+    // A timer, not a queued call, takes the next round: queued calls run
+    // before the window's timers, which would then wait two rounds.
+    m_pasteTimer->setSingleShot(true);
+    m_pasteTimer->setInterval(0);
+    connect(m_pasteTimer, &QTimer::timeout, this, [this] {
+        if (isPasting()) {
+            pasteRound(false);
+        }
+    });
 }
 
 void LogStrip::append(const QString& piece)
@@ -40,6 +51,7 @@ QString LogStrip::text() const
 
 void LogStrip::clear()
 {
+    m_pasteRest.clear();
     setPlainText(QString());
 }
 
@@ -56,7 +68,7 @@ void LogStrip::moveToEnd()
 
 void LogStrip::keyPressEvent(QKeyEvent* event)
 {
-    Q_EMIT keyDown(event->key(), event->modifiers());
+    Q_EMIT keyDown(event->key(), event->modifiers(), event->timestamp());
     // A key held with Alt is a command, never typing (AltGr, which types the
     // third level of a layout, is a different modifier on Linux). The text
     // box leaves it to the window, as with any key it has no use for.
@@ -64,7 +76,85 @@ void LogStrip::keyPressEvent(QKeyEvent* event)
         event->ignore();
         return;
     }
+    // What the user types goes after what they pasted before.
+    finishPaste();
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void LogStrip::insertFromMimeData(const QMimeData* source)
+{
+    if (source == nullptr || !source->hasText()) {
+        return;
+    }
+    finishPaste();
+    // A text box pastes by building the whole text as a second document and
+    // copying it in block by block, which for megabytes holds the window
+    // for seconds. Inserting the plain text directly, a slice at a time,
+    // costs half as much and lets the clock and the buttons run meanwhile.
+    m_pasteRest = source->text();
+    m_pasteNext = 0;
+    m_pasteCursor = textCursor();
+    if (m_pasteRest.isEmpty()) {
+        return;
+    }
+    pasteRound(m_pasteRest.size() <= PasteSliceChars);
+}
+
+void LogStrip::finishPaste()
+{
+    if (isPasting()) {
+        pasteRound(true);
+    }
+}
+
+void LogStrip::pasteRound(bool all)
+{
+    QElapsedTimer round;
+    round.start();
+    while (m_pasteNext < m_pasteRest.size()) {
+        // Whole lines only: text added inside one line makes the document
+        // lay that line out again at once, which for a long line at every
+        // slice would cost far more than the paste itself.
+        qsizetype end = m_pasteRest.size();
+        if (end - m_pasteNext > PasteSliceChars) {
+            // The last line end within the slice, or else the end of the
+            // long line the slice starts in.
+            qsizetype lineEnd =
+                m_pasteRest.lastIndexOf(QLatin1Char('\n'), m_pasteNext + PasteSliceChars - 1);
+            if (lineEnd < m_pasteNext) {
+                lineEnd = m_pasteRest.indexOf(QLatin1Char('\n'), m_pasteNext + PasteSliceChars);
+            }
+            end = lineEnd < 0 ? m_pasteRest.size() : lineEnd + 1;
+        }
+        // The paste is one step for Undo, however many slices it takes.
+        m_pasteCursor.setKeepPositionOnInsert(false);
+        if (m_pasteNext == 0) {
+            m_pasteCursor.beginEditBlock();
+        } else {
+            // Text inserted at the cursor between slices moves its anchor,
+            // which would make that text a selection for the slice to
+            // replace.
+            m_pasteCursor.clearSelection();
+            m_pasteCursor.joinPreviousEditBlock();
+        }
+        // Line ends are converted a slice at a time too: over megabytes even
+        // that pass would hold the window.
+        m_pasteCursor.insertText(
+            ui::LineEnds::toLineFeeds(m_pasteRest.mid(m_pasteNext, end - m_pasteNext)));
+        m_pasteCursor.endEditBlock();
+        // Between slices, a command's line appended at the same spot goes
+        // after the pasted text, not into it.
+        m_pasteCursor.setKeepPositionOnInsert(true);
+        m_pasteNext = end;
+        if (!all && round.elapsed() >= PasteRoundMs) {
+            m_pasteTimer->start();
+            return;
+        }
+    }
+    m_pasteRest.clear();
+    m_pasteCursor.setKeepPositionOnInsert(false);
+    setTextCursor(m_pasteCursor);
+    ensureCursorVisible();
 }
 
 } // namespace tikkro::stopwatch

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+
+class QTimer;
 
 namespace tikkro::stopwatch {
 
@@ -13,6 +16,12 @@ class LogStrip : public QPlainTextEdit
 {
     Q_OBJECT
 public:
+    // A paste longer than this goes in a slice at a time, whole lines each,
+    // with the window's events handled between slices.
+    static constexpr qsizetype PasteSliceChars = 16 * 1024;
+    // How long one round of slices may hold the window.
+    static constexpr int PasteRoundMs = 15;
+
     explicit LogStrip(QWidget* parent = nullptr);
 
     void append(const QString& piece);
@@ -21,13 +30,28 @@ public:
     bool isEmpty() const;
     void moveToEnd();
 
+    // Whether a long paste is still going in.
+    bool isPasting() const { return !m_pasteRest.isEmpty(); }
+    // Puts the rest of a long paste in at once.
+    void finishPaste();
+
 Q_SIGNALS:
-    // Every key press, before the text box acts on it; the key is not
-    // consumed.
-    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Every key press, before the text box acts on it, with the press's time
+    // stamp; the key is not consumed.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // Inserts slices until PasteRoundMs have passed or `all` is done.
+    void pasteRound(bool all);
+
+    QString m_pasteRest;
+    qsizetype m_pasteNext = 0;
+    QTextCursor m_pasteCursor;
+    QTimer* m_pasteTimer;
 };
 
 } // namespace tikkro::stopwatch

@@ -8,6 +8,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace tikkro::stopwatch {
 
 namespace {
@@ -77,10 +79,47 @@ void Stopwatch::refresh()
     showElapsed();
 }
 
-void Stopwatch::start()
+qint64 Stopwatch::commandTicks(Reading at)
 {
-    m_startTicks = m_counter.ticks();
+    m_lastCommandTicks = std::max(at ? *at : m_counter.ticks(), m_lastCommandTicks);
+    return m_lastCommandTicks;
+}
+
+QDateTime Stopwatch::wallClockAt(qint64 ticks) const
+{
     const QDateTime now = m_clock.now();
+    const qint64 lag = m_counter.ticks() - ticks;
+    if (lag <= 0 || m_frequency <= 0) {
+        return now;
+    }
+    return now.addMSecs(-(lag * 1000 / m_frequency));
+}
+
+void Stopwatch::run(Command command, Reading at)
+{
+    switch (command) {
+    case Command::Start:
+        start(at);
+        break;
+    case Command::Lap:
+        lap(at);
+        break;
+    case Command::Resume:
+        resume(at);
+        break;
+    case Command::Pause:
+        pause(at);
+        break;
+    case Command::Reset:
+        reset();
+        break;
+    }
+}
+
+void Stopwatch::start(Reading at)
+{
+    m_startTicks = commandTicks(at);
+    const QDateTime now = wallClockAt(m_startTicks);
     m_accumulatedTicks = 0;
     m_state = State::Started;
     m_refreshTimer.setInterval(m_refreshMs);
@@ -91,9 +130,9 @@ void Stopwatch::start()
     m_view.focusLogEnd();
 }
 
-void Stopwatch::pause()
+void Stopwatch::pause(Reading at)
 {
-    m_markTicks = m_counter.ticks();
+    m_markTicks = commandTicks(at);
     m_refreshTimer.setInterval(0);
     m_accumulatedTicks = m_accumulatedTicks + (m_markTicks - m_startTicks);
     m_state = State::Paused;
@@ -103,11 +142,11 @@ void Stopwatch::pause()
     m_view.focusLogEnd();
 }
 
-void Stopwatch::resume()
+void Stopwatch::resume(Reading at)
 {
     if (m_state == State::Paused) {
-        m_startTicks = m_counter.ticks();
-        const QDateTime now = m_clock.now();
+        m_startTicks = commandTicks(at);
+        const QDateTime now = wallClockAt(m_startTicks);
         m_view.appendToLog(LineEnd + now.toString(QStringLiteral("HH:mm:ss  ")) +
                            QStringLiteral("        Res'Time") + LineEnd);
     }
@@ -117,9 +156,9 @@ void Stopwatch::resume()
     m_view.focusLogEnd();
 }
 
-void Stopwatch::lap()
+void Stopwatch::lap(Reading at)
 {
-    m_markTicks = m_counter.ticks();
+    m_markTicks = commandTicks(at);
     m_refreshTimer.setInterval(0);
     m_state = State::Lap;
     showElapsed();

@@ -3,7 +3,11 @@
 
 #include "stopwatch/StopwatchView.h"
 
+#include <QDateTime>
 #include <QString>
+
+#include <limits>
+#include <optional>
 
 namespace tikkro::ui {
 class IntervalTimer;
@@ -35,14 +39,26 @@ public:
     Stopwatch(const PerformanceCounter& counter, const ui::WallClock& clock,
               ui::IntervalTimer& refreshTimer, StopwatchView& view);
 
+    // A command's counter reading: the moment the click or key that gave
+    // it happened, where that is known. Without one, the command reads the
+    // counter itself.
+    using Reading = std::optional<qint64>;
+
     // Reads the counter's ticks per second; done once at start-up.
     void readFrequency();
 
-    void start();
-    void pause();
-    void resume();
-    void lap();
+    void start(Reading at);
+    void pause(Reading at);
+    void resume(Reading at);
+    void lap(Reading at);
+    void start() { start(std::nullopt); }
+    void pause() { pause(std::nullopt); }
+    void resume() { resume(std::nullopt); }
+    void lap() { lap(std::nullopt); }
     void reset();
+
+    // The command, at the moment given; Reset reads no counter.
+    void run(Command command, Reading at = std::nullopt);
 
     // One tick of the refresh timer: reads the counter and shows the time.
     void refresh();
@@ -56,6 +72,11 @@ public:
 
 private:
     void showElapsed();
+    // The reading a command goes by: never before the last command's, so
+    // that times in the log never run backwards.
+    qint64 commandTicks(Reading at);
+    // The wall-clock time at a reading taken no later than now.
+    QDateTime wallClockAt(qint64 ticks) const;
 
     const PerformanceCounter& m_counter;
     const ui::WallClock& m_clock;
@@ -69,6 +90,7 @@ private:
     // Ticks run before the last Pause, summed over the run.
     qint64 m_accumulatedTicks = 0;
     qint64 m_elapsedTicks = 0;
+    qint64 m_lastCommandTicks = std::numeric_limits<qint64>::min();
     State m_state = State::Reset;
     QString m_elapsedText;
     // Characters of the full text the display shows: 11, 10 or 8.

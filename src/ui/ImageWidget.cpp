@@ -41,13 +41,13 @@ void ImageWidget::paintEvent(QPaintEvent*)
 void ImageWidget::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = toTwips(event->position().toPoint());
-    Q_EMIT mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    Q_EMIT mouseDown(event->button(), event->modifiers(), at.x(), at.y(), event->timestamp());
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = toTwips(event->position().toPoint());
-    Q_EMIT mouseUp(event->button(), event->modifiers(), at.x(), at.y());
+    Q_EMIT mouseUp(event->button(), event->modifiers(), at.x(), at.y(), event->timestamp());
 }
 
 } // namespace tikkro::ui

@@ -9,9 +9,10 @@ namespace tikkro::ui {
 
 // An image control: a picture drawn by our own painting code, crisp at any
 // screen scale because it is painted afresh for the device pixel ratio.
-// Reports mouse presses and releases with the button, the modifiers and the
-// position in twips relative to its top-left corner. A hidden image receives
-// no mouse events.
+// Reports mouse presses and releases with the button, the modifiers, the
+// position in twips relative to its top-left corner and the event's time
+// stamp (milliseconds on the platform's input clock). A hidden image
+// receives no mouse events.
 class ImageWidget : public QWidget
 {
     Q_OBJECT
@@ -21,8 +22,10 @@ public:
     explicit ImageWidget(Painter painter, QWidget* parent = nullptr);
 
 Q_SIGNALS:
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips,
+                   quint64 timestamp);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int xTwips, int yTwips,
+                 quint64 timestamp);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

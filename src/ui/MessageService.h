@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <chrono>
+
 namespace tikkro::ui {
 
 // Message boxes go through this seam so that tests can read and answer them.
@@ -25,6 +27,16 @@ public:
     // A box that does not block its caller, for reports from timer ticks that
     // must keep running while the box is open.
     virtual void showModeless(const QString& text, Icon icon, const QString& title = {}) = 0;
+
+    // A modal box that closes by itself after `timeout` unless the user
+    // answers it first: for a note the program must not wait on for long,
+    // such as the last word at shut-down.
+    virtual void showFor(const QString& text, Icon icon, std::chrono::milliseconds timeout,
+                         const QString& title = {})
+    {
+        (void)timeout;
+        show(text, icon, title);
+    }
 
     virtual void beep() = 0;
 };

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace tikkro::ui {
 
@@ -48,6 +49,15 @@ void QtMessageService::showModeless(const QString& text, Icon icon, const QStrin
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+void QtMessageService::showFor(const QString& text, Icon icon, std::chrono::milliseconds timeout,
+                               const QString& title)
+{
+    QMessageBox box(toQt(icon), titleOrApplication(title), text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    QTimer::singleShot(timeout, &box, &QMessageBox::accept);
+    box.exec();
 }
 
 void QtMessageService::beep()

@@ -16,6 +16,8 @@ public:
 
     void show(const QString& text, Icon icon, const QString& title = {}) override;
     void showModeless(const QString& text, Icon icon, const QString& title = {}) override;
+    void showFor(const QString& text, Icon icon, std::chrono::milliseconds timeout,
+                 const QString& title = {}) override;
     void beep() override;
 
     void setParent(QWidget* parent) { m_parent = parent; }

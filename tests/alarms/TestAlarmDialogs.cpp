@@ -3,12 +3,18 @@
 #include "alarms/DigitField.h"
 #include "alarms/InputError.h"
 #include "alarms/SlotSetter.h"
+#include "settings/SettingsWriter.h"
 #include "ui/ImageWidget.h"
+#include "ui/QtMessageService.h"
 #include "ui/WindowTimer.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace tikkro;
 using alarms::AlarmDialog;
@@ -227,6 +233,77 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.menu.changes, 0);
         QVERIFY(rig.armedRecords().isEmpty());
+    }
+
+    // A name longer than a line edit holds by default is neither cut by the
+    // field nor stored cut: Set refuses it and changes nothing.
+    void overLongNameIsRefusedNotCut()
+    {
+        Rig rig;
+        const QString stored(40'000, QLatin1Char('n'));
+        rig.slots.timers[1] = {stored, 12345.5, false};
+        TimerDialog* dialog = timerDialog(rig, 1);
+        QCOMPARE(dialog->nameField()->text(), stored);
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        QCOMPARE(rig.messages.messages.size(), 1);
+        QCOMPARE(rig.messages.messages[0].text,
+                 QStringLiteral("The name is 40,000 characters long; a name may have at most "
+                                "32,767. Shorten it and press Set again."));
+        QVERIFY(rig.slots.timers[1].name == stored && !rig.slots.timers[1].active);
+        QVERIFY(rig.armedRecords().isEmpty());
+
+        set(dialog, QString(alarms::SlotSetter::MaxNameLength, QLatin1Char('n')), {"0", "1"});
+        QCOMPARE(rig.scratch.rows("SELECT length(an) FROM tAlarm"), (QList<QVariantList>{{32767}}));
+    }
+
+    // What the user typed reaches the screen as typed: in the message that
+    // names the slot, in its menu item and in the events window.
+    void markupInANameIsShownAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("bold") << "<b>x</b>"
+                              << "&1:<b>x</b>";
+        QTest::newRow("image") << "<img src=\"file:///dev/zero\">"
+                               << "&1:<img src=\"file:///dev/zero\">";
+        QTest::newRow("ampersand") << "Tom & Jerry"
+                                   << "&1:Tom && Jerry";
+    }
+    void markupInANameIsShownAsTyped()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        fakes::ScratchDatabase scratch;
+        ui::QtMessageService messages;
+        settings::SettingsDatabase database(scratch.path(), messages);
+        database.createIfMissing();
+        settings::SettingsWriter writer(database, messages);
+        writer.keepInMemoryOnly(QStringLiteral("Changes will not be kept: read-only"));
+        alarms::AlarmSlots slots;
+        alarms::AlarmStore store(database, slots, writer);
+        fakes::FakeAlarmMenu menu;
+        fakes::FakeWallClock clock{at(5, 9, 57, 37)};
+        fakes::FakeSoundService sound;
+        alarms::AlarmWindows windows(slots, store, menu, clock, sound, messages);
+        windows.showTimerDialog(0);
+
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            shown = label->text();
+            format = label->textFormat();
+            box->accept();
+        });
+        set(windows.timerDialog(), name, Zeros);
+        QVERIFY2(shown.startsWith("Timer 1 '" + name + "' is set, but only until Tikkro closes"),
+                 qPrintable(shown));
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(menu.timerCaptions[0], caption);
+        windows.checkDue();
+        QVERIFY(windows.events()->text().startsWith("Timer '" + name + "':\r\n"));
     }
 
     void countdownShowsTheRemainingTime()

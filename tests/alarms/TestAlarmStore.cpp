@@ -94,6 +94,54 @@ private Q_SLOTS:
                  (QList<QVariantList>{record(0, "New", 2.5, 1), record(1, "Wake", 45000.25, 0),
                                       record(101, "Tea", 46361.5, 1)}));
     }
+
+    // Without its unique index a file may hold a key twice: load and save
+    // both take the first record, so a Set is what the next start shows,
+    // and the load says the file lacks its index.
+    void duplicateKeysLoadAndSaveTheFirst()
+    {
+        Fixture f;
+        QVERIFY(f.scratch.exec("DROP INDEX PrimaryKey"));
+        QVERIFY(f.scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES (100, 'first', 1, 0), "
+                               "(100, 'second', 2, 1)"));
+        QStringList warnings = f.store.load(f.menu);
+        QCOMPARE(describe(f.slots.timers[0]), QStringLiteral("first|1|0"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains("lacks its unique index") &&
+                     warnings[0].contains("Timer 1 'first'") &&
+                     warnings[0].contains(f.scratch.path()),
+                 qPrintable(warnings[0]));
+
+        f.slots.timers[0] = {"Tea", 46361.5, true};
+        f.store.save(100);
+        tikkro::alarms::AlarmSlots reloaded;
+        tikkro::alarms::AlarmStore(f.database, reloaded).load(f.menu);
+        QCOMPARE(describe(reloaded.timers[0]), QStringLiteral("Tea|46361.5|1"));
+    }
+
+    // An armed record with no usable due would ring at every start and
+    // could never be stored as done: it is switched off, in the file too.
+    void unusableDueIsSwitchedOff_data()
+    {
+        QTest::addColumn<QString>("due");
+        QTest::newRow("infinite") << "1e999";
+        QTest::newRow("minus infinite") << "-1e999";
+        QTest::newRow("text") << "'soon'";
+        QTest::newRow("beyond year 9999") << "1e300";
+    }
+    void unusableDueIsSwitchedOff()
+    {
+        QFETCH(QString, due);
+        Fixture f({"(1, 'Wake', " + due + ", 1)", "(0, 'Fine', 46000.5, 1)"});
+        const QStringList warnings = f.store.load(f.menu);
+        QCOMPARE(describe(f.slots.alarms[1]), QStringLiteral("Wake|0|0"));
+        QCOMPARE(describe(f.slots.alarms[0]), QStringLiteral("Fine|46000.5|1"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains("Alarm 2 'Wake'") && warnings[0].contains("switched off"),
+                 qPrintable(warnings[0]));
+        QCOMPARE(f.scratch.rows("SELECT aF FROM tAlarm WHERE aA = 1"), (QList<QVariantList>{{0}}));
+        QVERIFY(f.store.load(f.menu).isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAlarmStore)

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/SysInfoLauncher.h"
 #include "alarms/AlarmSlots.h"
+#include "alarms/DigitField.h"
 #include "app/MainWindow.h"
+#include "fakes/DatabaseLockHolder.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
@@ -21,15 +23,21 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 using tikkro::app::MainWindow;
+using tikkro::fakes::DatabaseLockHolder;
+using tikkro::settings::SettingsDatabase;
+using namespace std::chrono_literals;
 using tikkro::stopwatch::Stopwatch;
 
 namespace {
@@ -50,15 +58,18 @@ struct Rig
                 std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
     {}
 
-    std::unique_ptr<MainWindow> makeWindow()
+    std::unique_ptr<MainWindow>
+    makeWindow(const tikkro::settings::SettingsDatabase* otherDatabase = nullptr)
     {
-        return std::make_unique<MainWindow>(MainWindow::Services{counter, clock, messages, slots,
-                                                                 database, sound, sysInfo, print,
-                                                                 saveLog, [this] { ++waits; }});
+        return std::make_unique<MainWindow>(MainWindow::Services{
+            counter, clock, messages, slots, otherDatabase ? *otherDatabase : database, sound,
+            sysInfo, print, saveLog, [this] { ++waits; }, &eventClock});
     }
 
     tikkro::fakes::ScratchDatabase scratch;
     tikkro::fakes::FakeCounter counter;
+    // Stamps from QTest lie far from it, so their commands read the counter.
+    tikkro::fakes::FakeCounter eventClock{1'000'000'000};
     tikkro::fakes::FakeWallClock clock;
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;
@@ -406,6 +417,163 @@ private Q_SLOTS:
         QCOMPARE(rig->slots.currentAlarm, qint16(1));
         action("timerAction2")->trigger();
         QCOMPARE(rig->slots.currentTimer, qint16(1));
+    }
+
+    // --- a busy, odd or read-only settings file, slow input ----------------
+
+    // A missing table costs only what it holds: each start-up step goes on,
+    // and the one warning names what failed.
+    void startupStepsAreIndependent_data()
+    {
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("no tUser") << "tUser";
+        QTest::newRow("no tAlarm") << "tAlarm";
+    }
+    void startupStepsAreIndependent()
+    {
+        QFETCH(QString, missing);
+        QVERIFY(rig->scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (1500, 750)"));
+        QVERIFY(rig->scratch.exec(
+            "INSERT INTO tAlarm (aA, an, aT, aF) VALUES (101, 'Tea', 46000.5, 1)"));
+        QVERIFY(rig->scratch.exec("DROP TABLE " + missing));
+        auto restarted = rig->makeWindow();
+        restarted->restoreSession();
+        QCOMPARE(rig->messages.messages.size(), 1);
+        const QString warning = rig->messages.messages.first().text;
+        QVERIFY2(warning.contains("no such table: " + missing), qPrintable(warning));
+        const bool positionRead = missing != "tUser";
+        QCOMPARE(restarted->pos() == QPoint(100, 50), positionRead);
+        QCOMPARE(warning.contains("default place"), !positionRead);
+        const bool alarmsLoaded = missing != "tAlarm";
+        QCOMPARE(restarted->findChild<QAction*>("timerAction2")->text() == "&2: Tea", alarmsLoaded);
+        QCOMPARE(warning.contains("alarms and timers could not be loaded"), !alarmsLoaded);
+    }
+
+    // A file that cannot be written is said once, at start; Set keeps its
+    // slot for the session and says so, and Exit says nothing more.
+    void readOnlyFileIsSaidOnceEarly()
+    {
+        const SettingsDatabase readOnly(rig->scratch.path(), rig->messages,
+                                        SettingsDatabase::DefaultBusyTimeout,
+                                        SettingsDatabase::Access::ReadOnly);
+        window = rig->makeWindow(&readOnly);
+        window->restoreSession();
+        QCOMPARE(rig->messages.messages.size(), 1);
+        QVERIFY2(rig->messages.messages[0].text.contains("Changes will not be kept: ") &&
+                     rig->messages.messages[0].text.contains("readonly"),
+                 qPrintable(rig->messages.messages[0].text));
+
+        action("timerAction1")->trigger();
+        auto* dialog = window->alarmWindows().timerDialog();
+        dialog->nameField()->setText("Tea");
+        dialog->field(1)->setText("5");
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        QCOMPARE(rig->messages.messages.size(), 2);
+        QVERIFY(rig->messages.messages[1].text.startsWith(
+            "Timer 1 'Tea' is set, but only until Tikkro closes"));
+        QVERIFY(rig->slots.timers[0].active);
+        action("exitAction")->trigger();
+        QCOMPARE(rig->messages.messages.size(), 2);
+        QVERIFY(rig->scratch.rows("SELECT * FROM tAlarm").isEmpty());
+        QVERIFY(rig->scratch.rows("SELECT * FROM tUser").isEmpty());
+    }
+
+    // With the file held by another program, Set answers without a word and
+    // keeps the slot, the monitor fires it, and both records reach the file,
+    // in order, once it is free.
+    void heldFileHoldsUpNothingAndLosesNothing()
+    {
+        {
+            const DatabaseLockHolder lock(rig->scratch.path(), 1500ms);
+            QVERIFY(lock.locked());
+            action("timerAction1")->trigger();
+            auto* dialog = window->alarmWindows().timerDialog();
+            dialog->nameField()->setText("Tea");
+            dialog->field(0)->setText("5");
+            QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+            QVERIFY(rig->messages.messages.isEmpty());
+            QVERIFY(rig->slots.timers[0].active);
+            rig->clock.advanceMs(5'000);
+            Q_EMIT window->monitorTimer().tick();
+            QVERIFY(!rig->slots.timers[0].active);
+        }
+        QTRY_COMPARE(rig->scratch.rows("SELECT aA, an, aF FROM tAlarm"),
+                     (QList<QVariantList>{{100, "Tea", 0}}));
+        QVERIFY(rig->messages.messages.isEmpty());
+    }
+
+    void exitWithAHeldFileSaysThePositionWasNotKept()
+    {
+        const DatabaseLockHolder lock(rig->scratch.path(), 2s);
+        QVERIFY(lock.locked());
+        action("exitAction")->trigger();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(rig->messages.messages.size(), 1);
+        const QString note = rig->messages.messages.first().text;
+        QVERIFY2(note.startsWith("The window position could not be kept.") &&
+                     note.contains("database is locked") && note.contains(rig->scratch.path()),
+                 qPrintable(note));
+    }
+
+    // A click or key that waits behind a stalled window is timed when it was
+    // given: the event carries its stamp, both clocks run on while the loop
+    // stands still, and the Lap logs the moment of the input.
+    void inputDelayedByAStallIsTimedWhenGiven_data()
+    {
+        QTest::addColumn<bool>("key");
+        QTest::newRow("click") << false;
+        QTest::newRow("Alt+L") << true;
+    }
+    void inputDelayedByAStallIsTimedWhenGiven()
+    {
+        QFETCH(bool, key);
+        click("start");
+        rig->eventClock.set(5'000'000LL * 1'000'000 + 600'000);
+        const auto advance = [this](qint64 ms) {
+            counter().advanceMs(ms);
+            rig->eventClock.advanceMs(ms);
+        };
+        advance(6'380);
+        const quint64 stamp = 5'006'380;
+        if (key) {
+            auto* press = new QKeyEvent(QEvent::KeyPress, Qt::Key_L, Qt::AltModifier);
+            press->setTimestamp(stamp);
+            QCoreApplication::postEvent(logStrip(), press);
+        } else {
+            auto* press = new QMouseEvent(QEvent::MouseButtonPress, QPointF(20, 10),
+                                          button("lap")->mapToGlobal(QPointF(20, 10)),
+                                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            press->setTimestamp(stamp);
+            QCoreApplication::postEvent(button("lap"), press);
+        }
+        advance(3'100);
+        QCoreApplication::processEvents();
+        QVERIFY2(strip().endsWith("00:00:06.380   Lap\r\n"), qPrintable(strip()));
+    }
+
+    // A long paste goes in a slice at a time with the window's events
+    // between; a Lap given meanwhile lands after the pasted text, nothing is
+    // lost, and Undo takes a paste back whole.
+    void longPasteGoesInWholeAndInOrder()
+    {
+        QString pasted;
+        for (int i = 0; i < 100'000; ++i) {
+            pasted += QStringLiteral("line %1\r\n").arg(i);
+        }
+        QApplication::clipboard()->setText(pasted);
+        click("start");
+        const QString before = strip();
+        QTest::keyClick(logStrip(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(logStrip()->isPasting());
+        counter().advanceMs(1'000);
+        click("lap");
+        QTRY_VERIFY(!logStrip()->isPasting());
+        QCOMPARE(strip(), before + pasted + "00:00:01.000   Lap\r\n");
+
+        const QString withLap = strip();
+        QTest::keyClick(logStrip(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(logStrip(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(strip(), withLap);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeWallClock.h"
 #include "stopwatch/ElapsedFormat.h"
+#include "stopwatch/InputClock.h"
 #include "stopwatch/Stopwatch.h"
 
 #include <QTest>
@@ -188,6 +189,53 @@ private Q_SLOTS:
         QVERIFY(rig.view.log.endsWith(QStringLiteral("00:06:41.234   Lap\r\n")));
         QCOMPARE(rig.timer.interval(), 500);
         QCOMPARE(rig.watch.state(), Stopwatch::State::Running);
+    }
+
+    // A command given a reading logs that moment, the wall-clock time of the
+    // header with it; a reading before the last command's counts as that.
+    void commandsLogTheMomentOfTheirInput()
+    {
+        Rig rig;
+        rig.counter.advanceMs(2'000);
+        rig.watch.start(rig.counter.ticks() - 20'000'000);
+        QVERIFY(rig.view.log.startsWith(QStringLiteral("05.12.2026  09:57:35  Date/Time started")));
+        rig.counter.advanceMs(10'000);
+        const qint64 lapMoment = rig.counter.ticks() - 31'000'000;
+        rig.watch.lap(lapMoment);
+        rig.watch.pause(lapMoment - 1);
+        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:00:08.900   Lap\r\n"
+                                                     "00:00:08.900   Pause\r\n")));
+    }
+
+    // The moment of an input event on the counter: its stamp on the
+    // platform's clock (now at 0.6 ms into millisecond nowMs), how long ago
+    // that was, and the counter that much earlier. -1: no moment.
+    void inputClockPlacesEvents_data()
+    {
+        QTest::addColumn<qint64>("nowMs");
+        QTest::addColumn<quint64>("stamp");
+        QTest::addColumn<qint64>("waitedUs");
+        QTest::newRow("waited behind a stall") << 5'000'000LL << 4'996'900ULL << 3'100'100LL;
+        QTest::newRow("just now") << 5'000'000LL << 5'000'000ULL << 100LL;
+        QTest::newRow("no stamp") << 5'000'000LL << 0ULL << -1LL;
+        QTest::newRow("later than now") << 5'000'000LL << 5'000'005ULL << -1LL;
+        QTest::newRow("over a minute ago") << 5'000'000LL << 4'939'999ULL << -1LL;
+        QTest::newRow("32-bit stamp after 49.7 days") << 4'294'968'296LL << 750ULL << 250'100LL;
+    }
+    void inputClockPlacesEvents()
+    {
+        QFETCH(qint64, nowMs);
+        QFETCH(quint64, stamp);
+        QFETCH(qint64, waitedUs);
+        tikkro::fakes::FakeCounter counter(1'000'000'000);
+        tikkro::fakes::FakeCounter eventClock(1'000'000'000);
+        eventClock.set(nowMs * 1'000'000 + 600'000);
+        const std::optional<qint64> moment =
+            tikkro::stopwatch::InputClock(counter, eventClock).counterAt(stamp);
+        QCOMPARE(moment.has_value(), waitedUs >= 0);
+        if (moment) {
+            QCOMPARE(counter.ticks() - *moment, waitedUs * 1000);
+        }
     }
 };
 

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/DatabaseError.h"
+#include "settings/SettingsDatabase.h"
+#include "settings/SettingsWriter.h"
+
+#include "fakes/DatabaseLockHolder.h"
+#include "fakes/FakeMessageService.h"
+#include "fakes/ScratchDatabase.h"
+
+#include <QTest>
+
+#include <optional>
+
+using tikkro::fakes::DatabaseLockHolder;
+using tikkro::settings::SettingsDatabase;
+using tikkro::settings::SettingsWriter;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A settings file, a writer on it that tries every 20 ms, and a way to write
+// numbers into tUser through the writer.
+struct Fixture
+{
+    explicit Fixture(std::chrono::milliseconds retryFor = 5s)
+        : writer(database, messages, SettingsWriter::Timing{20ms, 20ms, retryFor})
+    {
+        database.createIfMissing();
+    }
+
+    static SettingsWriter::Work store(double left)
+    {
+        return [left](const SettingsDatabase& db) {
+            db.storeValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), left, {});
+        };
+    }
+    QList<QVariantList> stored() const { return scratch.rows("SELECT MeLeft FROM tUser"); }
+
+    tikkro::fakes::ScratchDatabase scratch;
+    tikkro::fakes::FakeMessageService messages;
+    SettingsDatabase database{scratch.path(), messages};
+    SettingsWriter writer;
+};
+
+} // namespace
+
+class TestSettingsWriter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // The window thread tells a file it may write, one another program holds
+    // for now, and one it can never write, without writing anything.
+    void checkWritableTellsHeldFromReadOnly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("writable") << "writable"
+                                  << "" << false;
+        QTest::newRow("held") << "held"
+                              << "database is locked" << true;
+        QTest::newRow("read-only") << "read-only"
+                                   << "readonly database" << false;
+    }
+    void checkWritableTellsHeldFromReadOnly()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, failure);
+        QFETCH(bool, busy);
+        Fixture f;
+        const QByteArray before = f.scratch.bytes();
+        const SettingsDatabase readOnly(f.scratch.path(), f.messages,
+                                        SettingsDatabase::DefaultBusyTimeout,
+                                        SettingsDatabase::Access::ReadOnly);
+        std::optional<DatabaseLockHolder> lock;
+        if (file == "held") {
+            QVERIFY(lock.emplace(f.scratch.path(), 500ms).locked());
+        }
+        try {
+            (file == "read-only" ? readOnly : f.database).checkWritable();
+            QVERIFY(failure.isEmpty());
+        } catch (const tikkro::settings::DatabaseError& error) {
+            QVERIFY2(!failure.isEmpty() && error.description().contains(failure) &&
+                         error.description().contains(f.scratch.path()),
+                     qPrintable(error.description()));
+            QCOMPARE(error.fileBusy(), busy);
+        }
+        lock.reset();
+        QCOMPARE(f.scratch.bytes(), before);
+    }
+
+    // A file held for a moment is written once it is let go of, in the order
+    // the writes came, and nothing is reported.
+    void heldFileIsWrittenOnceFree()
+    {
+        Fixture f;
+        {
+            const DatabaseLockHolder lock(f.scratch.path(), 300ms);
+            QVERIFY(lock.locked());
+            QCOMPARE(f.writer.writeAndWait("first", Fixture::store(1), 0ms).state,
+                     SettingsWriter::State::Waiting);
+            f.writer.write("second", Fixture::store(2));
+        }
+        QCOMPARE(f.writer.finish(10s), QStringList());
+        QCOMPARE(f.stored(), (QList<QVariantList>{{2.0}}));
+        QCoreApplication::processEvents();
+        QVERIFY(f.messages.messages.isEmpty());
+    }
+
+    // Held for longer than the writer tries: the writes that failed in a row
+    // come in one box that names the file and the reason, and the writer
+    // goes on working once the file is free.
+    void failuresInARowMakeOneReport()
+    {
+        Fixture f(100ms);
+        {
+            const DatabaseLockHolder lock(f.scratch.path(), 1s);
+            QVERIFY(lock.locked());
+            for (const char* what : {"Alarm 1 has rung.", "Timer 2 is set.", "Alarm 2 has rung."}) {
+                f.writer.write(what, Fixture::store(1));
+            }
+            QTRY_COMPARE(f.messages.messages.size(), 1);
+        }
+        const auto& report = f.messages.messages.first();
+        QVERIFY(report.modeless);
+        for (const QString& part :
+             {f.scratch.path(), QStringLiteral("database is locked"),
+              QStringLiteral("Alarm 1 has rung."), QStringLiteral("Timer 2 is set."),
+              QStringLiteral("Alarm 2 has rung.")}) {
+            QVERIFY2(report.text.contains(part), qPrintable(report.text));
+        }
+        QCOMPARE(f.writer.writeAndWait("later", Fixture::store(3), 10s).state,
+                 SettingsWriter::State::Stored);
+        QCOMPARE(f.stored(), (QList<QVariantList>{{3.0}}));
+        QCOMPARE(f.messages.messages.size(), 1);
+    }
+
+    // A failure known while the caller waits is the caller's to report; a
+    // file that cannot be written at all is not tried; what shut-down gives
+    // up is handed back, not reported.
+    void eachFailureIsToldOnce()
+    {
+        Fixture f;
+        QVERIFY(f.scratch.exec("DROP TABLE tUser"));
+        const SettingsWriter::Outcome refused =
+            f.writer.writeAndWait("set", Fixture::store(1), 10s);
+        QCOMPARE(refused.state, SettingsWriter::State::Failed);
+        QVERIFY2(refused.failure.contains("no such table: tUser"), qPrintable(refused.failure));
+
+        QVERIFY(f.scratch.exec("CREATE TABLE tUser (MeLeft REAL, MeTop REAL)"));
+        std::optional<DatabaseLockHolder> lock;
+        QVERIFY(lock.emplace(f.scratch.path(), 2s).locked());
+        f.writer.write("The window position could not be kept.", Fixture::store(2));
+        const QStringList givenUp = f.writer.finish(50ms);
+        QCOMPARE(givenUp.size(), 1);
+        QVERIFY(givenUp.first().startsWith("The window position could not be kept."));
+
+        f.writer.keepInMemoryOnly("Changes will not be kept: read-only");
+        lock.reset();
+        f.writer.write("flag", Fixture::store(4));
+        QCOMPARE(f.writer.writeAndWait("set", Fixture::store(5), 10s).failure,
+                 QStringLiteral("Changes will not be kept: read-only"));
+        QCOMPARE(f.writer.finish(10s), QStringList());
+        QCoreApplication::processEvents();
+        QVERIFY(f.messages.messages.isEmpty());
+        QVERIFY(f.stored().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsWriter)
+#include "TestSettingsWriter.moc"
