@@ -61,6 +61,27 @@ private Q_SLOTS:
         QCOMPARE(rig.log().section(QStringLiteral("\r\n"), 2, 2), effective);
     }
 
+    void eachKindPlaysItsSound_data()
+    {
+        QTest::addColumn<bool>("alarm");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("alarm 1") << true << 0 << "notify.wav";
+        QTest::newRow("alarm 2") << true << 1 << "notify.wav";
+        QTest::newRow("timer 1") << false << 0 << "ringin.wav";
+        QTest::newRow("timer 2") << false << 1 << "ringin.wav";
+    }
+    void eachKindPlaysItsSound()
+    {
+        QFETCH(bool, alarm);
+        QFETCH(int, slot);
+        QFETCH(QString, sound);
+        Rig rig;
+        rig.arm((alarm ? rig.slots.alarms : rig.slots.timers)[slot], {}, rig.clock.now());
+        rig.windows.checkDue();
+        QCOMPARE(rig.sound.played, QStringList{sound});
+    }
+
     void firedSlotIsNotFiredAgainAfterARestart()
     {
         // An earlier run set an alarm and a countdown, both ending at 08:30,
