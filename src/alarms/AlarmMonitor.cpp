@@ -4,7 +4,6 @@
 #include "alarms/AlarmStore.h"
 #include "alarms/EventLog.h"
 #include "settings/DatabaseError.h"
-#include "settings/OleDate.h"
 #include "ui/MessageService.h"
 #include "ui/SoundService.h"
 #include "ui/WallClock.h"
@@ -27,7 +26,7 @@ QString AlarmMonitor::checkDue()
     // One reading serves the whole tick, so every slot firing in it shares
     // the same effective time.
     const QDateTime t = m_clock.now();
-    const double now = settings::OleDate::fromDateTime(t);
+    const qint64 now = t.toMSecsSinceEpoch();
     std::optional<QString> effective;
     for (int i = 0; i < 2; ++i) {
         fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
@@ -36,10 +35,11 @@ QString AlarmMonitor::checkDue()
     return t.toString(m_clockPattern);
 }
 
-void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, double now,
+void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                              std::optional<QString>& effective)
 {
-    if (!slot.active || !(now >= slot.due)) {
+    const std::optional<qint64> due = slot.active ? slot.dueInstant() : std::nullopt;
+    if (!due || now < *due) {
         return;
     }
     // Disarmed first: whatever happens below, the slot fires only once.
@@ -50,18 +50,22 @@ void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDate
     if (!effective) {
         effective = m_generalDate.format(t);
     }
-    const QString due = m_generalDate.format(settings::OleDate::toDateTime(slot.due));
     const QString title =
         (kind == Kind::Alarm ? QStringLiteral("Alarm '") : QStringLiteral("Timer '")) + slot.name;
-    logEvent(title, *effective, due, key);
+    // Due times fall on whole seconds and the ticks on every half second,
+    // so a slot watched while due rings within half a second; a second or
+    // more means the program was closed, asleep or held up. The times are
+    // compared, not their texts: a due time at midnight shows no time of
+    // day, and the hour the clocks repeat in autumn reads the same twice.
+    const bool late = now - *due >= 1000;
+    logEvent(title, *effective, m_generalDate.format(QDateTime::fromMSecsSinceEpoch(*due)), late,
+             key);
 }
 
 void AlarmMonitor::logEvent(const QString& title, const QString& effective, const QString& due,
-                            qint16 key)
+                            bool late, qint16 key)
 {
-    // Texts, not numbers, are compared: an entry is marked late when it rang
-    // in another second than the one it was due in.
-    const QString mark = due != effective ? QStringLiteral(" !!!") : QString();
+    const QString mark = late ? QStringLiteral(" !!!") : QString();
     QString s = m_events.showAndReadText();
     if (!s.isEmpty()) {
         s += CrLf;

@@ -33,13 +33,16 @@ public:
     // One tick; gives the text for the clock field, "dd.MM.yy   hh:mm:ss".
     QString checkDue();
 
-    void logEvent(const QString& title, const QString& effective, const QString& due, qint16 key);
+    // Appends an entry, marked " !!!" when late, and stores the slot's
+    // cleared flag.
+    void logEvent(const QString& title, const QString& effective, const QString& due, bool late,
+                  qint16 key);
 
     static constexpr const char* ClockPattern = "dd.MM.yy   HH:mm:ss";
 
 private:
     using Kind = AlarmSlots::Kind;
-    void fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, double now,
+    void fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                    std::optional<QString>& effective);
 
     AlarmSlots& m_slots;

@@ -2,9 +2,8 @@
 #include "alarms/Countdown.h"
 
 #include "alarms/InputError.h"
-#include "settings/OleDate.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace tikkro::alarms {
 
@@ -17,15 +16,14 @@ QString twoDigits(int value)
 
 } // namespace
 
-Countdown Countdown::remaining(double due, double now)
+Countdown Countdown::remaining(const AlarmSlot& timer, qint64 nowMsSinceEpoch)
 {
-    const double seconds =
-        std::fabs(due - now) * static_cast<double>(settings::OleDate::SecondsPerDay);
-    // Anything beyond the calendar's 10,000 years is a damaged due time.
-    if (!std::isfinite(seconds) || seconds > 4.0e11) {
+    const std::optional<qint64> due = timer.dueInstant();
+    if (!due) {
         throw InputError(QStringLiteral("The timer's due time is not a valid date and time"));
     }
-    const qint64 whole = std::llround(seconds);
+    const qint64 ms = std::max<qint64>(*due - nowMsSinceEpoch, 0);
+    const qint64 whole = (ms + 999) / 1000;
     Countdown result;
     result.seconds = static_cast<int>(whole % 60);
     result.minutes = static_cast<int>(whole / 60 % 60);

@@ -7,7 +7,8 @@
 #include "alarms/AlarmStore.h"
 #include "alarms/InputError.h"
 #include "alarms/WholeNumber.h"
-#include "settings/OleDate.h"
+
+#include <algorithm>
 
 #include <QLocale>
 
@@ -64,7 +65,14 @@ void SlotSetter::setTimer(int slot, const QString& name, const TimerFields& fiel
                              .arg(s));
     }
 
-    timer.due = settings::OleDate::addSeconds(settings::OleDate::fromDateTime(now), total);
+    // Counted from the second the clock field shows, so that a countdown
+    // ends on a whole second as an alarm does and rings in the second it is
+    // due; counted in real time, so that a change of the clocks neither
+    // lengthens nor shortens it. One of no time is due at once, not at the
+    // start of a second already begun.
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    const qint64 wholeSecond = nowMs - (nowMs % 1000 + 1000) % 1000;
+    timer.setDueInstant(std::max(wholeSecond + qint64{total} * 1000, nowMs));
     timer.active = true;
     timer.name = name;
     m_menu.setTimerCaption(slot, AlarmMenu::setCaption(slot, name));

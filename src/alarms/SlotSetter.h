@@ -48,7 +48,8 @@ public:
     // monitor rings it at once.
     void setAlarm(int slot, const QString& name, const AlarmFields& fields, const QDate& today);
 
-    // Arms timer `slot` to end the fields' length of time after `now`.
+    // Arms timer `slot` to end the fields' length of real time after the
+    // whole second of `now`.
     void setTimer(int slot, const QString& name, const TimerFields& fields, const QDateTime& now);
 
 private:

@@ -5,7 +5,6 @@
 #include "alarms/AlarmSlots.h"
 #include "alarms/Countdown.h"
 #include "alarms/DigitField.h"
-#include "settings/OleDate.h"
 #include "ui/ImageWidget.h"
 #include "ui/Twips.h"
 #include "ui/WallClock.h"
@@ -63,9 +62,9 @@ void TimerDialog::stopTimers()
     m_countdownTimer->setInterval(0);
 }
 
-void TimerDialog::showRemaining(double due, double now)
+void TimerDialog::showRemaining(const AlarmSlot& timer)
 {
-    const Countdown remaining = Countdown::remaining(due, now);
+    const Countdown remaining = Countdown::remaining(timer, clock().now().toMSecsSinceEpoch());
     field(0)->fill(remaining.secondsText());
     field(1)->fill(remaining.minutesText());
     field(2)->fill(remaining.hoursText());
@@ -83,11 +82,10 @@ void TimerDialog::refill()
     reportingFailures(QStringLiteral("Set Timer"), [this] {
         const int k = slots().currentTimer;
         const AlarmSlot& slot = slots().timers.at(k);
-        const double now = settings::OleDate::fromDateTime(clock().now());
         nameField()->setText(slot.name.isEmpty() ? QStringLiteral("Timer %1").arg(k + 1)
                                                  : slot.name);
         if (slot.active) {
-            showRemaining(slot.due, now);
+            showRemaining(slot);
             m_countdownTimer->setInterval(RefreshMs);
         } else {
             disarm();
@@ -130,7 +128,7 @@ void TimerDialog::refreshCountdown()
     }
     bool shown = false;
     reportingFailures(QStringLiteral("Set Timer"), [this, k, &shown] {
-        showRemaining(slots().timers.at(k).due, settings::OleDate::fromDateTime(clock().now()));
+        showRemaining(slots().timers.at(k));
         shown = true;
     });
     if (!shown) {

@@ -7,6 +7,8 @@
 
 namespace tikkro::alarms {
 
+struct AlarmSlot;
+
 // The Set/Edit Timer dialog: names one of the two countdown timers, sets its
 // length, starts and stops it, and counts the running one down with a small
 // turning stopwatch. It works on the timer the main window's menu chose,
@@ -37,7 +39,7 @@ protected:
 private:
     // One tick of the countdown: the remaining time and the next frame.
     void refreshCountdown();
-    void showRemaining(double due, double now);
+    void showRemaining(const AlarmSlot& timer);
     void resetFields();
 
     std::array<ui::ImageWidget*, 8> m_frames{};

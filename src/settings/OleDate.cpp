@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/OleDate.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tikkro::settings {
@@ -30,6 +31,32 @@ double fromLinear(double linear)
     return day >= 0 ? day + fraction : day - fraction;
 }
 
+// The wall time as milliseconds since 1970 on a clock that never changes
+// its offset, rounded to the millisecond; none outside FirstDay..LastDay.
+std::optional<qint64> wallMsSince1970(double oleDate)
+{
+    if (!std::isfinite(oleDate)) {
+        return std::nullopt;
+    }
+    const double day = std::trunc(oleDate);
+    if (day < OleDate::FirstDay || day > OleDate::LastDay) {
+        return std::nullopt;
+    }
+    // Rounding can reach the next midnight, which the sum carries.
+    const qint64 ms = std::llround(std::fabs(oleDate - day) * static_cast<double>(MsPerDay));
+    const qint64 days =
+        static_cast<qint64>(day) + epochJulianDay() - QDate(1970, 1, 1).toJulianDay();
+    if (static_cast<qint64>(day) + ms / MsPerDay > static_cast<qint64>(OleDate::LastDay)) {
+        return std::nullopt;
+    }
+    return days * MsPerDay + ms;
+}
+
+qint64 offsetMsAt(qint64 msSinceEpoch)
+{
+    return qint64{QDateTime::fromMSecsSinceEpoch(msSinceEpoch).offsetFromUtc()} * 1000;
+}
+
 } // namespace
 
 double OleDate::fromDateTime(const QDateTime& local)
@@ -50,32 +77,52 @@ double OleDate::fromDateTime(const QDateTime& local)
 
 QDateTime OleDate::toDateTime(double oleDate)
 {
-    if (!std::isfinite(oleDate)) {
-        return {};
+    const std::optional<qint64> instant = toInstant(oleDate);
+    return instant ? QDateTime::fromMSecsSinceEpoch(*instant) : QDateTime();
+}
+
+std::optional<qint64> OleDate::toInstant(double oleDate, bool secondPass)
+{
+    const std::optional<qint64> wall = wallMsSince1970(oleDate);
+    if (!wall) {
+        return std::nullopt;
     }
-    const double day = std::trunc(oleDate);
-    if (day < FirstDay || day > LastDay) {
-        return {};
+    // No zone moves its clocks twice within a day, so the offsets a day
+    // either side are the only ones this wall time can have been read with.
+    const qint64 before = offsetMsAt(*wall - MsPerDay);
+    const qint64 after = offsetMsAt(*wall + MsPerDay);
+    std::optional<qint64> first;
+    std::optional<qint64> second;
+    for (const qint64 offset : {before, after}) {
+        const qint64 instant = *wall - offset;
+        if (offsetMsAt(instant) != offset) {
+            continue;
+        }
+        first = std::min(first.value_or(instant), instant);
+        second = std::max(second.value_or(instant), instant);
     }
-    qint64 ms = std::llround(std::fabs(oleDate - day) * static_cast<double>(MsPerDay));
-    // Rounding can reach the next midnight.
-    const qint64 carry = ms / MsPerDay;
-    ms %= MsPerDay;
-    const QDate date =
-        QDate::fromJulianDay(epochJulianDay() + static_cast<qint64>(day)).addDays(carry);
-    if (date.year() > 9999) {
-        return {};
+    if (first) {
+        return secondPass ? second : first;
     }
-    const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
-    const QDateTime wall(date, time);
-    if (wall.isValid()) {
-        return wall;
+    // Skipped: the clocks jumped from `before` to `after` somewhere between
+    // the two readings of it. The end of the gap is the first moment that
+    // already has the new offset.
+    qint64 low = *wall - std::max(before, after);
+    qint64 high = *wall - std::min(before, after);
+    while (high - low > 1) {
+        const qint64 middle = low + (high - low) / 2;
+        if (offsetMsAt(middle) == after) {
+            high = middle;
+        } else {
+            low = middle;
+        }
     }
-    // The clocks skipped this wall time. Reading it with the offset that held
-    // before the change lands as far past the gap as it lay inside it, which
-    // is when an alarm set for it should ring.
-    const int offsetBefore = QDateTime(date.addDays(-1), QTime(12, 0)).offsetFromUtc();
-    return QDateTime(date, time, Qt::OffsetFromUTC, offsetBefore).toLocalTime();
+    return high;
+}
+
+double OleDate::fromInstant(qint64 msSinceEpoch)
+{
+    return fromDateTime(QDateTime::fromMSecsSinceEpoch(msSinceEpoch));
 }
 
 double OleDate::addSeconds(double oleDate, double seconds)

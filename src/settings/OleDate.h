@@ -3,6 +3,8 @@
 
 #include <QDateTime>
 
+#include <optional>
+
 namespace tikkro::settings {
 
 // The program's date-time number: days since 30 December 1899 00:00 local
@@ -28,10 +30,20 @@ public:
     // time). An invalid or out-of-range date-time gives NaN.
     static double fromDateTime(const QDateTime& local);
 
-    // The local date and time, rounded to the millisecond. NaN, infinities
-    // and days outside FirstDay..LastDay give an invalid QDateTime. A wall
-    // time that a daylight-saving change skips comes out after the gap.
+    // The local date and time of toInstant(), rounded to the millisecond.
+    // NaN, infinities and days outside FirstDay..LastDay give an invalid
+    // QDateTime.
     static QDateTime toDateTime(double oleDate);
+
+    // The moment a local date-time number stands for, in milliseconds since
+    // 1970 UTC, by the local zone's rules. A wall time that the spring change
+    // skips stands for the end of the gap, when the clocks jump past it; one
+    // that the autumn change passes twice for its first pass, or its second
+    // when asked. None for what toDateTime() refuses.
+    static std::optional<qint64> toInstant(double oleDate, bool secondPass = false);
+
+    // The local date-time number of a moment in milliseconds since 1970 UTC.
+    static double fromInstant(qint64 msSinceEpoch);
 
     // oleDate moved on by a number of seconds of wall-clock time; negative
     // seconds move it back. Across the epoch the day and its fraction are

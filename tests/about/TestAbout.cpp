@@ -63,6 +63,8 @@ private Q_SLOTS:
         QTest::newRow("location 1 does not start") << path("/no/v") << true << "";
         QTest::newRow("expandable string") << raw(2, "/opt/v") << true << "";
         QTest::newRow("value of no bytes") << raw(1, "") << true << "";
+        QTest::newRow("number as hexadecimal")
+            << raw(4, QByteArray("\x02\x01\x00\x00", 4)) << true << "&h102";
         QTest::newRow("folder holds the viewer") << std::optional<Value>() << true << "<tools>";
         QTest::newRow("folder without the viewer") << std::optional<Value>() << false << "";
     }
@@ -78,7 +80,7 @@ private Q_SLOTS:
         if (location1)
             rig.registry.keys[ViewerKey][ViewerValue] = *location1;
         rig.registry.keys[ToolsKey]["MSINFO"] = FakeRegistry::string(tools.path().toUtf8());
-        rig.launcher.startable = {QStringLiteral("/opt/v"), fallback};
+        rig.launcher.startable = {QStringLiteral("/opt/v"), QStringLiteral("&h102"), fallback};
         started.replace(QLatin1String("<tools>"), fallback);
         rig.sysInfo.launch();
 

@@ -387,7 +387,15 @@ private Q_SLOTS:
         QTest::newRow("spun to 0099")
             << QStringList{"1", "6", "0099", "8", "0", "0"} << dt(2099, 6, 1, 8, 0);
         QTest::newRow("skipped by daylight saving")
-            << QStringList{"28", "3", "2027", "2", "30", "0"} << dt(2027, 3, 28, 3, 30);
+            << QStringList{"28", "3", "2027", "2", "30", "0"} << dt(2027, 3, 28, 3, 0);
+        QTest::newRow("first year")
+            << QStringList{"1", "1", "0100", "0", "0", "0"} << dt(100, 1, 1, 0, 0);
+        QTest::newRow("last day") << QStringList{"31", "12", "9999", "23", "59", "0"}
+                                  << dt(9999, 12, 31, 23, 59);
+        QTest::newRow("largest field") << QStringList{"1", "1", "2027", "0", "0", "32767"}
+                                       << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7));
+        QTest::newRow("smallest field")
+            << QStringList{"1", "1", "2027", "0", "-32768", "0"} << dt(2026, 12, 9, 5, 52);
     }
     void alarmSetCarriesLikeACalendar()
     {

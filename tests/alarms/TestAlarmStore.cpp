@@ -57,12 +57,12 @@ class TestAlarmStore : public QObject
 private Q_SLOTS:
     void cleanup() { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }
 
-    // Alarm 2 lacks a field; the other records name no slot (65637 would be
-    // timer 2 if cut to 16 bits).
+    // Alarm 2 and timer 1 lack a field; the other records name no slot
+    // (65637 would be timer 2 if cut to 16 bits).
     void loadsRecordsIntoTheirSlotsOnly()
     {
         Fixture f({"(0, '', 45000.25, 0)", "(101, 'Tea', 46361.5, -1)", "(1, NULL, 1, 1)",
-                   "(2, 'a', 1, 1)", "(65637, 'f', 1, 1)"});
+                   "(100, 'n', 1, NULL)", "(2, 'a', 1, 1)", "(65637, 'f', 1, 1)"});
         f.store.load(f.menu);
         QCOMPARE((QStringList{f.menu.alarmCaptions[0], f.menu.alarmCaptions[1],
                               f.menu.timerCaptions[0], f.menu.timerCaptions[1]}),

@@ -316,6 +316,32 @@ private Q_SLOTS:
         QCOMPARE(choice->copies, 3);
         QCOMPARE(choice->orientation, Orientation::Landscape);
     }
+
+    // Where one page ends the next takes up, with no line lost or repeated.
+    void secondPageTakesUpWhereTheFirstEnds()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QSKIP("pdftotext is not installed");
+        }
+        QTemporaryDir dir;
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFileName(dir.filePath(QStringLiteral("log.pdf")));
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        const QString strip = lapStrip(6000);
+        fakes::FakeMessageService messages;
+        PrintCommand(std::make_unique<fakes::FakePrintDialog>(Choice{}),
+                     std::make_unique<printing::QtPrinterFactory>(printer), messages)
+            .run(nullptr, strip);
+        const QList<Page> pages = readPdf(dir.filePath(QStringLiteral("log.pdf")));
+        QVERIFY(pages.size() > 2);
+        const QStringList lines = strip.split(QStringLiteral("\r\n"));
+        const auto text = [](const QMap<double, QString>& words) {
+            return QStringList(words.values()).join(u' ');
+        };
+        const qsizetype first = pages[0].size() - 3; // below the three header lines
+        QCOMPARE(text(pages[1].first()), lines.at(first).simplified());
+        QCOMPARE(text(pages[1].last()), lines.at(first + pages[1].size() - 1).simplified());
+    }
 };
 
 QTEST_MAIN(TestPrinting)

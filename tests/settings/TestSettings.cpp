@@ -86,12 +86,15 @@ private Q_SLOTS:
 
     void daylightSavingGapsAndOverlaps()
     {
-        // A skipped wall time lies as far past the gap as it lay inside it.
-        QCOMPARE(OleDate::toDateTime(45382.0 + 2.5 / 24.0), local(2024, 3, 31, 3, 30));
-        // Both passes of 02:30 in autumn are the same wall time.
+        // A skipped wall time stands for the end of the gap.
+        QCOMPARE(OleDate::toDateTime(45382.0 + 2.5 / 24.0), local(2024, 3, 31, 3, 0));
+        // Both passes of 02:30 in autumn are the same wall time; it stands
+        // for the first unless the second is asked for.
+        const double twice = 45592.0 + 2.5 / 24.0;
         for (const int utcHour : {0, 1}) {
             const QDateTime utc(QDate(2024, 10, 27), QTime(utcHour, 30), Qt::UTC);
-            QVERIFY(sameInstant(OleDate::fromDateTime(utc), 45592.0 + 2.5 / 24.0));
+            QVERIFY(sameInstant(OleDate::fromDateTime(utc), twice));
+            QCOMPARE(OleDate::toInstant(twice, utcHour == 1), utc.toMSecsSinceEpoch());
         }
     }
 

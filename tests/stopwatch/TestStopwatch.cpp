@@ -128,6 +128,24 @@ private Q_SLOTS:
         QCOMPARE(rig.watch.refreshInterval(), interval);
     }
 
+    // Refreshed at its own pace, the display coarsens at the first refresh
+    // past each mark.
+    void levelsChangeOnAGradualRun()
+    {
+        Rig rig;
+        rig.watch.start();
+        QStringList changes;
+        qsizetype shownLength = 0;
+        for (qint64 ms = 0; ms < 301'000; ms += rig.timer.interval()) {
+            rig.tickAfterMs(rig.timer.interval());
+            if (rig.view.display.size() != shownLength) {
+                shownLength = rig.view.display.size();
+                changes.append(rig.view.display + ' ' + QString::number(rig.timer.interval()));
+            }
+        }
+        QCOMPARE(changes, (QStringList{"00:00:00.01 15", "00:01:00.0 100", "00:05:00 500"}));
+    }
+
     void levelCanSkipTenthsAndNeverComesBack()
     {
         Rig rig;

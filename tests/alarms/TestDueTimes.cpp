@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AlarmRig.h"
+#include "alarms/DigitField.h"
+#include "fakes/LocalZone.h"
+#include "ui/WindowTimer.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace tikkro;
+using alarms::TimerDialog;
+using testing::at;
+using Rig = testing::AlarmRig;
+
+namespace {
+
+QDateTime utc(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
+}
+
+// Types the length, hours first, into timer 1's dialog and presses Set.
+TimerDialog* setTimer(Rig& rig, const QStringList& length)
+{
+    rig.windows.showTimerDialog(0);
+    TimerDialog* dialog = rig.windows.timerDialog();
+    for (int i = 0; i < 3; ++i) {
+        dialog->field(2 - i)->setText(length.at(i));
+    }
+    QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+    return dialog;
+}
+
+// The fields, hours first, after the dialog's next refresh.
+QStringList shown(const TimerDialog* dialog)
+{
+    Q_EMIT dialog->countdownTimer()->tick();
+    return {dialog->field(2)->text(), dialog->field(1)->text(), dialog->field(0)->text()};
+}
+
+QStringList hms(qint64 seconds)
+{
+    const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return {two(seconds / 3600), two(seconds / 60 % 60), two(seconds % 60)};
+}
+
+} // namespace
+
+class TestDueTimes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Whatever fraction of a second Set is pressed at, the countdown rings
+    // at the first monitor tick at or after its end and is not marked late,
+    // and the dialog counts the seconds down in step with the clock field.
+    void countdownOnTimeIsNeverLate_data()
+    {
+        QTest::addColumn<int>("setPhase");  // ms into the second Set is pressed in
+        QTest::addColumn<int>("tickPhase"); // ms into the second of the monitor's ticks
+        QTest::addColumn<int>("length");    // seconds
+        for (const int phase : {0, 1, 250, 499, 500, 750, 999}) {
+            QTest::addRow("4 s set at %d ms", phase) << phase << 0 << 4;
+        }
+        QTest::newRow("ticks drifted late") << 750 << 490 << 4;
+        QTest::newRow("no time, set early in a second") << 250 << 0 << 0;
+        QTest::newRow("no time, set late in a second") << 750 << 0 << 0;
+        QTest::newRow("no time, set on the last ms") << 999 << 0 << 0;
+    }
+    void countdownOnTimeIsNeverLate()
+    {
+        QFETCH(int, setPhase);
+        QFETCH(int, tickPhase);
+        QFETCH(int, length);
+        Rig rig;
+        const QDateTime second = at(5, 9, 57, 37);
+        rig.clock.set(second.addMSecs(setPhase));
+        TimerDialog* dialog = setTimer(rig, {"0", "0", QString::number(length)});
+        QVERIFY(rig.messages.messages.isEmpty());
+        QCOMPARE(shown(dialog), hms(length));
+
+        const QDateTime end = std::max(second.addSecs(length), rig.clock.now());
+        QDateTime tick = second.addMSecs(tickPhase);
+        while (tick <= rig.clock.now()) {
+            tick = tick.addMSecs(500);
+        }
+        for (; rig.slots.timers[0].active; tick = tick.addMSecs(500)) {
+            QVERIFY(tick < end.addMSecs(500));
+            rig.clock.set(tick);
+            QCOMPARE(shown(dialog), hms(std::max<qint64>(0, length - second.secsTo(tick))));
+            rig.windows.checkDue();
+        }
+        QVERIFY(tick.addMSecs(-500) >= end);
+        QVERIFY2(!rig.log().contains(QStringLiteral("!!!")), qPrintable(rig.log()));
+        QCOMPARE(shown(dialog), hms(0));
+        QCOMPARE(dialog->countdownTimer()->interval(), 0);
+    }
+
+    // Held up past its end, a countdown shows that nothing remains, and
+    // once it rings it is marked late.
+    void pastDueShowsZerosAndRingsLate()
+    {
+        Rig rig;
+        TimerDialog* dialog = setTimer(rig, {"0", "0", "4"});
+        rig.clock.advanceMs(6'000);
+        QCOMPARE(shown(dialog), hms(0));
+        QCOMPARE(dialog->countdownTimer()->interval(), TimerDialog::RefreshMs);
+        rig.windows.checkDue();
+        QVERIFY2(rig.log().endsWith(QStringLiteral("09:57:41\r\n    effective at: "
+                                                   "05/12/2026 09:57:43 !!!\r\n")),
+                 qPrintable(rig.log()));
+    }
+
+    // Spring and autumn changes in a northern and a southern zone.
+    void countdownLastsItsLengthInRealTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDateTime>("setAt");
+        QTest::addColumn<QStringList>("length");
+        QTest::addColumn<QDateTime>("endsAt");
+        // Berlin: 02:00 becomes 03:00 at 01:00 UTC on 28 March 2027; 03:00
+        // becomes 02:00 at 01:00 UTC on 31 October 2027.
+        QTest::newRow("Berlin spring") << QByteArray("Europe/Berlin") << utc(2027, 3, 28, 0, 30)
+                                       << QStringList{"01", "00", "00"} << utc(2027, 3, 28, 1, 30);
+        QTest::newRow("Berlin autumn, first 02:30")
+            << QByteArray("Europe/Berlin") << utc(2027, 10, 30, 23, 30)
+            << QStringList{"01", "00", "00"} << utc(2027, 10, 31, 0, 30);
+        QTest::newRow("Berlin autumn, second 02:30")
+            << QByteArray("Europe/Berlin") << utc(2027, 10, 30, 23, 30)
+            << QStringList{"02", "00", "00"} << utc(2027, 10, 31, 1, 30);
+        // Sydney: 02:00 becomes 03:00 at 16:00 UTC on 2 October 2027; 03:00
+        // becomes 02:00 at 16:00 UTC on 3 April 2027.
+        QTest::newRow("Sydney spring") << QByteArray("Australia/Sydney") << utc(2027, 10, 2, 15, 30)
+                                       << QStringList{"01", "00", "00"} << utc(2027, 10, 2, 16, 30);
+        QTest::newRow("Sydney autumn, first 02:30")
+            << QByteArray("Australia/Sydney") << utc(2027, 4, 3, 15, 0)
+            << QStringList{"00", "30", "00"} << utc(2027, 4, 3, 15, 30);
+        QTest::newRow("Sydney autumn, second 02:30")
+            << QByteArray("Australia/Sydney") << utc(2027, 4, 3, 15, 0)
+            << QStringList{"01", "30", "00"} << utc(2027, 4, 3, 16, 30);
+    }
+    void countdownLastsItsLengthInRealTime()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDateTime, setAt);
+        QFETCH(QStringList, length);
+        QFETCH(QDateTime, endsAt);
+        const fakes::LocalZone local(zone);
+        Rig rig;
+        rig.clock.set(setAt.toLocalTime());
+        TimerDialog* dialog = setTimer(rig, length);
+        QCOMPARE(shown(dialog), length);
+
+        rig.clock.set(endsAt.addMSecs(-500).toLocalTime());
+        rig.windows.checkDue();
+        QVERIFY(rig.slots.timers[0].active);
+        QCOMPARE(shown(dialog), hms(1));
+        rig.clock.set(endsAt.toLocalTime());
+        rig.windows.checkDue();
+        QVERIFY(!rig.slots.timers[0].active);
+        QVERIFY2(!rig.log().contains(QStringLiteral("!!!")), qPrintable(rig.log()));
+    }
+
+    // An alarm for a wall time the spring change skips rings at the end of
+    // the gap; one for a wall time the autumn change repeats rings at its
+    // first pass. Either way it rings on time, and says so.
+    void alarmInAChangedHour_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QStringList>("fields"); // day, month, year, hour, minute, second
+        QTest::addColumn<QDateTime>("ringsAt");
+        QTest::newRow("Berlin, skipped")
+            << QByteArray("Europe/Berlin") << QStringList{"28", "03", "2027", "02", "30", "00"}
+            << utc(2027, 3, 28, 1, 0);
+        QTest::newRow("Berlin, twice")
+            << QByteArray("Europe/Berlin") << QStringList{"31", "10", "2027", "02", "30", "00"}
+            << utc(2027, 10, 31, 0, 30);
+        QTest::newRow("Sydney, skipped")
+            << QByteArray("Australia/Sydney") << QStringList{"03", "10", "2027", "02", "30", "00"}
+            << utc(2027, 10, 2, 16, 0);
+        QTest::newRow("Sydney, twice")
+            << QByteArray("Australia/Sydney") << QStringList{"04", "04", "2027", "02", "30", "00"}
+            << utc(2027, 4, 3, 15, 30);
+    }
+    void alarmInAChangedHour()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QStringList, fields);
+        QFETCH(QDateTime, ringsAt);
+        const fakes::LocalZone local(zone);
+        Rig rig;
+        rig.clock.set(ringsAt.addDays(-1).toLocalTime());
+        rig.windows.showAlarmDialog(0);
+        alarms::AlarmDialog* dialog = rig.windows.alarmDialog();
+        const QList<int> order{3, 4, 5, 2, 1, 0};
+        for (int i = 0; i < order.size(); ++i) {
+            dialog->field(order.at(i))->setText(fields.at(i));
+        }
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+
+        rig.clock.set(ringsAt.addMSecs(-1).toLocalTime());
+        rig.windows.checkDue();
+        QVERIFY(rig.slots.alarms[0].active);
+        rig.clock.set(ringsAt.toLocalTime());
+        rig.windows.checkDue();
+        QVERIFY(!rig.slots.alarms[0].active);
+        const QStringList lines = rig.log().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.value(1).section(QStringLiteral(": "), 1),
+                 lines.value(2).section(QStringLiteral(": "), 1));
+    }
+};
+
+QTEST_MAIN(TestDueTimes)
+#include "TestDueTimes.moc"
