@@ -84,7 +84,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_watch(services.counter, services.clock, m_refreshTimer, *this),
       m_store(services.database, services.slots),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
-                     services.messages),
+                     services.messages, services.notifier),
       m_about([this] { return new about::AboutBox(m_services.sound, m_services.sysInfo); }),
       m_placement(new ui::WindowPlacement(*this))
 {

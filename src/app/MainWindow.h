@@ -35,6 +35,7 @@ class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::ui {
+class DesktopNotifier;
 class DisplayField;
 class ImageWidget;
 class MessageService;
@@ -60,6 +61,7 @@ public:
         alarms::AlarmSlots& slots;
         const settings::SettingsDatabase& database;
         ui::SoundService& sound;
+        ui::DesktopNotifier& notifier;
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;

@@ -10,6 +10,7 @@
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/BootTimeCounter.h"
 #include "stopwatch/SaveLogCommand.h"
+#include "ui/DBusDesktopNotifier.h"
 #include "ui/QtFileDialogService.h"
 #include "ui/QtMessageService.h"
 #include "ui/QtSoundService.h"
@@ -39,6 +40,8 @@ private:
     ui::SystemWallClock m_clock;
     ui::QtMessageService m_messages;
     ui::QtSoundService m_sound;
+    // The icon is the one the program installs under its own name.
+    ui::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"), QStringLiteral("tikkro")};
     alarms::AlarmSlots m_slots;
     const settings::SettingsDatabase m_database;
     about::DesktopRegistry m_registry;

@@ -3,6 +3,7 @@
 #include "alarms/AlarmSlots.h"
 #include "app/MainWindow.h"
 #include "fakes/FakeCounter.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
@@ -52,9 +53,9 @@ struct Rig
 
     std::unique_ptr<MainWindow> makeWindow()
     {
-        return std::make_unique<MainWindow>(MainWindow::Services{counter, clock, messages, slots,
-                                                                 database, sound, sysInfo, print,
-                                                                 saveLog, [this] { ++waits; }});
+        return std::make_unique<MainWindow>(
+            MainWindow::Services{counter, clock, messages, slots, database, sound, notifier, sysInfo,
+                                 print, saveLog, [this] { ++waits; }});
     }
 
     tikkro::fakes::ScratchDatabase scratch;
@@ -62,6 +63,7 @@ struct Rig
     tikkro::fakes::FakeWallClock clock;
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;
+    tikkro::fakes::FakeDesktopNotifier notifier;
     tikkro::fakes::FakeRegistry registry;
     tikkro::fakes::FakeProgramLauncher launcher;
     tikkro::about::SysInfoLauncher sysInfo{registry, launcher, messages};
