@@ -9,14 +9,17 @@
 #include "stopwatch/SaveLogCommand.h"
 #include "ui/ButtonArt.h"
 #include "ui/DisplayField.h"
+#include "ui/ImageButton.h"
 #include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
+#include "ui/PauseWhileHidden.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 #include <optional>
@@ -93,6 +96,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildMenus();
     connect(&m_refreshTimer, &ui::WindowTimer::tick, this, [this] { m_watch.refresh(); });
     connect(&m_monitorTimer, &ui::WindowTimer::tick, this, &MainWindow::checkDue);
+    // Nobody sees the display of a hidden or minimised window. The times
+    // come from the counter, so the first refresh on showing is exact.
+    new ui::PauseWhileHidden(*this, m_refreshTimer);
 }
 
 MainWindow::~MainWindow() = default;
@@ -123,7 +129,6 @@ void MainWindow::buildControls()
     logPalette.setColor(QPalette::Text, Qt::white);
     m_logStrip->setPalette(logPalette);
     m_logStrip->setAccessibleName(QStringLiteral("Log strip"));
-    connect(m_logStrip, &stopwatch::LogStrip::keyDown, this, &MainWindow::runCommandKey);
 
     m_clockField = new ui::DisplayField(client);
     m_clockField->setObjectName(QStringLiteral("clockField"));
@@ -133,40 +138,38 @@ void MainWindow::buildControls()
     m_clockField->setFocusPolicy(Qt::NoFocus);
     m_clockField->setAccessibleName(QStringLiteral("Date and time"));
 
-    // Grey twins first, so that each coloured button lies above its twin.
-    for (const CommandDesign& design : Commands) {
-        makeButton(QString::fromLatin1(design.word), design.accessLetter, false, design.left,
-                   design.top);
-    }
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         const CommandDesign& design = Commands.at(i);
-        m_commandButtons.at(i) = makeButton(QString::fromLatin1(design.word), design.accessLetter,
-                                            true, design.left, design.top);
+        ui::ImageButton* button = makeButton(QString::fromLatin1(design.word), design.accessLetter,
+                                             design.left, design.top);
+        button->setKeyBinding(QKeyCombination(Qt::AltModifier, Qt::Key(design.key)));
+        m_commandButtons.at(i) = button->live();
         const auto command = static_cast<Command>(i);
-        connect(m_commandButtons.at(i), &ui::ImageWidget::mouseDown, this,
+        connect(button->live(), &ui::ImageWidget::mouseDown, this,
                 [this, command] { run(command); });
+        connect(button, &ui::ImageButton::pressed, this, [this, command] { run(command); });
     }
 
     // The elapsed time comes first in the tab order, then the log strip.
+    // The strip has the focus from the start, so that the first command key
+    // works.
     setTabOrder(m_elapsedField, m_logStrip);
+    m_logStrip->setFocus();
 }
 
-ui::ImageWidget* MainWindow::makeButton(const QString& word, int accessLetter, bool available,
-                                        int left, int top)
+ui::ImageButton* MainWindow::makeButton(const QString& word, int accessLetter, int left, int top)
 {
-    const ui::ButtonArt art{word, accessLetter, available, WindowColor};
-    auto* image = new ui::ImageWidget(
-        [art](QPainter& painter, const QRectF& area) { art.paint(painter, area); },
-        centralWidget());
-    image->setGeometry(ui::twipsRect(left, top, 855, 375));
-    image->setObjectName(word.toLower() + (available ? u"Button"_qs : u"ButtonGrey"_qs));
-    image->setAccessibleName(word);
-    if (!available) {
-        // The grey twins never take input; the coloured image above gets it.
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->setAccessibleDescription(QStringLiteral("unavailable"));
-    }
-    return image;
+    const auto picture = [&word, accessLetter](bool available) {
+        return [art = ui::ButtonArt{word, accessLetter, available, WindowColor}](
+                   QPainter& painter, const QRectF& area) { art.paint(painter, area); };
+    };
+    auto* button = new ui::ImageButton(picture(true), picture(false), centralWidget());
+    button->setGeometry(ui::twipsRect(left, top, 855, 375));
+    button->setObjectName(word.toLower() + u"Command"_qs);
+    button->setAccessibleName(word);
+    button->live()->setObjectName(word.toLower() + u"Button"_qs);
+    button->grey()->setObjectName(word.toLower() + u"ButtonGrey"_qs);
+    return button;
 }
 
 void MainWindow::buildMenus()
@@ -326,11 +329,8 @@ bool MainWindow::logIsEmpty() const
 
 void MainWindow::focusLogEnd()
 {
-    // Before the window is first shown the focus cannot move; the strip is
-    // then left as it is, and the elapsed time keeps the initial focus.
-    if (!isVisible()) {
-        return;
-    }
+    // Before the window is first shown this only chooses the control that
+    // gets the focus when it is.
     m_logStrip->setFocus(Qt::OtherFocusReason);
     m_logStrip->moveToEnd();
 }
@@ -355,21 +355,33 @@ void MainWindow::run(Command command)
     (m_watch.*Commands.at(indexOf(command)).run)();
 }
 
-void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers)
+bool MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers)
 {
     // Alt alone: Shift or Ctrl held with it make another key.
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (held != Qt::AltModifier) {
-        return;
+        return false;
     }
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         // A key works only for a command whose button is offered.
         if (Commands.at(i).key == key && !m_commandButtons.at(i)->isHidden()) {
             run(static_cast<Command>(i));
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The controls leave Alt with a letter to the window, the log strip
+    // included: it never types them.
+    if (runCommandKey(event->key(), event->modifiers())) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

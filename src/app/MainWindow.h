@@ -37,6 +37,7 @@ class SaveLogCommand;
 namespace tikkro::ui {
 class DesktopNotifier;
 class DisplayField;
+class ImageButton;
 class ImageWidget;
 class MessageService;
 class SoundService;
@@ -103,17 +104,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Alt with a command's letter, wherever the focus is in the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void restorePosition();
     void reportStartupError(const QString& reason);
     void checkDue();
-    void runCommandKey(int key, Qt::KeyboardModifiers modifiers);
+    // Whether the key ran a command.
+    bool runCommandKey(int key, Qt::KeyboardModifiers modifiers);
 
     void buildControls();
     void buildMenus();
-    ui::ImageWidget* makeButton(const QString& word, int accessLetter, bool available, int left,
-                                int top);
+    ui::ImageButton* makeButton(const QString& word, int accessLetter, int left, int top);
 
     Services m_services;
     ui::WindowTimer m_refreshTimer;
@@ -127,8 +130,9 @@ private:
     ui::DisplayField* m_clockField = nullptr;
     ui::DisplayField* m_elapsedField = nullptr;
     stopwatch::LogStrip* m_logStrip = nullptr;
-    // Indexed by Command. Each coloured button lies above its grey twin,
-    // which shows through while the command is not available.
+    // Indexed by Command: the live picture of each command's button. It lies
+    // above its grey twin, which shows through while the command is not
+    // available.
     std::array<ui::ImageWidget*, 5> m_commandButtons{};
     std::array<QAction*, 2> m_alarmActions{};
     std::array<QAction*, 2> m_timerActions{};
