@@ -8,6 +8,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core poppler-utils python3
     xvfb xauth
+    dbus at-spi2-core python3-pyatspi openbox x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,23 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about/SysInfoLauncher.h"
-#include "alarms/AlarmSlots.h"
-#include "alarms/DigitField.h"
-#include "app/MainWindow.h"
-#include "fakes/FakeCounter.h"
-#include "fakes/FakeDesktopNotifier.h"
-#include "fakes/FakeFileDialogService.h"
-#include "fakes/FakeMessageService.h"
-#include "fakes/FakePrintDialog.h"
-#include "fakes/FakeProgramLauncher.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSoundService.h"
-#include "fakes/FakeWallClock.h"
-#include "fakes/RecordingPrinterFactory.h"
-#include "fakes/ScratchDatabase.h"
-#include "printing/PrintCommand.h"
-#include "settings/SettingsDatabase.h"
+#include "MainWindowRig.h"
 #include "stopwatch/LogStrip.h"
-#include "stopwatch/SaveLogCommand.h"
 #include "ui/DisplayField.h"
 #include "ui/ImageWidget.h"
 #include "ui/Twips.h"
@@ -34,6 +17,7 @@
 
 using tikkro::app::MainWindow;
 using tikkro::stopwatch::Stopwatch;
+using Rig = tikkro::testing::MainWindowRig;
 
 namespace {
 
@@ -41,40 +25,6 @@ struct Availability
 {
     bool start, lap, resume, pause, reset;
     bool operator==(const Availability&) const = default;
-};
-
-// The main window with every outside service replaced, on a settings file in
-// a fresh temporary program folder.
-struct Rig
-{
-    Rig()
-        : database(scratch.path(), messages),
-          print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
-                std::make_unique<tikkro::fakes::RecordingPrinterFactory>())
-    {}
-
-    std::unique_ptr<MainWindow> makeWindow()
-    {
-        return std::make_unique<MainWindow>(
-            MainWindow::Services{counter, clock, messages, slots, database, sound, notifier,
-                                 sysInfo, print, saveLog, [this] { ++waits; }});
-    }
-
-    tikkro::fakes::ScratchDatabase scratch;
-    tikkro::fakes::FakeCounter counter;
-    tikkro::fakes::FakeWallClock clock;
-    tikkro::fakes::FakeMessageService messages;
-    tikkro::fakes::FakeSoundService sound;
-    tikkro::fakes::FakeDesktopNotifier notifier;
-    tikkro::fakes::FakeRegistry registry;
-    tikkro::fakes::FakeProgramLauncher launcher;
-    tikkro::about::SysInfoLauncher sysInfo{registry, launcher, messages};
-    tikkro::alarms::AlarmSlots slots;
-    tikkro::settings::SettingsDatabase database;
-    tikkro::printing::PrintCommand print;
-    tikkro::fakes::FakeFileDialogService fileDialogs;
-    tikkro::stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
-    int waits = 0;
 };
 
 QRect primaryScreen()
