@@ -10,6 +10,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+#include <map>
+
 namespace tikkro::ui {
 
 namespace {
@@ -118,12 +121,9 @@ void FittedFonts::collect()
     }
 }
 
-void FittedFonts::fitOne(const Control& control)
+double FittedFonts::fittedSize(const Control& control) const
 {
-    QWidget* widget = control.widget.data();
-    if (widget == nullptr) {
-        return;
-    }
+    const QWidget* widget = control.widget.data();
     QFont font = widget->font();
     double size = sizeOf(widget->parentWidget()->font()) * control.scale;
     setSize(font, size);
@@ -131,7 +131,7 @@ void FittedFonts::fitOne(const Control& control)
         size -= 0.5;
         setSize(font, size);
     }
-    widget->setFont(font);
+    return size;
 }
 
 void FittedFonts::fit()
@@ -139,11 +139,31 @@ void FittedFonts::fit()
     if (!m_collected) {
         collect();
     }
+    // Controls of one kind and one designed scale take the smallest size
+    // any of them needs.
+    std::map<std::pair<QByteArray, double>, double> shared;
+    const auto kindOf = [](const Control& control) {
+        return std::make_pair(QByteArray(control.widget->metaObject()->className()), control.scale);
+    };
+    for (const Control& control : m_controls) {
+        if (control.widget.isNull()) {
+            continue;
+        }
+        const double size = fittedSize(control);
+        const auto [place, added] = shared.try_emplace(kindOf(control), size);
+        if (!added) {
+            place->second = std::min(place->second, size);
+        }
+    }
     // Setting a control's font sends the window no font change of its own,
     // but a style may: fitting once is enough.
     m_fitting = true;
     for (const Control& control : m_controls) {
-        fitOne(control);
+        if (!control.widget.isNull()) {
+            QFont font = control.widget->font();
+            setSize(font, shared.at(kindOf(control)));
+            control.widget->setFont(font);
+        }
     }
     m_fitting = false;
 }

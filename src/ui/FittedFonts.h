@@ -15,9 +15,10 @@ namespace tikkro::ui {
 // Keeps the texts of a window with a fixed layout inside their controls: each
 // label, button and text box takes the window's font (at the size it was
 // designed relative to it) or, where that would not fit, the largest smaller
-// size that does. A large desktop font thus never clips a word or a digit;
-// the layout stays as it was designed. Fits again whenever the window's font
-// or style changes.
+// size that does. Controls of one kind share one size, so that labels side by
+// side match. A large desktop font thus never clips a word or a digit; the
+// layout stays as it was designed. Fits again whenever the window's font or
+// style changes.
 class FittedFonts : public QObject
 {
     Q_OBJECT
@@ -53,7 +54,8 @@ private:
     };
 
     void collect();
-    void fitOne(const Control& control);
+    // The largest size up to the designed one at which the control's text fits.
+    double fittedSize(const Control& control) const;
     QString widestFor(const QLineEdit* box) const;
 
     QWidget& m_window;
