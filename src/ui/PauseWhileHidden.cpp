@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace tikkro::ui {
 
@@ -17,10 +18,14 @@ PauseWhileHidden::PauseWhileHidden(QWidget& window, WindowTimer& timer)
 
 bool PauseWhileHidden::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_native && event->type() == QEvent::Expose) {
+        update();
+    }
     if (watched == &m_window) {
         switch (event->type()) {
         case QEvent::Show:
             m_unmapped = false;
+            watchNativeWindow();
             update();
             break;
         case QEvent::Hide:
@@ -37,9 +42,19 @@ bool PauseWhileHidden::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void PauseWhileHidden::watchNativeWindow()
+{
+    QWindow* native = m_window.windowHandle();
+    if (native != nullptr && native != m_native) {
+        m_native = native;
+        m_native->installEventFilter(this);
+    }
+}
+
 void PauseWhileHidden::update()
 {
-    m_timer.setSuspended(m_unmapped || m_window.isMinimized());
+    const bool unseen = !m_native.isNull() && !m_native->isExposed();
+    m_timer.setSuspended(m_unmapped || m_window.isMinimized() || unseen);
 }
 
 } // namespace tikkro::ui

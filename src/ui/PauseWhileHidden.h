@@ -2,16 +2,18 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
+class QWindow;
 
 namespace tikkro::ui {
 
 class WindowTimer;
 
-// Suspends a window's display timer while the window is hidden or
-// minimised, when nobody can see what it paints, and resumes it as the
-// window shows again.
+// Suspends a window's display timer while the window is hidden, minimised
+// or otherwise not on the screen (as on another workspace), when nobody can
+// see what it paints, and resumes it as the window shows again.
 class PauseWhileHidden : public QObject
 {
     Q_OBJECT
@@ -23,8 +25,12 @@ protected:
 
 private:
     void update();
+    void watchNativeWindow();
 
     QWidget& m_window;
+    // Whether the window system shows any of the window; known once the
+    // window has been shown.
+    QPointer<QWindow> m_native;
     WindowTimer& m_timer;
     // A window the window system has unmapped still counts as visible.
     bool m_unmapped;
