@@ -92,14 +92,8 @@ struct Appearance
     Appearance(bool dark, double points)
     {
         if (dark) {
-            QPalette palette;
-            palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
-            palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-            palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-            palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-            palette.setColor(QPalette::Button, QColor(0x22, 0x20, 0x20));
-            palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-            QApplication::setPalette(palette);
+            // Built from a dark button and window colour, as themes do.
+            QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
         }
         QFont font = QApplication::font();
         font.setPointSizeF(points);

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Contrast.h"
 #include "ui/DisplayField.h"
 #include "ui/LazyWindow.h"
 #include "ui/QtMessageService.h"
@@ -73,24 +72,6 @@ private Q_SLOTS:
         timer.setInterval(0);
         timer.setSuspended(false);
         QVERIFY(!timer.isTicking());
-    }
-
-    void textColourReadsOnItsBackground_data()
-    {
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<QColor>("text");
-        QTest::newRow("events cyan") << QColor(0, 192, 192) << QColor(Qt::black);
-        QTest::newRow("log strip blue") << QColor(0, 0, 192) << QColor(Qt::white);
-        QTest::newRow("dark grey") << QColor(0x35, 0x35, 0x35) << QColor(Qt::white);
-        QTest::newRow("light yellow") << QColor(255, 255, 192) << QColor(Qt::black);
-    }
-    void textColourReadsOnItsBackground()
-    {
-        QFETCH(QColor, background);
-        QFETCH(QColor, text);
-        QCOMPARE(Contrast::textOn(background), text);
-        QVERIFY(Contrast::ratio(text, background) >= 4.5);
-        QVERIFY(qAbs(Contrast::ratio(Qt::black, Qt::white) - 21.0) < 1e-9);
     }
 
     // A running display changes its hundredths 66 times a second; assistive
