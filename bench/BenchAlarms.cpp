@@ -5,6 +5,7 @@
 #include "alarms/AlarmMonitor.h"
 #include "alarms/AlarmStore.h"
 #include "alarms/EventLog.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
@@ -61,7 +62,8 @@ struct Monitor
     fakes::FakeWallClock clock{QDateTime(QDate(2026, 12, 5), QTime(0, 0))};
     fakes::FakeSoundService sound;
     TextEventLog events;
-    alarms::AlarmMonitor monitor{slots, store, events, clock, sound, messages};
+    fakes::FakeDesktopNotifier notifier;
+    alarms::AlarmMonitor monitor{slots, store, events, clock, sound, messages, notifier};
 
     Monitor() { database.createIfMissing(); }
 };

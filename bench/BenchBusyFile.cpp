@@ -9,6 +9,7 @@
 #include "alarms/AlarmSlots.h"
 #include "alarms/DigitField.h"
 #include "app/MainWindow.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
@@ -98,15 +99,25 @@ struct App
     App()
         : database(tikkro::settings::SettingsDatabase::pathIn(folder.path()), messages),
           print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
-                std::make_unique<tikkro::fakes::RecordingPrinterFactory>())
+                std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
     {
         database.createIfMissing();
     }
 
     std::unique_ptr<tikkro::app::MainWindow> start()
     {
-        auto window = std::make_unique<tikkro::app::MainWindow>(tikkro::app::MainWindow::Services{
-            counter, clock, messages, slots, database, sound, sysInfo, print, saveLog, {}});
+        auto window =
+            std::make_unique<tikkro::app::MainWindow>(tikkro::app::MainWindow::Services{counter,
+                                                                                        clock,
+                                                                                        messages,
+                                                                                        slots,
+                                                                                        database,
+                                                                                        sound,
+                                                                                        notifier,
+                                                                                        sysInfo,
+                                                                                        print,
+                                                                                        saveLog,
+                                                                                        {}});
         window->restoreSession();
         window->show();
         while (window->windowHandle() == nullptr || !window->windowHandle()->isExposed()) {
@@ -120,6 +131,7 @@ struct App
     tikkro::ui::SystemWallClock clock;
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;
+    tikkro::fakes::FakeDesktopNotifier notifier;
     tikkro::fakes::FakeRegistry registry;
     tikkro::fakes::FakeProgramLauncher launcher;
     tikkro::about::SysInfoLauncher sysInfo{registry, launcher, messages};

@@ -4,6 +4,7 @@
 #include "Version.h"
 #include "about/AboutLogo.h"
 #include "about/SysInfoLauncher.h"
+#include "ui/FittedFonts.h"
 #include "ui/ImageWidget.h"
 #include "ui/SoundService.h"
 #include "ui/Twips.h"
@@ -63,15 +64,14 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QStr
     makeLabel(this, "toolkitNote", QStringLiteral("Written in C++ with the Qt toolkit, for Linux."),
               ui::twipsRect(1440, 1710, 4920, 270));
 
-    // An etched separator: a grey line with a white one just below it.
+    // An etched separator: a shadow line with a light one just below it, in
+    // the palette's own shades, so that it stays etched in a dark palette.
     for (int i = 0; i < 2; ++i) {
         auto* line = new QFrame(this);
         line->setObjectName(QStringLiteral("separator%1").arg(i));
         line->setGeometry(ui::toPixels(180), ui::toPixels(2100) + i, ui::toPixels(6240), 1);
         line->setAutoFillBackground(true);
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, i == 0 ? QColor(128, 128, 128) : QColor(Qt::white));
-        line->setPalette(palette);
+        line->setBackgroundRole(i == 0 ? QPalette::Dark : QPalette::Light);
     }
 
     makeLabel(
@@ -117,6 +117,8 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QStr
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
     connect(sysInfoButton, &QPushButton::clicked, this, [&sysInfo] { sysInfo.launch(); });
 
+    // The texts keep to their places under a large desktop font.
+    new ui::FittedFonts(*this);
     ui::WindowCentring::centreOnScreen(*this);
     // Started and forgotten: loading goes on while it plays.
     sound.play(QString::fromLatin1(Sound));

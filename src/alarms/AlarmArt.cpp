@@ -16,8 +16,9 @@ void AlarmArt::paintSpinArrows(QPainter& painter, const QRectF& area)
     // Drawn on the design's 11 x 15 pixel grid, scaled to the control.
     painter.translate(area.topLeft());
     painter.scale(area.width() / SpinWidth, area.height() / SpinHeight);
+    const QColor ink = painter.pen().color();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(32, 32, 32));
+    painter.setBrush(ink);
 
     QPainterPath up;
     up.moveTo(5.5, 0.0);

@@ -13,7 +13,8 @@ class AlarmArt
 {
 public:
     // Spin button picture, 11 x 15 px by design: an up triangle in the upper
-    // six pixel rows, a down triangle in the lower six.
+    // six pixel rows, a down triangle in the lower six, in the painter's pen
+    // colour so that they follow the palette.
     static constexpr int SpinWidth = 11;
     static constexpr int SpinHeight = 15;
     static void paintSpinArrows(QPainter& painter, const QRectF& area);

@@ -8,7 +8,6 @@
 #include "ui/Twips.h"
 #include "ui/WallClock.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,9 +23,12 @@ namespace {
 const QVector<SlotDialog::FieldDesign>& fieldDesigns()
 {
     static const QVector<SlotDialog::FieldDesign> designs = {
-        {"ss", 4995, 375, SpinRule{60, 0, 0, 2}}, {"mm", 4380, 375, SpinRule{60, 0, 0, 2}},
-        {"hh", 3765, 375, SpinRule{24, 0, 0, 2}}, {"DD", 1680, 375, SpinRule{32, 1, 1, 2}},
-        {"MM", 2295, 375, SpinRule{13, 1, 1, 2}}, {"YYYY", 2910, 555, SpinRule{9999, 1, 0, 4}},
+        {"ss", "Second", 4995, 375, SpinRule{60, 0, 0, 2}},
+        {"mm", "Minute", 4380, 375, SpinRule{60, 0, 0, 2}},
+        {"hh", "Hour", 3765, 375, SpinRule{24, 0, 0, 2}},
+        {"DD", "Day", 1680, 375, SpinRule{32, 1, 1, 2}},
+        {"MM", "Month", 2295, 375, SpinRule{13, 1, 1, 2}},
+        {"YYYY", "Year", 2910, 555, SpinRule{9999, 1, 0, 4}},
     };
     return designs;
 }
@@ -42,14 +44,13 @@ AlarmDialog::AlarmDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
 {
     setFixedSize(ui::twipsSize(5670, 1650));
 
-    auto* nameLabel = new QLabel(QStringLiteral("Alarm name:"), this);
-    nameLabel->setGeometry(ui::twipsRect(120, 120, 1545, 315));
     nameField()->setGeometry(ui::twipsRect(1680, 120, 3840, 315));
-    auto* dateLabel = new QLabel(QStringLiteral("Alarm date/time:"), this);
-    dateLabel->setGeometry(ui::twipsRect(120, 720, 1545, 315));
+    nameField()->setAccessibleName(QStringLiteral("Alarm name"));
+    addLabel(QStringLiteral("Alarm name:"), ui::twipsRect(120, 120, 1545, 315), nameField());
 
     // Day, month and year first, then the time, as a date is read.
     addFields(fieldDesigns(), {3, 4, 5, 2, 1, 0});
+    addLabel(QStringLiteral("Alarm date/time:"), ui::twipsRect(120, 720, 1545, 315), field(3));
     for (int k = 0; k < fieldCount(); ++k) {
         field(k)->setSelectOnFocus(true);
     }

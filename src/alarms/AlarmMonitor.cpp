@@ -4,6 +4,8 @@
 #include "alarms/AlarmStore.h"
 #include "alarms/EventLog.h"
 #include "settings/DatabaseError.h"
+#include "settings/OleDate.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/MessageService.h"
 #include "ui/SoundService.h"
 #include "ui/WallClock.h"
@@ -16,9 +18,9 @@ const QString CrLf = QStringLiteral("\r\n");
 
 AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& events,
                            ui::WallClock& clock, ui::SoundService& sound,
-                           ui::MessageService& messages)
+                           ui::MessageService& messages, ui::DesktopNotifier& notifier)
     : m_slots(slots), m_store(store), m_events(events), m_clock(clock), m_sound(sound),
-      m_messages(messages), m_clockPattern(QString::fromLatin1(ClockPattern))
+      m_messages(messages), m_notifier(notifier), m_clockPattern(QString::fromLatin1(ClockPattern))
 {}
 
 QString AlarmMonitor::checkDue()
@@ -74,6 +76,10 @@ void AlarmMonitor::logEvent(const QString& title, const QString& effective, cons
     s += QStringLiteral("    was due at: ") + due + CrLf;
     s += QStringLiteral("    effective at: ") + effective + mark + CrLf;
     m_events.setText(s);
+    // Seen even while the program's windows are covered or minimised.
+    m_notifier.notify(
+        title + QStringLiteral("'"),
+        QStringLiteral("was due at: %1\neffective at: %2%3").arg(due, effective, mark));
 
     try {
         m_store.saveArmedFlag(key);

@@ -10,6 +10,7 @@
 #include <optional>
 
 namespace tikkro::ui {
+class DesktopNotifier;
 class MessageService;
 class SoundService;
 class WallClock;
@@ -22,13 +23,15 @@ class EventLog;
 
 // Watches the two alarms and the two countdown timers on the main window's
 // half-second tick. A slot that is armed and due fires once: it is disarmed,
-// its sound starts, an entry goes to the events window, and the disarmed
-// flag is stored so that it does not fire again after a restart.
+// its sound starts, an entry goes to the events window and to the desktop's
+// notifications, and the disarmed flag is stored so that it does not fire
+// again after a restart.
 class AlarmMonitor
 {
 public:
     AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& events, ui::WallClock& clock,
-                 ui::SoundService& sound, ui::MessageService& messages);
+                 ui::SoundService& sound, ui::MessageService& messages,
+                 ui::DesktopNotifier& notifier);
 
     // One tick; gives the text for the clock field, "dd.MM.yy   hh:mm:ss".
     QString checkDue();
@@ -51,6 +54,7 @@ private:
     ui::WallClock& m_clock;
     ui::SoundService& m_sound;
     ui::MessageService& m_messages;
+    ui::DesktopNotifier& m_notifier;
     GeneralDateFormat m_generalDate;
     QString m_clockPattern;
 };

@@ -5,7 +5,7 @@ namespace tikkro::alarms {
 
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                            ui::WallClock& clock, ui::SoundService& sound,
-                           ui::MessageService& messages)
+                           ui::MessageService& messages, ui::DesktopNotifier& notifier)
     : m_slots(slots), m_events([] { return new EventsWindow; }),
       m_alarmDialog([&slots, &store, &menu, &clock, &messages] {
           return new AlarmDialog(slots, store, menu, clock, messages);
@@ -13,7 +13,7 @@ AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu
       m_timerDialog([&slots, &store, &menu, &clock, &messages] {
           return new TimerDialog(slots, store, menu, clock, messages);
       }),
-      m_monitor(slots, store, *this, clock, sound, messages)
+      m_monitor(slots, store, *this, clock, sound, messages, notifier)
 {}
 
 AlarmWindows::~AlarmWindows()
@@ -61,7 +61,7 @@ void AlarmWindows::unloadAll()
 
 QString AlarmWindows::showAndReadText()
 {
-    return m_events.show()->text();
+    return m_events.showWithoutActivating()->text();
 }
 
 void AlarmWindows::setText(const QString& text)

@@ -17,7 +17,8 @@ class AlarmWindows final : public EventLog
 {
 public:
     AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
-                 ui::SoundService& sound, ui::MessageService& messages);
+                 ui::SoundService& sound, ui::MessageService& messages,
+                 ui::DesktopNotifier& notifier);
     AlarmWindows(const AlarmWindows&) = delete;
     AlarmWindows& operator=(const AlarmWindows&) = delete;
     ~AlarmWindows() override;
@@ -38,7 +39,8 @@ public:
     AlarmDialog* alarmDialog() const { return m_alarmDialog.loaded(); }
     TimerDialog* timerDialog() const { return m_timerDialog.loaded(); }
 
-    // EventLog
+    // EventLog. An event brings the window to the front without taking the
+    // keyboard from the application the user is typing in.
     QString showAndReadText() override;
     void setText(const QString& text) override;
 

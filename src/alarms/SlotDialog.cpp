@@ -5,8 +5,9 @@
 #include "alarms/DigitField.h"
 #include "alarms/SpinControl.h"
 #include "ui/ActivationWatcher.h"
-#include "ui/ImageWidget.h"
+#include "ui/FittedFonts.h"
 #include "ui/MessageService.h"
+#include "ui/SpinArrows.h"
 #include "ui/Twips.h"
 #include "ui/WindowCentring.h"
 #include "ui/WindowTimer.h"
@@ -28,7 +29,8 @@ SlotDialog::SlotDialog(const Services& services, const QString& caption,
       m_setter(services.slots, services.store, services.menu), m_nameField(new QLineEdit(this)),
       m_closeButton(new QPushButton(QStringLiteral("&Close"), this)),
       m_setButton(new QPushButton(QStringLiteral("&Set"), this)),
-      m_disarmButton(new QPushButton(disarmCaption, this)), m_spin(new SpinControl(this))
+      m_disarmButton(new QPushButton(disarmCaption, this)), m_spin(new SpinControl(this)),
+      m_fonts(new ui::FittedFonts(*this))
 {
     setWindowTitle(caption);
     m_nameField->setObjectName(QStringLiteral("nameField"));
@@ -56,12 +58,19 @@ void SlotDialog::addFields(const QVector<FieldDesign>& fields, const QVector<int
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         heading->setGeometry(ui::twipsRect(design.left, 450, design.width, 255));
 
+        const QString name = QString::fromLatin1(design.name);
         auto* field = new DigitField(this);
         field->setObjectName(QStringLiteral("field%1").arg(k));
+        field->setAccessibleName(name);
         field->setText(design.rule.text(0));
         field->setGeometry(ui::twipsRect(design.left, 720, design.width, 315));
-        auto* spin = new ui::ImageWidget(&AlarmArt::paintSpinArrows, this);
+        heading->setBuddy(field);
+        // Every digit of the field's widest value stays in view.
+        m_fonts->requireWidth(field, design.rule.text(0));
+        auto* spin = new ui::SpinArrows(&AlarmArt::paintSpinArrows, this);
         spin->setObjectName(QStringLiteral("spinButton%1").arg(k));
+        spin->setArrowNames(QStringLiteral("Increase ") + name.toLower(),
+                            QStringLiteral("Decrease ") + name.toLower());
         spin->setGeometry(ui::twipsRect(design.left + design.width + 15, 765, 165, 225));
         m_spin->add(field, spin, design.rule);
         m_fields.append(field);
@@ -77,6 +86,13 @@ void SlotDialog::addFields(const QVector<FieldDesign>& fields, const QVector<int
     setTabOrder(m_closeButton, m_setButton);
     setTabOrder(m_setButton, m_disarmButton);
     ui::WindowCentring::centreOnScreen(*this);
+}
+
+void SlotDialog::addLabel(const QString& text, const QRect& geometry, QWidget* buddy)
+{
+    auto* label = new QLabel(text, this);
+    label->setGeometry(geometry);
+    label->setBuddy(buddy);
 }
 
 ui::WindowTimer* SlotDialog::spinTimer() const

@@ -12,8 +12,10 @@ class QLineEdit;
 class QPushButton;
 
 namespace tikkro::ui {
+class FittedFonts;
 class ImageWidget;
 class MessageService;
+class SpinArrows;
 class WallClock;
 class WindowTimer;
 } // namespace tikkro::ui
@@ -31,7 +33,8 @@ struct AlarmSlots;
 // bottom (Close is the cancel button, Set the default, the third disarms the
 // slot), the refill each time the user comes to the dialog from another
 // window of the program, and the report of a failed command in a message
-// box titled after it.
+// box titled after it. Every control is reached and named for the keyboard
+// and for assistive technology, and the texts are sized to the fixed layout.
 class SlotDialog : public QDialog
 {
     Q_OBJECT
@@ -53,10 +56,13 @@ public:
     virtual void disarm() = 0;
 
     // One digit field with its heading above and its spin button to the
-    // right, at a left edge and width in twips.
+    // right, at a left edge and width in twips. The name is what assistive
+    // technology calls the field ("Hours"); its arrows are "Increase hours"
+    // and "Decrease hours".
     struct FieldDesign
     {
         const char* heading;
+        const char* name;
         int left;
         int width;
         SpinRule rule;
@@ -64,7 +70,7 @@ public:
 
     QLineEdit* nameField() const { return m_nameField; }
     DigitField* field(int index) const { return m_fields.at(index); }
-    ui::ImageWidget* spinButton(int index) const { return m_spinButtons.at(index); }
+    ui::SpinArrows* spinButton(int index) const { return m_spinButtons.at(index); }
     QPushButton* closeButton() const { return m_closeButton; }
     QPushButton* setButton() const { return m_setButton; }
     QPushButton* disarmButton() const { return m_disarmButton; }
@@ -78,6 +84,10 @@ protected:
     // box, the fields in the order given, Close, Set and the third button.
     void addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder);
     int fieldCount() const { return static_cast<int>(m_fields.size()); }
+
+    // A label in front of a control: assistive technology reads it with the
+    // control.
+    void addLabel(const QString& text, const QRect& geometry, QWidget* buddy);
 
     // Runs a command; a failure is shown with its description, a warning
     // icon and the title given, and ends the command where it happened.
@@ -101,11 +111,12 @@ private:
 
     QLineEdit* m_nameField;
     QVector<DigitField*> m_fields;
-    QVector<ui::ImageWidget*> m_spinButtons;
+    QVector<ui::SpinArrows*> m_spinButtons;
     QPushButton* m_closeButton;
     QPushButton* m_setButton;
     QPushButton* m_disarmButton;
     SpinControl* m_spin;
+    ui::FittedFonts* m_fonts;
 };
 
 } // namespace tikkro::alarms

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/SpinControl.h"
 
-#include "ui/ImageWidget.h"
+#include "alarms/DigitField.h"
+#include "ui/SpinArrows.h"
 #include "ui/WindowTimer.h"
-
-#include <QLineEdit>
 
 namespace tikkro::alarms {
 
@@ -14,7 +13,7 @@ SpinControl::SpinControl(QObject* parent)
     connect(m_repeatTimer, &ui::WindowTimer::tick, this, &SpinControl::repeat);
 }
 
-void SpinControl::add(QLineEdit* field, ui::ImageWidget* button, const SpinRule& rule)
+void SpinControl::add(DigitField* field, ui::SpinArrows* button, const SpinRule& rule)
 {
     const int index = static_cast<int>(m_fields.size());
     m_fields.append({field, rule});
@@ -24,6 +23,9 @@ void SpinControl::add(QLineEdit* field, ui::ImageWidget* button, const SpinRule&
                 press(index, yTwips);
             });
     connect(button, &ui::ImageWidget::mouseUp, this, &SpinControl::release);
+    const auto stepThis = [this, index](int direction) { step(index, direction); };
+    connect(button, &ui::SpinArrows::stepRequested, this, stepThis);
+    connect(field, &DigitField::stepRequested, this, stepThis);
 }
 
 void SpinControl::press(int index, int yTwips)
@@ -40,16 +42,21 @@ void SpinControl::release()
 
 void SpinControl::repeat()
 {
-    if (m_spinIndex < 0 || m_spinIndex >= m_fields.size()) {
+    step(m_spinIndex, m_spinDir);
+}
+
+void SpinControl::step(int index, int direction)
+{
+    if (index < 0 || index >= m_fields.size()) {
         return;
     }
-    const Field& field = m_fields.at(m_spinIndex);
+    const Field& field = m_fields.at(index);
     if (field.edit.isNull()) {
         return;
     }
     // A field holding something other than a whole number stays as typed;
     // Set will say what is wrong with it.
-    if (const std::optional<QString> next = field.rule.step(field.edit->text(), m_spinDir)) {
+    if (const std::optional<QString> next = field.rule.step(field.edit->text(), direction)) {
         field.edit->setText(*next);
     }
 }

@@ -10,7 +10,6 @@
 #include "ui/WallClock.h"
 #include "ui/WindowTimer.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -24,18 +23,17 @@ TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
 {
     setFixedSize(ui::twipsSize(4410, 1665));
 
-    auto* nameLabel = new QLabel(QStringLiteral("Timer name:"), this);
-    nameLabel->setGeometry(ui::twipsRect(120, 120, 1185, 315));
     nameField()->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
-    auto* lengthLabel = new QLabel(QStringLiteral("Time value:"), this);
-    lengthLabel->setGeometry(ui::twipsRect(120, 720, 1185, 315));
+    nameField()->setAccessibleName(QStringLiteral("Timer name"));
+    addLabel(QStringLiteral("Timer name:"), ui::twipsRect(120, 120, 1185, 315), nameField());
 
     // Hours, minutes, seconds from left to right. The hours spin up to 24,
     // so countdowns of up to 24:59:59 can be spun in.
-    addFields({{"ss", 2820, 450, SpinRule{60, 0, 0, 2}},
-               {"mm", 2070, 450, SpinRule{60, 0, 0, 2}},
-               {"hh", 1320, 450, SpinRule{25, 0, 0, 2}}},
+    addFields({{"ss", "Seconds", 2820, 450, SpinRule{60, 0, 0, 2}},
+               {"mm", "Minutes", 2070, 450, SpinRule{60, 0, 0, 2}},
+               {"hh", "Hours", 1320, 450, SpinRule{25, 0, 0, 2}}},
               {2, 1, 0});
+    addLabel(QStringLiteral("Time value:"), ui::twipsRect(120, 720, 1185, 315), field(2));
 
     // The animation frames lie on one spot; one is visible at a time.
     for (int frame = 0; frame < AlarmArt::FrameCount; ++frame) {
@@ -45,6 +43,7 @@ TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
             },
             this);
         image->setGeometry(ui::twipsRect(3780, 600, 435, 480));
+        image->setAccessibleName(QStringLiteral("Countdown animation"));
         image->setVisible(frame == 0);
         m_frames.at(frame) = image;
     }

@@ -10,8 +10,10 @@
 #include "stopwatch/SaveLogCommand.h"
 #include "ui/ButtonArt.h"
 #include "ui/DisplayField.h"
+#include "ui/ImageButton.h"
 #include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
+#include "ui/PauseWhileHidden.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 
 #include <optional>
@@ -87,7 +90,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_watch(services.counter, services.clock, m_refreshTimer, *this),
       m_store(services.database, services.slots, m_writer),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
-                     services.messages),
+                     services.messages, services.notifier),
       m_about([this] {
           return new about::AboutBox(m_services.sound, m_services.sysInfo,
                                      m_services.database.filePath());
@@ -99,6 +102,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildMenus();
     connect(&m_refreshTimer, &ui::WindowTimer::tick, this, [this] { m_watch.refresh(); });
     connect(&m_monitorTimer, &ui::WindowTimer::tick, this, &MainWindow::checkDue);
+    // Nobody sees the display of a hidden or minimised window. The times
+    // come from the counter, so the first refresh on showing is exact.
+    new ui::PauseWhileHidden(*this, m_refreshTimer);
 }
 
 MainWindow::~MainWindow() = default;
@@ -129,7 +135,6 @@ void MainWindow::buildControls()
     logPalette.setColor(QPalette::Text, Qt::white);
     m_logStrip->setPalette(logPalette);
     m_logStrip->setAccessibleName(QStringLiteral("Log strip"));
-    connect(m_logStrip, &stopwatch::LogStrip::keyDown, this, &MainWindow::runCommandKey);
 
     m_clockField = new ui::DisplayField(client);
     m_clockField->setObjectName(QStringLiteral("clockField"));
@@ -139,41 +144,39 @@ void MainWindow::buildControls()
     m_clockField->setFocusPolicy(Qt::NoFocus);
     m_clockField->setAccessibleName(QStringLiteral("Date and time"));
 
-    // Grey twins first, so that each coloured button lies above its twin.
-    for (const CommandDesign& design : Commands) {
-        makeButton(QString::fromLatin1(design.word), design.accessLetter, false, design.left,
-                   design.top);
-    }
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         const CommandDesign& design = Commands.at(i);
-        m_commandButtons.at(i) = makeButton(QString::fromLatin1(design.word), design.accessLetter,
-                                            true, design.left, design.top);
+        ui::ImageButton* button = makeButton(QString::fromLatin1(design.word), design.accessLetter,
+                                             design.left, design.top);
+        button->setKeyBinding(QKeyCombination(Qt::AltModifier, Qt::Key(design.key)));
+        m_commandButtons.at(i) = button->live();
         const auto command = static_cast<Command>(i);
-        connect(m_commandButtons.at(i), &ui::ImageWidget::mouseDown, this,
+        connect(button->live(), &ui::ImageWidget::mouseDown, this,
                 [this, command](Qt::MouseButton, Qt::KeyboardModifiers, int, int,
                                 quint64 timestamp) { run(command, timestamp); });
+        connect(button, &ui::ImageButton::pressed, this, [this, command] { run(command); });
     }
 
     // The elapsed time comes first in the tab order, then the log strip.
+    // The strip has the focus from the start, so that the first command key
+    // works.
     setTabOrder(m_elapsedField, m_logStrip);
+    m_logStrip->setFocus();
 }
 
-ui::ImageWidget* MainWindow::makeButton(const QString& word, int accessLetter, bool available,
-                                        int left, int top)
+ui::ImageButton* MainWindow::makeButton(const QString& word, int accessLetter, int left, int top)
 {
-    const ui::ButtonArt art{word, accessLetter, available, WindowColor};
-    auto* image = new ui::ImageWidget(
-        [art](QPainter& painter, const QRectF& area) { art.paint(painter, area); },
-        centralWidget());
-    image->setGeometry(ui::twipsRect(left, top, 855, 375));
-    image->setObjectName(word.toLower() + (available ? u"Button"_qs : u"ButtonGrey"_qs));
-    image->setAccessibleName(word);
-    if (!available) {
-        // The grey twins never take input; the coloured image above gets it.
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->setAccessibleDescription(QStringLiteral("unavailable"));
-    }
-    return image;
+    const auto picture = [&word, accessLetter](bool available) {
+        return [art = ui::ButtonArt{word, accessLetter, available, WindowColor}](
+                   QPainter& painter, const QRectF& area) { art.paint(painter, area); };
+    };
+    auto* button = new ui::ImageButton(picture(true), picture(false), centralWidget());
+    button->setGeometry(ui::twipsRect(left, top, 855, 375));
+    button->setObjectName(word.toLower() + u"Command"_qs);
+    button->setAccessibleName(word);
+    button->live()->setObjectName(word.toLower() + u"Button"_qs);
+    button->grey()->setObjectName(word.toLower() + u"ButtonGrey"_qs);
+    return button;
 }
 
 void MainWindow::buildMenus()
@@ -365,11 +368,8 @@ bool MainWindow::logIsEmpty() const
 
 void MainWindow::focusLogEnd()
 {
-    // Before the window is first shown the focus cannot move; the strip is
-    // then left as it is, and the elapsed time keeps the initial focus.
-    if (!isVisible()) {
-        return;
-    }
+    // Before the window is first shown this only chooses the control that
+    // gets the focus when it is.
     m_logStrip->setFocus(Qt::OtherFocusReason);
     m_logStrip->moveToEnd();
 }
@@ -396,21 +396,33 @@ void MainWindow::run(Command command, quint64 inputTimestamp)
     m_watch.run(command, at);
 }
 
-void MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp)
+bool MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp)
 {
     // Alt alone: Shift or Ctrl held with it make another key.
     const Qt::KeyboardModifiers held =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (held != Qt::AltModifier) {
-        return;
+        return false;
     }
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         // A key works only for a command whose button is offered.
         if (Commands.at(i).key == key && !m_commandButtons.at(i)->isHidden()) {
             run(static_cast<Command>(i), timestamp);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The controls leave Alt with a letter to the window, the log strip
+    // included: it never types them.
+    if (runCommandKey(event->key(), event->modifiers(), event->timestamp())) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -40,7 +40,9 @@ class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::ui {
+class DesktopNotifier;
 class DisplayField;
+class ImageButton;
 class ImageWidget;
 class MessageService;
 class SoundService;
@@ -64,6 +66,7 @@ public:
         alarms::AlarmSlots& slots;
         const settings::SettingsDatabase& database;
         ui::SoundService& sound;
+        ui::DesktopNotifier& notifier;
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;
@@ -116,17 +119,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Alt with a command's letter, wherever the focus is in the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void restorePosition();
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
-    void runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp = 0);
+    // Whether the key ran a command; the time stamp is the key's, on the
+    // platform's input clock.
+    bool runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp = 0);
 
     void buildControls();
     void buildMenus();
-    ui::ImageWidget* makeButton(const QString& word, int accessLetter, bool available, int left,
-                                int top);
+    ui::ImageButton* makeButton(const QString& word, int accessLetter, int left, int top);
 
     Services m_services;
     const stopwatch::MonotonicCounter m_monotonic;
@@ -143,8 +149,9 @@ private:
     ui::DisplayField* m_clockField = nullptr;
     ui::DisplayField* m_elapsedField = nullptr;
     stopwatch::LogStrip* m_logStrip = nullptr;
-    // Indexed by Command. Each coloured button lies above its grey twin,
-    // which shows through while the command is not available.
+    // Indexed by Command: the live picture of each command's button. It lies
+    // above its grey twin, which shows through while the command is not
+    // available.
     std::array<ui::ImageWidget*, 5> m_commandButtons{};
     std::array<QAction*, 2> m_alarmActions{};
     std::array<QAction*, 2> m_timerActions{};

@@ -10,10 +10,13 @@
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/BootTimeCounter.h"
 #include "stopwatch/SaveLogCommand.h"
+#include "ui/DBusDesktopNotifier.h"
 #include "ui/QtFileDialogService.h"
 #include "ui/QtMessageService.h"
 #include "ui/QtSoundService.h"
 #include "ui/WallClock.h"
+
+#include <QGuiApplication>
 
 #include <functional>
 #include <memory>
@@ -40,6 +43,10 @@ private:
     ui::SystemWallClock m_clock;
     ui::QtMessageService m_messages;
     ui::QtSoundService m_sound;
+    // The icon is the one the program installs under its own name.
+    // The icon is installed under the desktop file's name.
+    ui::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"),
+                                       QGuiApplication::desktopFileName()};
     alarms::AlarmSlots m_slots;
     const settings::SettingsDatabase m_database;
     about::DesktopRegistry m_registry;

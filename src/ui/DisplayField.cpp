@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DisplayField.h"
 
+#include "ui/AccessibleFactory.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPaintEvent>
@@ -20,6 +23,7 @@ DisplayField::DisplayField(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     layoutText();
+    AccessibleFactory::install();
 }
 
 void DisplayField::setColors(const QColor& background, const QColor& foreground)
@@ -154,6 +158,7 @@ void DisplayField::setText(const QString& text)
         last = i;
     }
     m_text = text;
+    announceChange();
     if (sameShape) {
         // Painted at once rather than on the next update request: a refresh
         // every 15 ms would otherwise wake the program twice per refresh.
@@ -162,6 +167,43 @@ void DisplayField::setText(const QString& text)
     }
     layoutText();
     update();
+}
+
+QRect DisplayField::characterRect(qsizetype i) const
+{
+    if (i < 0 || i >= m_text.size()) {
+        return {};
+    }
+    return cellRect(i, i + 1);
+}
+
+bool DisplayField::isWorthAnnouncing(const QString& told, const QString& text)
+{
+    if (told.size() != text.size()) {
+        return true;
+    }
+    // A fraction is the run of digits after the last point; a date's points
+    // are followed by more than digits.
+    qsizetype whole = text.lastIndexOf(QLatin1Char('.'));
+    for (qsizetype i = whole + 1; whole >= 0 && i < text.size(); ++i) {
+        if (!text.at(i).isDigit()) {
+            whole = -1;
+        }
+    }
+    if (whole < 0) {
+        whole = text.size();
+    }
+    return QStringView(told).left(whole) != QStringView(text).left(whole);
+}
+
+void DisplayField::announceChange()
+{
+    if (!QAccessible::isActive() || !isWorthAnnouncing(m_announced, m_text)) {
+        return;
+    }
+    QAccessibleTextUpdateEvent change(this, 0, m_announced, m_text);
+    QAccessible::updateAccessibility(&change);
+    m_announced = m_text;
 }
 
 QSize DisplayField::sizeHint() const

@@ -16,6 +16,9 @@ namespace tikkro::ui {
 // new text repaints only the characters that changed, each from a picture
 // rendered once, so a running clock costs a few small blits per refresh
 // instead of laying out and shaping a whole line each time.
+// Assistive technology reads the text whenever it asks; it is told of a
+// change only when the whole seconds or the form of the text change, so a
+// running clock does not flood it with 66 changes a second.
 class DisplayField : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,14 @@ public:
     void setText(const QString& text);
 
     void setColors(const QColor& background, const QColor& foreground);
+
+    // Where character i is drawn, or an empty rectangle past the text.
+    QRect characterRect(qsizetype i) const;
+
+    // Whether a change from the text last told to assistive technology to
+    // the new one is worth telling: any change but one of the fraction of a
+    // second.
+    static bool isWorthAnnouncing(const QString& told, const QString& text);
 
     QSize sizeHint() const override;
 
@@ -41,8 +52,10 @@ private:
     const QPixmap& glyph(QChar ch);
     const QPixmap& background();
     QRect cellRect(qsizetype from, qsizetype to) const;
+    void announceChange();
 
     QString m_text;
+    QString m_announced;
     QColor m_background = Qt::white;
     QColor m_foreground = Qt::black;
     QFont m_drawFont;         // the widget's font, made smaller where the text would not fit

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ImageWidget.h"
 
+#include "ui/AccessibleFactory.h"
 #include "ui/Twips.h"
 
 #include <QMouseEvent>
@@ -12,6 +13,7 @@ ImageWidget::ImageWidget(Painter painter, QWidget* parent)
     : QWidget(parent), m_painter(std::move(painter))
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    AccessibleFactory::install();
 }
 
 const QPixmap& ImageWidget::cachedPixmap()
@@ -25,6 +27,8 @@ const QPixmap& ImageWidget::cachedPixmap()
         QPainter painter(&m_cache);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font());
+        painter.setPen(palette().color(foregroundRole()));
         if (m_painter) {
             m_painter(painter, QRectF(QPointF(0, 0), QSizeF(size())));
         }
@@ -48,6 +52,21 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = toTwips(event->position().toPoint());
     Q_EMIT mouseUp(event->button(), event->modifiers(), at.x(), at.y(), event->timestamp());
+}
+
+void ImageWidget::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        m_cache = QPixmap();
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
 }
 
 } // namespace tikkro::ui

@@ -58,6 +58,21 @@ public:
         return window;
     }
 
+    // Brings the window to the front without taking the keyboard focus
+    // from whatever application the user is typing in.
+    Window* showWithoutActivating()
+    {
+        Window* window = load();
+        window->setAttribute(Qt::WA_ShowWithoutActivating);
+        if (window->isMinimized()) {
+            window->showNormal();
+        } else {
+            window->show();
+        }
+        window->raise();
+        return window;
+    }
+
     void unload()
     {
         if (!m_window.isNull()) {

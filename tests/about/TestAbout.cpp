@@ -8,6 +8,7 @@
 #include "fakes/FakeSoundService.h"
 #include "ui/LazyWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -152,6 +153,30 @@ private Q_SLOTS:
         QVERIFY(label->text().endsWith(QStringLiteral("/tikkro.mdb")));
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
         QCOMPARE(label->toolTip(), path);
+    }
+
+    // A 14 pt desktop font leaves every text of the fixed layout whole.
+    void textsFitUnderALargeFont()
+    {
+        const QFont ordinary = QApplication::font();
+        QFont large = ordinary;
+        large.setPointSizeF(14.0);
+        QApplication::setFont(large);
+        Rig rig;
+        QWidget* form = rig.slot.show();
+        QStringList clipped;
+        for (const QLabel* label : form->findChildren<QLabel*>()) {
+            const QRect room = label->contentsRect();
+            const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRect needed =
+                QFontMetrics(label->font())
+                    .boundingRect(room, int(label->alignment()) | wrap, label->text());
+            if (needed.width() > room.width() || needed.height() > room.height()) {
+                clipped << label->objectName();
+            }
+        }
+        QApplication::setFont(ordinary);
+        QCOMPARE(clipped, QStringList());
     }
 };
 

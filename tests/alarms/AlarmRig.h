@@ -4,6 +4,7 @@
 #include "alarms/AlarmStore.h"
 #include "alarms/AlarmWindows.h"
 #include "fakes/FakeAlarmMenu.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
@@ -32,7 +33,8 @@ struct AlarmRig
     fakes::FakeAlarmMenu menu;
     fakes::FakeWallClock clock{at(5, 9, 57, 37)};
     fakes::FakeSoundService sound;
-    alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages};
+    fakes::FakeDesktopNotifier notifier;
+    alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages, notifier};
 
     AlarmRig() { database.createIfMissing(); }
 

@@ -4,15 +4,22 @@
 #include "alarms/InputError.h"
 #include "alarms/SlotSetter.h"
 #include "settings/SettingsWriter.h"
+#include "ui/Contrast.h"
 #include "ui/ImageWidget.h"
 #include "ui/QtMessageService.h"
+#include "ui/SpinArrows.h"
 #include "ui/WindowTimer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
 
@@ -75,6 +82,39 @@ template <class Dialog> void set(Dialog* dialog, const QString& name, const QStr
 }
 
 const QStringList Zeros{"00", "00", "00"};
+
+QAccessibleActionInterface* arrow(const ui::SpinArrows* arrows, bool up)
+{
+    return QAccessible::queryAccessibleInterface(const_cast<ui::SpinArrows*>(arrows))
+        ->child(up ? 0 : 1)
+        ->actionInterface();
+}
+
+// A dark palette as desktops give it, and the application font at a size.
+struct Appearance
+{
+    Appearance(bool dark, double points)
+    {
+        if (dark) {
+            // Built from a dark button and window colour, as themes do.
+            QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
+        }
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+    }
+    ~Appearance()
+    {
+        QApplication::setPalette(m_palette);
+        QApplication::setFont(m_font);
+    }
+    Appearance(const Appearance&) = delete;
+    Appearance& operator=(const Appearance&) = delete;
+
+private:
+    QPalette m_palette = QApplication::palette();
+    QFont m_font = QApplication::font();
+};
 
 } // namespace
 
@@ -462,6 +502,163 @@ private Q_SLOTS:
         QVERIFY(!rig.slots.alarms[0].active);
         QCOMPARE(fields(alarm), QStringList({"05", "12", "2026", "10", "01", "02"}));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}, {100, true}}));
+    }
+
+    // Up and Down in a field, and the arrows pressed by assistive
+    // technology, step once at once, by the field's own rule.
+    void keysAndAccessibleArrowsStepLikeTheSpin_data()
+    {
+        QTest::addColumn<bool>("keys"); // or the accessible arrows
+        QTest::addColumn<bool>("alarm");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("after");
+        for (const bool keys : {true, false}) {
+            const QByteArray way = keys ? "keys: " : "arrows: ";
+            QTest::newRow(way + "timer hours 24 up") << keys << false << 2 << "24" << true << "00";
+            QTest::newRow(way + "alarm year 0000 down")
+                << keys << true << 5 << "0000" << false << "9998";
+            QTest::newRow(way + "letters stay") << keys << false << 0 << "7x" << true << "7x";
+        }
+    }
+    void keysAndAccessibleArrowsStepLikeTheSpin()
+    {
+        QFETCH(bool, keys);
+        QFETCH(bool, alarm);
+        QFETCH(int, index);
+        QFETCH(QString, before);
+        QFETCH(bool, up);
+        QFETCH(QString, after);
+        Rig rig;
+        const auto step = [&](auto* dialog) {
+            alarms::DigitField* field = dialog->field(index);
+            field->setText(before);
+            if (keys) {
+                QTest::keyClick(field, up ? Qt::Key_Up : Qt::Key_Down);
+            } else {
+                arrow(dialog->spinButton(index), up)
+                    ->doAction(QAccessibleActionInterface::pressAction());
+            }
+            // At once: nothing waits for the repeat timer.
+            return dialog->spinTimer()->interval() == 0 ? field->text() : QStringLiteral("held");
+        };
+        QCOMPARE(alarm ? step(alarmDialog(rig, 0)) : step(timerDialog(rig, 0)), after);
+    }
+
+    void everyControlIsNamedForAssistiveTechnology()
+    {
+        Rig rig;
+        const auto names = [](const alarms::SlotDialog* dialog, const QList<int>& order) {
+            QStringList found{dialog->nameField()->accessibleName()};
+            for (const int k : order) {
+                const ui::SpinArrows* arrows = dialog->spinButton(k);
+                found << dialog->field(k)->accessibleName()
+                      << QAccessible::queryAccessibleInterface(const_cast<ui::SpinArrows*>(arrows))
+                             ->child(0)
+                             ->text(QAccessible::Name);
+            }
+            // Every label reads with the control it stands for.
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->buddy() == nullptr) {
+                    found << QStringLiteral("no buddy: ") + label->text();
+                }
+            }
+            return found;
+        };
+        QCOMPARE(names(timerDialog(rig, 0), Order<TimerDialog>),
+                 QStringList({"Timer name", "Hours", "Increase hours", "Minutes",
+                              "Increase minutes", "Seconds", "Increase seconds"}));
+        QCOMPARE(names(alarmDialog(rig, 0), Order<AlarmDialog>),
+                 QStringList({"Alarm name", "Day", "Increase day", "Month", "Increase month",
+                              "Year", "Increase year", "Hour", "Increase hour", "Minute",
+                              "Increase minute", "Second", "Increase second"}));
+        const QAccessibleInterface* down =
+            QAccessible::queryAccessibleInterface(rig.windows.alarmDialog()->spinButton(5))
+                ->child(1);
+        QCOMPARE(down->text(QAccessible::Name), QStringLiteral("Decrease year"));
+        QCOMPARE(down->role(), QAccessible::Button);
+    }
+
+    // The dialogs' layout is fixed; a large desktop font must not clip a
+    // label or a digit, and an ordinary one is left as it is.
+    void textsFitTheFixedLayout_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("ordinary font") << 9.0;
+        QTest::newRow("14 pt font") << 14.0;
+    }
+    void textsFitTheFixedLayout()
+    {
+        QFETCH(double, points);
+        const Appearance appearance(false, points);
+        Rig rig;
+        rig.windows.showEvents();
+        QStringList clipped;
+        QList<double> sizes;
+        for (QWidget* dialog : {static_cast<QWidget*>(timerDialog(rig, 0)),
+                                static_cast<QWidget*>(alarmDialog(rig, 0))}) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                const QFontMetrics metrics(label->font());
+                const QRect room = label->contentsRect();
+                if (metrics.horizontalAdvance(label->text()) > room.width() ||
+                    metrics.height() > room.height()) {
+                    clipped << label->text();
+                }
+                sizes << label->font().pointSizeF();
+            }
+            // Buttons and fields draw their text inside the style's contents
+            // rectangle; a field keeps two pixels clear on either side.
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const QRect room =
+                    button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+                const QFontMetrics metrics(button->font());
+                if (metrics.horizontalAdvance(button->text().remove(QLatin1Char('&'))) >
+                        room.width() ||
+                    metrics.height() > room.height()) {
+                    clipped << button->text();
+                }
+            }
+            for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+                QStyleOptionFrame option;
+                option.initFrom(field);
+                option.lineWidth =
+                    field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+                const QRect room =
+                    field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+                const QFontMetrics metrics(field->font());
+                const bool digits = field->objectName() != QLatin1String("nameField");
+                if ((digits && metrics.horizontalAdvance(field->text()) > room.width() - 4) ||
+                    metrics.height() > room.height()) {
+                    clipped << field->objectName() + QLatin1Char('=') + field->text();
+                }
+            }
+        }
+        QCOMPARE(clipped, QStringList());
+        // Shrunk only where the large font needs it, never grown.
+        QVERIFY(*std::max_element(sizes.begin(), sizes.end()) <= points);
+        QCOMPARE(*std::min_element(sizes.begin(), sizes.end()) < points, points > 9.0);
+    }
+
+    // In a dark palette the arrows take its light button text, and the
+    // events window keeps dark text on its fixed cyan.
+    void darkPaletteKeepsEverythingVisible()
+    {
+        const Appearance appearance(true, 9.0);
+        Rig rig;
+        TimerDialog* dialog = timerDialog(rig, 0);
+        ui::SpinArrows* arrows = dialog->spinButton(0);
+        // The middle of the up arrow, and the dialog around it.
+        const QImage picture = arrows->grab().toImage();
+        const QColor ink = picture.pixelColor(arrows->width() / 2, arrows->height() / 4);
+        QVERIFY(ui::Contrast::ratio(ink, dialog->palette().color(QPalette::Window)) >= 4.5);
+
+        rig.windows.showEvents();
+        const QPalette events = rig.windows.events()->textBox()->palette();
+        QVERIFY(ui::Contrast::ratio(events.color(QPalette::Text), events.color(QPalette::Base)) >=
+                4.5);
     }
 
     void damagedDueTimeIsReportedOnRefill()

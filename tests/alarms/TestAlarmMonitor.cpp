@@ -82,6 +82,25 @@ private Q_SLOTS:
         QCOMPARE(rig.sound.played, QStringList{sound});
     }
 
+    // One notification per slot that fires, with its entry's title and
+    // times and the late mark; a tick with nothing due sends none.
+    void firingSlotsNotifyTheDesktop()
+    {
+        using Notification = fakes::FakeDesktopNotifier::Notification;
+        Rig rig;
+        rig.windows.checkDue();
+        QVERIFY(rig.notifier.sent.isEmpty());
+        rig.arm(rig.slots.alarms[0], QStringLiteral("Wake"), at(5, 9, 57, 37));
+        rig.arm(rig.slots.timers[1], QStringLiteral("Tea"), at(5, 9, 50, 0));
+        rig.windows.checkDue();
+        rig.windows.checkDue();
+        QCOMPARE(rig.notifier.sent,
+                 (QList<Notification>{
+                     {"Alarm 'Wake'", "was due at: " + Now + "\neffective at: " + Now},
+                     {"Timer 'Tea'",
+                      "was due at: 05/12/2026 09:50:00\neffective at: " + Now + " !!!"}}));
+    }
+
     void firedSlotIsNotFiredAgainAfterARestart()
     {
         // An earlier run set an alarm and a countdown, both ending at 08:30,
@@ -98,7 +117,7 @@ private Q_SLOTS:
             alarms::AlarmStore store(earlier.database, slots);
             store.load(earlier.menu);
             alarms::AlarmWindows windows(slots, store, earlier.menu, earlier.clock, earlier.sound,
-                                         earlier.messages);
+                                         earlier.messages, earlier.notifier);
             windows.checkDue();
             return windows.events() != nullptr ? windows.events()->text() : QString();
         };

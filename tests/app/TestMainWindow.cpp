@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about/SysInfoLauncher.h"
-#include "alarms/AlarmSlots.h"
+#include "MainWindowRig.h"
 #include "alarms/DigitField.h"
-#include "app/MainWindow.h"
 #include "fakes/DatabaseLockHolder.h"
-#include "fakes/FakeCounter.h"
-#include "fakes/FakeFileDialogService.h"
-#include "fakes/FakeMessageService.h"
-#include "fakes/FakePrintDialog.h"
-#include "fakes/FakeProgramLauncher.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeSoundService.h"
-#include "fakes/FakeWallClock.h"
-#include "fakes/RecordingPrinterFactory.h"
-#include "fakes/ScratchDatabase.h"
-#include "printing/PrintCommand.h"
-#include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
-#include "stopwatch/SaveLogCommand.h"
 #include "ui/DisplayField.h"
 #include "ui/ImageWidget.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
@@ -39,6 +25,7 @@ using tikkro::fakes::DatabaseLockHolder;
 using tikkro::settings::SettingsDatabase;
 using namespace std::chrono_literals;
 using tikkro::stopwatch::Stopwatch;
+using Rig = tikkro::testing::MainWindowRig;
 
 namespace {
 
@@ -46,42 +33,6 @@ struct Availability
 {
     bool start, lap, resume, pause, reset;
     bool operator==(const Availability&) const = default;
-};
-
-// The main window with every outside service replaced, on a settings file in
-// a fresh temporary program folder.
-struct Rig
-{
-    Rig()
-        : database(scratch.path(), messages),
-          print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
-                std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
-    {}
-
-    std::unique_ptr<MainWindow>
-    makeWindow(const tikkro::settings::SettingsDatabase* otherDatabase = nullptr)
-    {
-        return std::make_unique<MainWindow>(MainWindow::Services{
-            counter, clock, messages, slots, otherDatabase ? *otherDatabase : database, sound,
-            sysInfo, print, saveLog, [this] { ++waits; }, &eventClock});
-    }
-
-    tikkro::fakes::ScratchDatabase scratch;
-    tikkro::fakes::FakeCounter counter;
-    // Stamps from QTest lie far from it, so their commands read the counter.
-    tikkro::fakes::FakeCounter eventClock{1'000'000'000};
-    tikkro::fakes::FakeWallClock clock;
-    tikkro::fakes::FakeMessageService messages;
-    tikkro::fakes::FakeSoundService sound;
-    tikkro::fakes::FakeRegistry registry;
-    tikkro::fakes::FakeProgramLauncher launcher;
-    tikkro::about::SysInfoLauncher sysInfo{registry, launcher, messages};
-    tikkro::alarms::AlarmSlots slots;
-    tikkro::settings::SettingsDatabase database;
-    tikkro::printing::PrintCommand print;
-    tikkro::fakes::FakeFileDialogService fileDialogs;
-    tikkro::stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
-    int waits = 0;
 };
 
 QRect primaryScreen()
@@ -133,6 +84,32 @@ class TestMainWindow : public QObject
         QTest::keyClick(logStrip(), key, Qt::AltModifier | extra);
     }
     QString strip() const { return logStrip()->text(); }
+    // Keys go to the window as the keyboard sends them: to the focused
+    // control first, then up to the window.
+    static void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+    // The command buttons as assistive technology sees them: name, and
+    // "(grey)" while unavailable.
+    QStringList accessibleCommands() const
+    {
+        QStringList found;
+        QAccessibleInterface* client =
+            QAccessible::queryAccessibleInterface(window->centralWidget());
+        for (int i = 0; i < client->childCount(); ++i) {
+            const QAccessibleInterface* control = client->child(i);
+            if (control->role() == QAccessible::Button) {
+                found.append(control->text(QAccessible::Name) +
+                             (control->state().disabled ? QStringLiteral(" (grey)") : QString()));
+            }
+        }
+        return found;
+    }
+    QAccessibleInterface* accessible(const char* name) const
+    {
+        return QAccessible::queryAccessibleInterface(child(QLatin1String(name)));
+    }
 
 private Q_SLOTS:
     void init()
@@ -291,6 +268,134 @@ private Q_SLOTS:
         QCOMPARE(fileMenu, QStringList({"&Print Log Strip", "Save Log Strip &As...", "", "E&xit"}));
     }
 
+    // --- keyboard, assistive technology, idle cost -------------------------
+
+    void commandKeysWorkWhereverTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus"); // empty: no control has it
+        QTest::newRow("log strip") << "logStrip";
+        QTest::newRow("elapsed time") << "elapsedTime";
+        QTest::newRow("the window itself") << "";
+    }
+    void commandKeysWorkWhereverTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        if (focus.isEmpty()) {
+            QApplication::focusWidget()->clearFocus();
+        } else {
+            child(focus)->setFocus();
+        }
+        key(window.get(), Qt::Key_T, Qt::AltModifier); // Reset is not offered
+        key(window.get(), Qt::Key_S, Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
+        key(window.get(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
+        counter().advanceMs(250);
+        key(window.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(strip().section(QStringLiteral("\r\n"), 1),
+                 QStringLiteral("00:00:00.000   Start\r\n00:00:00.250   Lap\r\n"));
+    }
+
+    // Start the program, Alt+S, Alt+L, Alt+P, open Timer 1, set 00:00:03,
+    // let it ring: no mouse anywhere.
+    void keyboardOnlyRun()
+    {
+        key(window.get(), Qt::Key_S, Qt::AltModifier);
+        counter().advanceMs(1'000);
+        key(window.get(), Qt::Key_L, Qt::AltModifier);
+        counter().advanceMs(1'000);
+        key(window.get(), Qt::Key_P, Qt::AltModifier);
+        QVERIFY(strip().endsWith(QStringLiteral("00:00:01.000   Lap\r\n00:00:02.000   Pause\r\n")));
+
+        key(window.get(), Qt::Key_A, Qt::AltModifier); // &Alarm
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C); // &CountDown
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_1); // Timer&1
+        QDialog* dialog = window->alarmWindows().timerDialog();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("nameField"));
+        for (int tab = 0; tab < 3; ++tab) {
+            key(dialog, Qt::Key_Tab);
+        }
+        QCOMPARE(dialog->focusWidget()->accessibleName(), QStringLiteral("Seconds"));
+        for (int up = 0; up < 3; ++up) {
+            key(dialog, Qt::Key_Up);
+        }
+        key(dialog, Qt::Key_Return); // Set is the default button
+        QVERIFY(rig->slots.timers[0].active);
+
+        // The first monitor tick after the three seconds.
+        rig->clock.advanceMs(3'500);
+        Q_EMIT window->monitorTimer().tick();
+        QVERIFY(window->alarmWindows().events()->text().startsWith(
+            QStringLiteral("Timer 'Timer 1':\r\n    was due at: 05/12/2026 09:57:40\r\n")));
+        QCOMPARE(rig->notifier.sent.size(), 1);
+        QCOMPARE(rig->notifier.sent.first().summary, QStringLiteral("Timer 'Timer 1'"));
+    }
+
+    void commandsAreOnePushButtonEachForAssistiveTechnology()
+    {
+        QCOMPARE(accessibleCommands(), QStringList({"Start", "Lap (grey)", "Resume (grey)",
+                                                    "Pause (grey)", "Reset (grey)"}));
+        // Nothing else on the client: no pictures, no grey twins.
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->centralWidget())->childCount(), 8);
+
+        QAccessibleInterface* start = accessible("startCommand");
+        QCOMPARE(start->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        QCOMPARE(start->actionInterface()->keyBindingsForAction(
+                     QAccessibleActionInterface::pressAction()),
+                 QStringList{QKeySequence(Qt::ALT | Qt::Key_S).toString(QKeySequence::NativeText)});
+        start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
+        QCOMPARE(accessibleCommands(),
+                 QStringList({"Start (grey)", "Lap", "Resume (grey)", "Pause", "Reset (grey)"}));
+        // A grey button pressed does nothing.
+        accessible("resetCommand")
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
+    }
+
+    void displaysGiveTheirTextWhenAsked()
+    {
+        QAccessibleInterface* elapsed = accessible("elapsedTime");
+        QCOMPARE(elapsed->role(), QAccessible::StaticText);
+        QCOMPARE(elapsed->text(QAccessible::Name), QStringLiteral("Elapsed time"));
+        click("start");
+        counter().advanceMs(12'345);
+        Q_EMIT window->refreshTimer().tick();
+        QCOMPARE(elapsed->textInterface()->text(0, -1), QStringLiteral("00:00:12.34"));
+        QCOMPARE(elapsed->text(QAccessible::Value), QStringLiteral("00:00:12.34"));
+    }
+
+    void refreshStopsWhileHiddenAndResumesExact_data()
+    {
+        QTest::addColumn<bool>("minimise"); // or hide
+        QTest::newRow("hidden") << false;
+        QTest::newRow("minimised") << true;
+    }
+    void refreshStopsWhileHiddenAndResumesExact()
+    {
+        QFETCH(bool, minimise);
+        click("start");
+        QVERIFY(window->refreshTimer().isTicking());
+        minimise ? window->showMinimized() : window->hide();
+        QVERIFY(!window->refreshTimer().isTicking());
+        // Still running as far as the watch knows.
+        QCOMPARE(window->refreshTimer().interval(), 15);
+
+        counter().advanceMs(75'000);
+        window->showNormal();
+        QVERIFY(window->refreshTimer().isTicking());
+        QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:15.0"));
+        QCOMPARE(window->refreshTimer().interval(), 100);
+        counter().advanceMs(500);
+        click("lap");
+        QVERIFY(strip().endsWith(QStringLiteral("00:01:15.500   Lap\r\n")));
+    }
+
     // --- start-up and shut-down ------------------------------------------
 
     void firstStartCreatesTheFileAndTouchesTheRightEdge()
@@ -307,9 +412,8 @@ private Q_SLOTS:
         QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
         QCOMPARE(shown(), (Availability{true, false, false, false, false}));
         QCOMPARE(window->refreshTimer().interval(), 0);
-        // The start-up Reset cannot move the focus, so the first control in
-        // the tab order keeps it and Alt+S does nothing until the strip has it.
-        QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("elapsedTime")));
+        // The strip has the focus from the start, so the first Alt+S works.
+        QCOMPARE(QApplication::focusWidget(), logStrip());
     }
 
     void exitSavesThePositionAndTheNextStartRestoresIt()
@@ -456,7 +560,7 @@ private Q_SLOTS:
         const SettingsDatabase readOnly(rig->scratch.path(), rig->messages,
                                         SettingsDatabase::DefaultBusyTimeout,
                                         SettingsDatabase::Access::ReadOnly);
-        window = rig->makeWindow(&readOnly);
+        window = rig->makeWindow(nullptr, &readOnly);
         window->restoreSession();
         QCOMPARE(rig->messages.messages.size(), 1);
         QVERIFY2(rig->messages.messages[0].text.contains("Changes will not be kept: ") &&

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/DisplayField.h"
 #include "ui/LazyWindow.h"
 #include "ui/QtMessageService.h"
 #include "ui/Twips.h"
@@ -50,6 +51,62 @@ private Q_SLOTS:
         QCOMPARE(ticks.count(), 0);
         timer.setInterval(1);
         QVERIFY(ticks.wait(1000));
+    }
+
+    // Suspended, the timer keeps its interval, for the watch reads it as its
+    // running flag; resumed, it ticks at once, long before its interval.
+    void suspendedTimerKeepsItsIntervalAndTicksAtOnceOnResume()
+    {
+        WindowTimer timer;
+        timer.setInterval(60'000);
+        timer.setSuspended(true);
+        QCOMPARE(timer.interval(), 60'000);
+        QVERIFY(!timer.isTicking());
+        timer.setInterval(30'000); // a level change while suspended
+        QVERIFY(!timer.isTicking());
+        QSignalSpy ticks(&timer, &WindowTimer::tick);
+        timer.setSuspended(false);
+        QVERIFY(timer.isTicking());
+        QVERIFY(ticks.wait(5'000));
+        QCOMPARE(timer.interval(), 30'000);
+
+        // A stopped timer stays quiet when resumed.
+        timer.setSuspended(true);
+        timer.setInterval(0);
+        timer.setSuspended(false);
+        QVERIFY(!timer.isTicking());
+    }
+
+    // A running display changes its hundredths 66 times a second; assistive
+    // technology hears of whole seconds and of changes of form only.
+    void displayTellsOnlyCoarseChanges_data()
+    {
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("worth");
+        QTest::newRow("hundredths") << "00:00:12.01"
+                                    << "00:00:12.34" << false;
+        QTest::newRow("next second") << "00:00:12.99"
+                                     << "00:00:13.00" << true;
+        QTest::newRow("tenths") << "00:01:02.3"
+                                << "00:01:02.4" << false;
+        QTest::newRow("reset") << "00:00:20.01"
+                               << "00:00:00.000" << true;
+        QTest::newRow("start after reset") << "00:00:00.000"
+                                           << "00:00:00.01" << true;
+        QTest::newRow("seconds level") << "00:05:01"
+                                       << "00:05:02" << true;
+        QTest::newRow("clock field") << "05.12.26   09:57:37"
+                                     << "05.12.26   09:57:38" << true;
+        QTest::newRow("unchanged") << "05.12.26   09:57:37"
+                                   << "05.12.26   09:57:37" << false;
+    }
+    void displayTellsOnlyCoarseChanges()
+    {
+        QFETCH(QString, told);
+        QFETCH(QString, text);
+        QFETCH(bool, worth);
+        QCOMPARE(DisplayField::isWorthAnnouncing(told, text), worth);
     }
 
     void formSlotLoadsOnceAndForgetsOnClose()

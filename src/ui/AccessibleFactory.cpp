@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/AccessibleFactory.h"
+
+#include "ui/DisplayField.h"
+#include "ui/DisplayFieldAccessible.h"
+#include "ui/ImageButton.h"
+#include "ui/ImageButtonAccessible.h"
+#include "ui/SpinArrows.h"
+#include "ui/SpinArrowsAccessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace tikkro::ui {
+
+void AccessibleFactory::install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&AccessibleFactory::create);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QAccessibleInterface* AccessibleFactory::create(const QString& className, QObject* object)
+{
+    // Qt asks once per class up the object's inheritance; the most derived
+    // class comes first, and only that one is answered here.
+    if (object == nullptr || className != QLatin1String(object->metaObject()->className())) {
+        return nullptr;
+    }
+    if (auto* button = qobject_cast<ImageButton*>(object)) {
+        return new ImageButtonAccessible(button);
+    }
+    if (auto* arrows = qobject_cast<SpinArrows*>(object)) {
+        return new SpinArrowsAccessible(arrows);
+    }
+    if (auto* field = qobject_cast<DisplayField*>(object)) {
+        return new DisplayFieldAccessible(field);
+    }
+    if (auto* image = qobject_cast<ImageWidget*>(object)) {
+        return new QAccessibleWidget(image, QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+} // namespace tikkro::ui

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "about/SysInfoLauncher.h"
+#include "alarms/AlarmSlots.h"
+#include "app/MainWindow.h"
+#include "fakes/FakeCounter.h"
+#include "fakes/FakeDesktopNotifier.h"
+#include "fakes/FakeFileDialogService.h"
+#include "fakes/FakeMessageService.h"
+#include "fakes/FakePrintDialog.h"
+#include "fakes/FakeProgramLauncher.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeSoundService.h"
+#include "fakes/FakeWallClock.h"
+#include "fakes/RecordingPrinterFactory.h"
+#include "fakes/ScratchDatabase.h"
+#include "printing/PrintCommand.h"
+#include "settings/SettingsDatabase.h"
+#include "stopwatch/SaveLogCommand.h"
+
+#include <memory>
+
+namespace tikkro::testing {
+
+// The main window with every outside service replaced, on a settings file in
+// a fresh temporary program folder.
+struct MainWindowRig
+{
+    MainWindowRig()
+        : database(scratch.path(), messages),
+          print(std::make_unique<fakes::FakePrintDialog>(),
+                std::make_unique<fakes::RecordingPrinterFactory>(), messages)
+    {}
+
+    // Desktop notifications go to the fake and settings to the scratch file
+    // unless others are given.
+    std::unique_ptr<app::MainWindow>
+    makeWindow(ui::DesktopNotifier* otherNotifier = nullptr,
+               const settings::SettingsDatabase* otherDatabase = nullptr)
+    {
+        ui::DesktopNotifier& notifying = otherNotifier != nullptr ? *otherNotifier : notifier;
+        return std::make_unique<app::MainWindow>(app::MainWindow::Services{
+            counter, clock, messages, slots, otherDatabase != nullptr ? *otherDatabase : database,
+            sound, notifying, sysInfo, print, saveLog, [this] { ++waits; }, &eventClock});
+    }
+
+    fakes::ScratchDatabase scratch;
+    fakes::FakeCounter counter;
+    // Stamps from QTest lie far from it, so their commands read the counter.
+    fakes::FakeCounter eventClock{1'000'000'000};
+    fakes::FakeWallClock clock;
+    fakes::FakeMessageService messages;
+    fakes::FakeSoundService sound;
+    fakes::FakeDesktopNotifier notifier;
+    fakes::FakeRegistry registry;
+    fakes::FakeProgramLauncher launcher;
+    about::SysInfoLauncher sysInfo{registry, launcher, messages};
+    alarms::AlarmSlots slots;
+    settings::SettingsDatabase database;
+    printing::PrintCommand print;
+    fakes::FakeFileDialogService fileDialogs;
+    stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
+    int waits = 0;
+};
+
+} // namespace tikkro::testing

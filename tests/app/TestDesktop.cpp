@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowRig.h"
+#include "fakes/FakeNotificationServer.h"
+#include "settings/OleDate.h"
+#include "ui/DBusDesktopNotifier.h"
+#include "ui/DisplayField.h"
+#include "ui/ImageWidget.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+
+using tikkro::stopwatch::Stopwatch;
+using Rig = tikkro::testing::MainWindowRig;
+
+namespace {
+
+// Another application for the desktop, which says on its output when it
+// gets and loses the keyboard.
+int runTypist()
+{
+    QLineEdit typist;
+    typist.setWindowTitle(QStringLiteral("Typist"));
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, [](QWindow* focused) {
+        std::fputs(focused != nullptr ? "focused\n" : "lost\n", stdout);
+        std::fflush(stdout);
+    });
+    typist.show();
+    return QApplication::exec();
+}
+
+// Every node of an accessibility tree as "role: name", with " (grey)" for a
+// control that is not enabled.
+void listNodes(const QJsonObject& node, QStringList& into, const QString& role)
+{
+    if (node.value(QStringLiteral("role")).toString() == role) {
+        const bool enabled =
+            node.value(QStringLiteral("states")).toArray().contains(QStringLiteral("enabled"));
+        into.append(node.value(QStringLiteral("name")).toString() +
+                    (enabled ? QString() : QStringLiteral(" (grey)")));
+    }
+    for (const QJsonValue child : node.value(QStringLiteral("children")).toArray()) {
+        listNodes(child.toObject(), into, role);
+    }
+}
+
+} // namespace
+
+// The main window on a desktop: what a screen reader finds on the
+// accessibility bus, and what a ringing timer does while the window is
+// minimised and another application has the keyboard. ctest runs it under
+// tests/with-desktop.sh.
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Rig> rig;
+    tikkro::ui::DBusDesktopNotifier notifier{QStringLiteral("Tikkro"), QStringLiteral("tikkro")};
+    std::unique_ptr<tikkro::app::MainWindow> window;
+
+    // The program's tree as the screen reader's side reads it, after it has
+    // pressed the named button; empty when it could not.
+    QJsonObject readAccessibleTree(const QString& press = {})
+    {
+        QStringList arguments{QStringLiteral(TIKKRO_ACCESSIBLE_TREE_SCRIPT),
+                              QString::number(QCoreApplication::applicationPid())};
+        if (!press.isEmpty()) {
+            arguments.append(press);
+        }
+        QProcess reader;
+        reader.start(qEnvironmentVariable("TIKKRO_ATSPI_PYTHON"), arguments);
+        // The program answers the reader from its event loop, which must run
+        // on while the reader works.
+        const QDeadlineTimer deadline(60'000);
+        while (reader.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            QTest::qWait(50);
+        }
+        if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
+            qWarning() << reader.readAllStandardError();
+            return {};
+        }
+        return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+    }
+
+    // The window the window manager stacks on top of all others.
+    static WId topWindow()
+    {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        xprop.waitForFinished();
+        const QByteArray top = xprop.readAllStandardOutput().trimmed().split(' ').last();
+        return top.toULongLong(nullptr, 16);
+    }
+
+    QString elapsedDisplay() const
+    {
+        return window->findChild<tikkro::ui::DisplayField*>(QStringLiteral("elapsedTime"))->text();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+            QSKIP("Needs a desktop: ctest runs this under tests/with-desktop.sh");
+        }
+    }
+    void init()
+    {
+        rig = std::make_unique<Rig>();
+        window = rig->makeWindow(&notifier);
+        window->restoreSession();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        rig.reset();
+    }
+
+    void screenReaderFindsOnePushButtonPerCommand()
+    {
+        if (qEnvironmentVariableIsEmpty("TIKKRO_ATSPI_PYTHON")) {
+            QSKIP("python3-pyatspi is not installed");
+        }
+        const QJsonObject before = readAccessibleTree();
+        QVERIFY(!before.isEmpty());
+        QStringList buttons;
+        listNodes(before, buttons, QStringLiteral("push button"));
+        QCOMPARE(buttons, QStringList({"Start", "Lap (grey)", "Resume (grey)", "Pause (grey)",
+                                       "Reset (grey)"}));
+        QStringList labels;
+        listNodes(before, labels, QStringLiteral("label"));
+        QCOMPARE(labels, QStringList({"Elapsed time", "Date and time"}));
+
+        const QJsonObject after = readAccessibleTree(QStringLiteral("Start"));
+        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
+        buttons.clear();
+        listNodes(after, buttons, QStringLiteral("push button"));
+        QCOMPARE(buttons,
+                 QStringList({"Start (grey)", "Lap", "Resume (grey)", "Pause", "Reset (grey)"}));
+    }
+
+    void ringingTimerNotifiesAndLeavesTheKeyboardAlone()
+    {
+        tikkro::fakes::FakeNotificationServer server;
+        QVERIFY(server.start());
+        if (qEnvironmentVariableIsEmpty("TIKKRO_WINDOW_MANAGER")) {
+            QSKIP("Needs a window manager to minimise and to give the focus (openbox)");
+        }
+        QTest::mouseClick(
+            window->findChild<tikkro::ui::ImageWidget*>(QStringLiteral("startButton")),
+            Qt::LeftButton, {}, QPoint(20, 10));
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+        QVERIFY(!window->refreshTimer().isTicking());
+
+        QProcess typist;
+        typist.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--typist")});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += typist.readAllStandardOutput()).contains("focused"),
+                                 30'000);
+
+        rig->slots.timers[0] = {QStringLiteral("Tea"),
+                                tikkro::settings::OleDate::fromDateTime(rig->clock.now()), true};
+        Q_EMIT window->monitorTimer().tick();
+        QTRY_COMPARE(server.calls.size(), 1);
+        QCOMPARE(server.calls.first().at(3).toString(), QStringLiteral("Timer 'Tea'"));
+        QWidget* events = window->alarmWindows().events();
+        QVERIFY(QTest::qWaitForWindowExposed(events));
+        // The window manager would hand the keyboard over right after
+        // mapping the window; give it the time to.
+        QTest::qWait(500);
+        QCOMPARE(typist.readAllStandardOutput(), QByteArray());
+        QCOMPARE(QGuiApplication::focusWindow(), nullptr);
+        // Yet it stands in front of the typist.
+        QCOMPARE(topWindow(), events->winId());
+
+        // Shown again, the display is exact at once and at its level.
+        rig->counter.advanceMs(75'000);
+        window->showNormal();
+        QTRY_VERIFY(window->refreshTimer().isTicking());
+        QTRY_COMPARE(elapsedDisplay(), QStringLiteral("00:01:15.0"));
+        QCOMPARE(window->refreshTimer().interval(), 100);
+        typist.kill();
+        typist.waitForFinished();
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--typist"))) {
+        return runTypist();
+    }
+    TestDesktop test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestDesktop.moc"

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui/DBusDesktopNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QList>
+#include <QVariantList>
+
+namespace tikkro::fakes {
+
+// A desktop's notification service, on a connection of its own to the
+// session bus as a real one would be: records the arguments of every Notify
+// and answers it, or answers with an error while told to fail.
+class FakeNotificationServer final : public QDBusVirtualObject
+{
+public:
+    FakeNotificationServer()
+        : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, ConnectionName))
+    {}
+    ~FakeNotificationServer() override
+    {
+        m_bus.unregisterObject(QString::fromLatin1(ui::DBusDesktopNotifier::Path));
+        m_bus.unregisterService(QString::fromLatin1(ui::DBusDesktopNotifier::Service));
+        QDBusConnection::disconnectFromBus(ConnectionName);
+    }
+    FakeNotificationServer(const FakeNotificationServer&) = delete;
+    FakeNotificationServer& operator=(const FakeNotificationServer&) = delete;
+
+    // False where there is no session bus or another server owns the name.
+    bool start()
+    {
+        return m_bus.isConnected() &&
+               m_bus.registerService(QString::fromLatin1(ui::DBusDesktopNotifier::Service)) &&
+               m_bus.registerVirtualObject(QString::fromLatin1(ui::DBusDesktopNotifier::Path),
+                                           this);
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        if (message.member() != QLatin1String("Notify")) {
+            return false;
+        }
+        calls.append(message.arguments());
+        connection.send(failing ? message.createErrorReply(QStringLiteral("org.freedesktop.DBus."
+                                                                          "Error.Failed"),
+                                                           QStringLiteral("refused"))
+                                : message.createReply(static_cast<uint>(calls.size())));
+        return true;
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+
+    QList<QVariantList> calls;
+    bool failing = false;
+
+private:
+    static inline const QString ConnectionName = QStringLiteral("fake-notification-server");
+    QDBusConnection m_bus;
+};
+
+} // namespace tikkro::fakes

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fakes/FakeNotificationServer.h"
+#include "ui/DBusDesktopNotifier.h"
+
+#include <QDBusArgument>
+#include <QTest>
+
+using tikkro::fakes::FakeNotificationServer;
+using tikkro::ui::DBusDesktopNotifier;
+
+// Runs on a private session bus (dbus-run-session), never on the user's.
+class TestDesktopNotifier : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+            QSKIP("No session bus; ctest runs this under dbus-run-session where it is installed");
+        }
+    }
+
+    void notifyCarriesTheEntryAndTheIcon()
+    {
+        FakeNotificationServer server;
+        if (!server.start()) {
+            QSKIP("Another notification server owns the name on this bus");
+        }
+        DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
+        notifier.notify(QStringLiteral("Timer '<b>Tea</b>'"),
+                        QStringLiteral("was due at: 05/12/2026 09:50:00\n"
+                                       "effective at: 05/12/2026 09:57:37 !!!"));
+        QTRY_COMPARE(server.calls.size(), 1);
+        const QVariantList call = server.calls.first();
+        QCOMPARE(call.size(), 8);
+        QCOMPARE(call.at(0).toString(), QStringLiteral("Tikkro"));
+        QCOMPARE(call.at(1).toUInt(), 0U); // a new notification, replacing none
+        QCOMPARE(call.at(2).toString(), QStringLiteral("tikkro"));
+        QCOMPARE(call.at(3).toString(), QStringLiteral("Timer '<b>Tea</b>'"));
+        QCOMPARE(call.at(4).toString(), QStringLiteral("was due at: 05/12/2026 09:50:00\n"
+                                                       "effective at: 05/12/2026 09:57:37 !!!"));
+        QCOMPARE(call.at(5).toStringList(), QStringList());
+        const auto hints = qdbus_cast<QVariantMap>(call.at(6).value<QDBusArgument>());
+        QCOMPARE(hints.value(QStringLiteral("suppress-sound")).toBool(), true);
+        QCOMPARE(call.at(7).toInt(), -1);
+    }
+
+    // A server that refuses, or none at all, costs nothing: the call returns
+    // and the next notification still goes out.
+    void refusedOrMissingServerChangesNothing_data()
+    {
+        QTest::addColumn<bool>("serverRuns");
+        QTest::newRow("server refuses") << true;
+        QTest::newRow("no server") << false;
+    }
+    void refusedOrMissingServerChangesNothing()
+    {
+        QFETCH(bool, serverRuns);
+        DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
+        auto server = std::make_unique<FakeNotificationServer>();
+        if (serverRuns) {
+            QVERIFY(server->start());
+            server->failing = true;
+        }
+        notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("first"));
+        if (serverRuns) {
+            QTRY_COMPARE(server->calls.size(), 1);
+            server->failing = false;
+        } else {
+            QVERIFY(server->start());
+        }
+        notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("second"));
+        QTRY_VERIFY(!server->calls.isEmpty() &&
+                    server->calls.last().at(4).toString() == QLatin1String("second"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopNotifier)
+#include "TestDesktopNotifier.moc"
