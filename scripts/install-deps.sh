@@ -8,6 +8,7 @@ packages=(
     libbenchmark-dev
     fonts-dejavu-core poppler-utils python3
     xvfb xauth
+    sqlite3 xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
