@@ -11,6 +11,7 @@ packages=(
     weston xwayland
     desktop-file-utils appstream dpkg-dev file groff-base
     dbus at-spi2-core python3-pyatspi
+    sqlite3
 )
 missing=()
 for p in "${packages[@]}"; do

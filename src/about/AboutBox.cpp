@@ -24,6 +24,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
+    // Whatever a label shows, a file name included, is shown as it stands.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -326,7 +326,9 @@ void MainWindow::saveSession()
     m_about.unload();
     if (!notKept.isEmpty()) {
         // The window goes at once; the note says what was lost and goes by
-        // itself, so that it never holds up a logout.
+        // itself, so that it never holds up a logout. Hiding the last
+        // window would quit at once and take the note with it.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
         hide();
         m_services.messages.showFor(notKept.join(QStringLiteral("\n\n")),
                                     ui::MessageService::Icon::Warning, ExitNoteShown);

@@ -8,7 +8,11 @@ namespace tikkro::settings {
 QString DatabaseError::reasonOf(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    if (text.isEmpty()) {
+        return QStringLiteral("unknown error");
+    }
+    // The engine's words leave the user guessing who locked it.
+    return isBusy(error) ? text + QStringLiteral(" (another program is using the file)") : text;
 }
 
 bool DatabaseError::isBusy(const QSqlError& error)

@@ -123,6 +123,10 @@ void SettingsWriter::run()
         attempt(*job);
         lock.lock();
         m_queue.pop_front();
+        if (m_queue.empty() && !m_stopping) {
+            // What shut-down gave up is done with; later writes are tried.
+            m_givingUp = false;
+        }
         m_settled.notify_all();
         if (m_queue.empty() && !m_unreported.isEmpty() && !m_reportPosted && !m_stopping) {
             // Failures that come in a row go into one box, shown once the
@@ -142,13 +146,14 @@ void SettingsWriter::attempt(Job& job)
         {
             std::unique_lock lock(m_mutex);
             if (m_givingUp) {
+                const QString failure =
+                    job.failure.isEmpty()
+                        ? QStringLiteral("Tikkro closed before the settings file %1 could be "
+                                         "written")
+                              .arg(m_database.filePath())
+                        : job.failure;
                 lock.unlock();
-                settle(job, State::Failed,
-                       job.failure.isEmpty()
-                           ? QStringLiteral("Tikkro closed before the settings file %1 could "
-                                            "be written")
-                                 .arg(m_database.filePath())
-                           : job.failure);
+                settle(job, State::Failed, failure);
                 return;
             }
         }
@@ -165,6 +170,7 @@ void SettingsWriter::attempt(Job& job)
                 settle(job, State::Failed, error.description());
                 return;
             }
+            const std::lock_guard lock(m_mutex);
             job.failure = error.description();
         } catch (const std::exception& error) {
             settle(job, State::Failed, QString::fromStdString(error.what()));

@@ -30,7 +30,8 @@ public:
     bool isEmpty() const;
     void moveToEnd();
 
-    // Whether a long paste is still going in.
+    // Whether a long paste is still going in; until it is done, text()
+    // gives what is in so far.
     bool isPasting() const { return !m_pasteRest.isEmpty(); }
     // Puts the rest of a long paste in at once.
     void finishPaste();

@@ -3,6 +3,7 @@
 #include "alarms/DigitField.h"
 #include "alarms/InputError.h"
 #include "alarms/SlotSetter.h"
+#include "fakes/FakeDesktopNotifier.h"
 #include "settings/SettingsWriter.h"
 #include "ui/Contrast.h"
 #include "ui/ImageWidget.h"
@@ -324,7 +325,8 @@ private Q_SLOTS:
         fakes::FakeAlarmMenu menu;
         fakes::FakeWallClock clock{at(5, 9, 57, 37)};
         fakes::FakeSoundService sound;
-        alarms::AlarmWindows windows(slots, store, menu, clock, sound, messages);
+        fakes::FakeDesktopNotifier notifier;
+        alarms::AlarmWindows windows(slots, store, menu, clock, sound, messages, notifier);
         windows.showTimerDialog(0);
 
         QString shown;
