@@ -29,10 +29,44 @@ unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-sleep 1
+# The window manager is ready once it has named itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 
 stored() {
     python3 -c "import sqlite3,sys; print(*sqlite3.connect(sys.argv[1]).execute('SELECT MeLeft, MeTop FROM tUser').fetchone())" "$scratch/tikkro.mdb"
+}
+
+# The outer top-left of a window's frame, in pixels.
+frame_of() {
+    local info abs_x abs_y rel_x rel_y
+    info=$(xwininfo -id "$1")
+    abs_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    abs_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    rel_x=$(sed -n 's/.*Relative upper-left X: *//p' <<<"$info")
+    rel_y=$(sed -n 's/.*Relative upper-left Y: *//p' <<<"$info")
+    echo "$((abs_x - rel_x)) $((abs_y - rel_y))"
+}
+
+# The frame's outer top-left once placing is done: the window manager's
+# frame has come and the frame has kept still for a second, on a busy
+# machine too.
+settled_frame() {
+    local last="" now still=0
+    for _ in $(seq 100); do
+        sleep 0.2
+        now=$(frame_of "$1")
+        if [ "$now" = "$last" ]; then
+            still=$((still + 1))
+            [ "$still" -ge 5 ] && break
+        else
+            still=0
+            last=$now
+        fi
+    done
+    echo "$last"
 }
 
 # Prints the frame's outer top-left in pixels of the running program's
@@ -46,18 +80,10 @@ run_once() {
         sleep 0.1
     done
     [ -n "$wid" ] || { echo "FAIL: no window"; kill "$pid"; exit 1; }
-    # Placing waits for the window manager's frame and lets it settle.
-    sleep 2
-    local info abs_x abs_y rel_x rel_y
-    info=$(xwininfo -id "$wid")
-    abs_x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
-    abs_y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
-    rel_x=$(sed -n 's/.*Relative upper-left X: *//p' <<<"$info")
-    rel_y=$(sed -n 's/.*Relative upper-left Y: *//p' <<<"$info")
-    echo "$((abs_x - rel_x)) $((abs_y - rel_y))"
+    settled_frame "$wid"
     xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
     xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill "$pid" 2>/dev/null && { echo "FAIL: the close key did not end the program"; exit 1; }
     wait "$pid" || true
 }
@@ -98,7 +124,7 @@ for _ in $(seq 100); do
     [ -n "$wid" ] && break
     sleep 0.1
 done
-sleep 1.5
+settled_frame "$wid" >/dev/null
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers alt+h a
 about=""
@@ -107,7 +133,9 @@ for _ in $(seq 50); do
     [ -n "$about" ] && break
     sleep 0.1
 done
-sleep 1.5
+if [ -n "$about" ]; then
+    settled_frame "$about" >/dev/null
+fi
 if [ -z "$about" ]; then
     echo "FAIL: the About box did not open"
     failures=$((failures + 1))
