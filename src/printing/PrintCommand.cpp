@@ -86,8 +86,9 @@ bool PrintCommand::printDocument(Printer& printer, Printer::Orientation orientat
                                  const QString& logStripText)
 {
     printer.setOrientation(orientation);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         printer.endLine();
+    }
 
     printer.setCurrentX(LeftMarginTwips);
     printer.setFontSize(18);
