@@ -5,6 +5,7 @@
 // its input. Run offscreen, or under a display (the Lap then comes from the
 // X server, clicked by xdotool, and the X server's input clock is compared
 // with CLOCK_MONOTONIC).
+#include "WidgetBenchmarks.h"
 #include "about/SysInfoLauncher.h"
 #include "alarms/AlarmSlots.h"
 #include "alarms/DigitField.h"
@@ -313,12 +314,5 @@ BENCHMARK(LapAfterStall)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tikkro::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a 100,000-line strip: the CSV conversion alone, and the whole save
 // from the log strip's text to the file renamed into place, as text and CSV.
+#include "WidgetBenchmarks.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
 #include "stopwatch/LogStrip.h"
@@ -80,10 +81,5 @@ BENCHMARK(SaveFromStrip)->Arg(0)->Arg(1)->ArgName("csv")->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tikkro::bench::runWidgetBenchmarks(argc, argv);
 }

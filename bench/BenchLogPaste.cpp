@@ -2,6 +2,7 @@
 // Pasting 10 MB into the log strip: how long until all of it is in, and the
 // longest the window's events had to wait meanwhile (a 1 ms timer measures
 // the gaps). A plain text box pasting in one go is the yardstick.
+#include "WidgetBenchmarks.h"
 #include "stopwatch/LogStrip.h"
 
 #include <QApplication>
@@ -102,10 +103,5 @@ BENCHMARK(PlainTextEditPaste)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tikkro::bench::runWidgetBenchmarks(argc, argv);
 }

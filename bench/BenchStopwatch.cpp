@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The refresh's arithmetic and a Lap on the real log strip, empty and after a
 // long day of laps.
+#include "WidgetBenchmarks.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeWallClock.h"
@@ -79,10 +80,5 @@ BENCHMARK(Lap)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return tikkro::bench::runWidgetBenchmarks(argc, argv);
 }
