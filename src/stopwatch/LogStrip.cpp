@@ -68,7 +68,6 @@ void LogStrip::moveToEnd()
 
 void LogStrip::keyPressEvent(QKeyEvent* event)
 {
-    Q_EMIT keyDown(event->key(), event->modifiers(), event->timestamp());
     // A key held with Alt is a command, never typing (AltGr, which types the
     // third level of a layout, is a different modifier on Linux). The text
     // box leaves it to the window, as with any key it has no use for.

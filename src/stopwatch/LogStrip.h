@@ -36,11 +36,6 @@ public:
     // Puts the rest of a long paste in at once.
     void finishPaste();
 
-Q_SIGNALS:
-    // Every key press, before the text box acts on it, with the press's time
-    // stamp; the key is not consumed.
-    void keyDown(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
