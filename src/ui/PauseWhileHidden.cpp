@@ -10,7 +10,7 @@
 namespace tikkro::ui {
 
 PauseWhileHidden::PauseWhileHidden(QWidget& window, WindowTimer& timer)
-    : QObject(&window), m_window(window), m_timer(timer), m_unmapped(!window.isVisible())
+    : QObject(&window), m_window(window), m_timer(&timer), m_unmapped(!window.isVisible())
 {
     m_window.installEventFilter(this);
     update();
@@ -54,7 +54,9 @@ void PauseWhileHidden::watchNativeWindow()
 void PauseWhileHidden::update()
 {
     const bool unseen = !m_native.isNull() && !m_native->isExposed();
-    m_timer.setSuspended(m_unmapped || m_window.isMinimized() || unseen);
+    if (m_timer != nullptr) {
+        m_timer->setSuspended(m_unmapped || m_window.isMinimized() || unseen);
+    }
 }
 
 } // namespace tikkro::ui

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/WindowTimer.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -8,8 +10,6 @@ class QWidget;
 class QWindow;
 
 namespace tikkro::ui {
-
-class WindowTimer;
 
 // Suspends a window's display timer while the window is hidden, minimised
 // or otherwise not on the screen (as on another workspace), when nobody can
@@ -31,7 +31,9 @@ private:
     // Whether the window system shows any of the window; known once the
     // window has been shown.
     QPointer<QWindow> m_native;
-    WindowTimer& m_timer;
+    // The timer may be a member of the window, gone while the window's own
+    // destructor still hides it.
+    QPointer<WindowTimer> m_timer;
     // A window the window system has unmapped still counts as visible.
     bool m_unmapped;
 };
