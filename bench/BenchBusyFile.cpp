@@ -22,9 +22,8 @@
 #include "settings/DatabaseError.h"
 #include "settings/OleDate.h"
 #include "settings/SettingsDatabase.h"
-#include "stopwatch/BootTimeCounter.h"
+#include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/LogStrip.h"
-#include "stopwatch/MonotonicCounter.h"
 #include "stopwatch/SaveLogCommand.h"
 #include "ui/ImageWidget.h"
 #include "ui/WallClock.h"
@@ -52,7 +51,10 @@ using tikkro::stopwatch::Command;
 
 qint64 monotonicMs()
 {
-    return tikkro::stopwatch::MonotonicCounter().ticks() / 1'000'000;
+    return tikkro::stopwatch::KernelClockCounter(
+               tikkro::stopwatch::KernelClockCounter::Clock::Monotonic)
+               .ticks() /
+           1'000'000;
 }
 
 // Another program with the file open in an exclusive transaction.
@@ -128,7 +130,8 @@ struct App
     }
 
     QTemporaryDir folder;
-    tikkro::stopwatch::BootTimeCounter counter;
+    tikkro::stopwatch::KernelClockCounter counter{
+        tikkro::stopwatch::KernelClockCounter::Clock::BootTime};
     tikkro::ui::SystemWallClock clock;
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;

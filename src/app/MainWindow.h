@@ -7,7 +7,7 @@
 #include "alarms/AlarmWindows.h"
 #include "settings/SettingsWriter.h"
 #include "stopwatch/InputClock.h"
-#include "stopwatch/MonotonicCounter.h"
+#include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/Stopwatch.h"
 #include "stopwatch/StopwatchView.h"
 #include "ui/LazyWindow.h"
@@ -135,7 +135,8 @@ private:
     ui::ImageButton* makeButton(const QString& word, int accessLetter, int left, int top);
 
     Services m_services;
-    const stopwatch::MonotonicCounter m_monotonic;
+    const stopwatch::KernelClockCounter m_monotonic{
+        stopwatch::KernelClockCounter::Clock::Monotonic};
     const stopwatch::InputClock m_inputClock;
     settings::SettingsWriter m_writer;
     ui::WindowTimer m_refreshTimer;

@@ -8,7 +8,7 @@
 #include "app/MainWindow.h"
 #include "printing/PrintCommand.h"
 #include "settings/SettingsDatabase.h"
-#include "stopwatch/BootTimeCounter.h"
+#include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/SaveLogCommand.h"
 #include "ui/DBusDesktopNotifier.h"
 #include "ui/QtFileDialogService.h"
@@ -39,7 +39,7 @@ public:
     static void sleepUntilNextWholeSecond();
 
 private:
-    const stopwatch::BootTimeCounter m_counter;
+    const stopwatch::KernelClockCounter m_counter{stopwatch::KernelClockCounter::Clock::BootTime};
     ui::SystemWallClock m_clock;
     ui::QtMessageService m_messages;
     ui::QtSoundService m_sound;
