@@ -180,6 +180,8 @@ void SettingsDatabase::setValue(const QString& field, const QString& table, cons
     // The file is let go of before the message box waits for the user.
     if (!storeValue(field, table, value, condition)) {
         m_messages.beep();
+        // "DSetValue" is the box's title as users have always seen it, not a
+        // name in this code.
         m_messages.show(QStringLiteral("Record not found!"), ui::MessageService::Icon::Information,
                         QStringLiteral("DSetValue"));
     }
