@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tikkro::about {
 
@@ -165,6 +166,7 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QStr
     contact->addLayout(addresses);
     contact->addWidget(m_database);
 
+    // The separator reaches 4 px beyond the texts on either side.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 14, 12, paragraphGap);
     layout->setSpacing(0);
