@@ -15,7 +15,6 @@
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/FakeProgramLauncher.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
@@ -136,9 +135,9 @@ struct App
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;
     tikkro::fakes::FakeDesktopNotifier notifier;
-    tikkro::fakes::FakeRegistry registry;
     tikkro::fakes::FakeProgramLauncher launcher;
-    tikkro::about::SysInfoLauncher sysInfo{registry, launcher, messages};
+    tikkro::about::SysInfoLauncher sysInfo{[](const QString&) { return QString(); }, launcher,
+                                           messages};
     tikkro::alarms::AlarmSlots slots;
     tikkro::settings::SettingsDatabase database;
     tikkro::printing::PrintCommand print;

@@ -4,29 +4,28 @@
 #include "Version.h"
 #include "about/AboutLogo.h"
 #include "about/SysInfoLauncher.h"
-#include "ui/FittedFonts.h"
 #include "ui/ImageWidget.h"
 #include "ui/SoundService.h"
-#include "ui/Twips.h"
 #include "ui/WindowCentring.h"
 
+#include <QBoxLayout>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace tikkro::about {
 
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  bool wrap = false)
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool wrap = false)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     // Whatever a label shows, a file name included, is shown as it stands.
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -36,91 +35,153 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath,
                    QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      m_okButton(new QPushButton(QStringLiteral("OK"), this))
+    : QWidget(parent, Qt::Dialog), m_okButton(new QPushButton(tr("OK"), this)),
+      m_database(makeLabel(this, "database", {})),
+      m_databaseText(tr("Database: %1").arg(databasePath))
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("About Tikkro"));
-    // One line taller than the maker information needs, for the database.
-    setFixedSize(ui::twipsSize(6600, 5640));
+    setWindowTitle(tr("About Tikkro"));
+
+    // Gaps, text widths and button heights follow the font, so that a larger
+    // desktop font gives a larger window of the same proportions.
+    const int line = fontMetrics().lineSpacing();
+    const int lineGap = line / 2;
+    const int paragraphGap = line * 9 / 10;
+    const int paragraphWidth = qRound(QFontMetricsF(font()).averageCharWidth() * 50);
 
     auto* logo = new ui::ImageWidget(&AboutLogo::paint, this);
     logo->setObjectName(QStringLiteral("logo"));
-    logo->setGeometry(ui::toPixels(240), ui::toPixels(240), AboutLogo::Width, AboutLogo::Height);
+    logo->setFixedSize(AboutLogo::Width, AboutLogo::Height);
 
-    // A label breaks lines at a line feed; a lone carriage return would show
-    // as a blank and put the subtitle on the title's line.
+    // A label breaks lines at a line feed only.
     QLabel* title = makeLabel(this, "title",
-                              QStringLiteral("About Tikkro\n(Morvane's sophisticated Stop Watch)"),
-                              ui::twipsRect(1440, 210, 4920, 630));
+                              tr("About Tikkro") + QLatin1Char('\n') +
+                                  tr("(Morvane's sophisticated Stop Watch)"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.1);
     title->setFont(titleFont);
-    makeLabel(this, "version", QString::fromLatin1(version::label),
-              ui::twipsRect(1440, 870, 4920, 270));
-    makeLabel(
+    QLabel* version =
+        makeLabel(this, "version", tr("Version %1").arg(QString::fromLatin1(version::text)));
+    QLabel* description = makeLabel(
         this, "description",
-        QStringLiteral("A precise stopwatch with a lap log, two alarms and two countdown timers."),
-        ui::twipsRect(1440, 1170, 4920, 510), true);
-    makeLabel(this, "toolkitNote", QStringLiteral("Written in C++ with the Qt toolkit, for Linux."),
-              ui::twipsRect(1440, 1710, 4920, 270));
+        tr("A precise stopwatch with a lap log, two alarms and two countdown timers."), true);
+    QLabel* toolkitNote =
+        makeLabel(this, "toolkitNote", tr("Written in C++ with the Qt toolkit, for Linux."));
 
-    // An etched separator: a shadow line with a light one just below it, in
-    // the palette's own shades, so that it stays etched in a dark palette.
-    for (int i = 0; i < 2; ++i) {
-        auto* line = new QFrame(this);
-        line->setObjectName(QStringLiteral("separator%1").arg(i));
-        line->setGeometry(ui::toPixels(180), ui::toPixels(2100) + i, ui::toPixels(6240), 1);
-        line->setAutoFillBackground(true);
-        line->setBackgroundRole(i == 0 ? QPalette::Dark : QPalette::Light);
-    }
+    // An etched line in the palette's own shades, so that it stays etched in
+    // a dark palette.
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("separator"));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setFixedHeight(2);
 
-    makeLabel(
+    QLabel* disclaimer = makeLabel(
         this, "disclaimer",
-        QStringLiteral("Warning: Although this stop watch is very exact, be careful using it for "
-                       "prefessional purposes, since it is Windows-based and - Windows isn't a "
-                       "realtime environement! Use a realtime device instead."),
-        ui::twipsRect(240, 2250, 4560, 1140), true);
-    makeLabel(this, "copyright",
-              QStringLiteral("Copyright \u00A9 the Tikkro developers. Free software under the GNU "
-                             "General Public License, version 3 or later, with no warranty."),
-              ui::twipsRect(240, 3480, 4560, 720), true);
-    makeLabel(this, "contactNote",
-              QStringLiteral("For news and help, visit the web site or write to us:"),
-              ui::twipsRect(240, 4320, 6120, 270));
-    QLabel* webAddress = makeLabel(this, "webAddress", QStringLiteral("https://tikkro.example.org"),
-                                   ui::twipsRect(480, 4620, 2880, 270));
-    QLabel* mailAddress = makeLabel(this, "mailAddress", QStringLiteral("tikkro@example.org"),
-                                    ui::twipsRect(480, 4920, 2880, 270));
-    // A long path loses its middle rather than its file name; the tooltip
-    // gives it whole.
-    QLabel* database = makeLabel(this, "database", {}, ui::twipsRect(240, 5250, 6120, 270));
-    database->setText(database->fontMetrics().elidedText(
-        QStringLiteral("Database: ") + databasePath, Qt::ElideMiddle, database->width()));
-    database->setToolTip(databasePath);
-    for (QLabel* link : {webAddress, mailAddress, database}) {
+        tr("Warning: Although this stop watch is very exact, be careful using it for "
+           "prefessional purposes, since it is Linux-based and - a general-purpose desktop "
+           "system isn't a realtime environement! Use a realtime device instead."),
+        true);
+    QLabel* copyright =
+        makeLabel(this, "copyright",
+                  tr("Copyright \u00A9 the Tikkro developers. Free software under the GNU "
+                     "General Public License, version 3 or later, with no warranty."),
+                  true);
+    for (QLabel* paragraph : {disclaimer, copyright}) {
+        paragraph->setMinimumWidth(paragraphWidth);
+    }
+    QLabel* contactNote =
+        makeLabel(this, "contactNote", tr("For news and help, visit the web site or write to us:"));
+    QLabel* webAddress =
+        makeLabel(this, "webAddress", QStringLiteral("https://tikkro.example.org"));
+    QLabel* mailAddress = makeLabel(this, "mailAddress", QStringLiteral("tikkro@example.org"));
+    // The path takes the width the other texts leave and loses its middle
+    // rather than its file name; the tooltip gives it whole.
+    m_database->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_database->setToolTip(databasePath);
+    for (QLabel* link : {webAddress, mailAddress, m_database}) {
         link->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
     m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setGeometry(ui::twipsRect(4980, 2250, 1380, 420));
-    auto* sysInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* sysInfoButton = new QPushButton(tr("&System Info..."), this);
     sysInfoButton->setObjectName(QStringLiteral("sysInfoButton"));
-    sysInfoButton->setGeometry(ui::twipsRect(4980, 2790, 1380, 420));
-    // As in any dialog, Enter presses the focused button; OK has the focus
-    // first and stands for Enter and Esc everywhere else.
-    m_okButton->setAutoDefault(true);
+    const int buttonWidth =
+        std::max(m_okButton->sizeHint().width(), sysInfoButton->sizeHint().width());
+    for (QPushButton* button : {m_okButton, sysInfoButton}) {
+        button->setMinimumSize(buttonWidth, line * 2);
+        // As in any dialog, Enter presses the focused button.
+        button->setAutoDefault(true);
+    }
+    // OK has the focus first and stands for Enter and Esc everywhere else.
     m_okButton->setDefault(true);
-    sysInfoButton->setAutoDefault(true);
     setTabOrder(m_okButton, sysInfoButton);
     m_okButton->setFocus();
+
+    // The logo and the name, with the version and what the program is.
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(lineGap);
+    heading->addWidget(title);
+    heading->addSpacing(paragraphGap - lineGap);
+    heading->addWidget(version);
+    heading->addWidget(description);
+    heading->addWidget(toolkitNote);
+    auto* logoColumn = new QVBoxLayout;
+    logoColumn->addSpacing(2);
+    logoColumn->addWidget(logo);
+    logoColumn->addStretch();
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(4, 0, 4, 0);
+    header->setSpacing(16);
+    header->addLayout(logoColumn);
+    header->addLayout(heading, 1);
+
+    // The warning and the legal notice beside the two buttons.
+    auto* notices = new QVBoxLayout;
+    notices->setSpacing(paragraphGap);
+    notices->addWidget(disclaimer);
+    notices->addWidget(copyright);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(sysInfoButton);
+    buttons->addStretch();
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(4, 0, 4, 0);
+    body->setSpacing(12);
+    body->addLayout(notices, 1);
+    body->addLayout(buttons);
+
+    // Where to find news and help, and the database in use.
+    auto* addresses = new QVBoxLayout;
+    addresses->setContentsMargins(16, 0, 0, 0);
+    addresses->setSpacing(lineGap);
+    addresses->addWidget(webAddress);
+    addresses->addWidget(mailAddress);
+    auto* contact = new QVBoxLayout;
+    contact->setContentsMargins(4, 0, 4, 0);
+    contact->setSpacing(lineGap);
+    contact->addWidget(contactNote);
+    contact->addLayout(addresses);
+    contact->addWidget(m_database);
+
+    // The separator reaches 4 px beyond the texts on either side.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 14, 12, paragraphGap);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(header);
+    layout->addSpacing(paragraphGap);
+    layout->addWidget(separator);
+    layout->addSpacing(lineGap);
+    layout->addLayout(body);
+    layout->addSpacing(line);
+    layout->addLayout(contact);
 
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
     connect(sysInfoButton, &QPushButton::clicked, this, [&sysInfo] { sysInfo.launch(); });
 
-    // The texts keep to their places under a large desktop font.
-    new ui::FittedFonts(*this);
     ui::WindowCentring::centreOnScreen(*this);
     // Started and forgotten: loading goes on while it plays.
     sound.play(QString::fromLatin1(Sound));
@@ -137,6 +198,14 @@ void AboutBox::keyPressEvent(QKeyEvent* event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void AboutBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The layout has placed the label by now.
+    m_database->setText(m_database->fontMetrics().elidedText(m_databaseText, Qt::ElideMiddle,
+                                                             m_database->contentsRect().width()));
 }
 
 } // namespace tikkro::about

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 
 namespace tikkro::ui {
@@ -16,7 +17,7 @@ class SysInfoLauncher;
 // The About window: name, version, a word of warning about precision and who
 // makes the program. It greets the user with a sound each time it is loaded
 // and can start the system information viewer, and names the database file
-// in use. OK, Enter, Esc and the close box unload it.
+// in use. OK, Enter, Esc and the close button unload it.
 class AboutBox : public QWidget
 {
     Q_OBJECT
@@ -28,9 +29,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPushButton* m_okButton;
+    QLabel* m_database;
+    QString m_databaseText;
 };
 
 } // namespace tikkro::about

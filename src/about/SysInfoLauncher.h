@@ -2,10 +2,10 @@
 #pragma once
 
 #include "about/ProgramLauncher.h"
-#include "about/Registry.h"
 
+#include <QCoreApplication>
 #include <QString>
-#include <stdexcept>
+#include <functional>
 
 namespace tikkro::ui {
 class MessageService;
@@ -13,47 +13,31 @@ class MessageService;
 
 namespace tikkro::about {
 
-// Finds the system information viewer through two registry lookups and
-// starts it; any failure on the way ends in one fixed message.
+// Finds an installed system information viewer by its program name and
+// starts it; when there is none, or it does not start, the user gets one
+// fixed message.
 class SysInfoLauncher
 {
+    Q_DECLARE_TR_FUNCTIONS(SysInfoLauncher)
+
 public:
-    // A value the registry returned but that cannot be read as text.
-    class ValueError : public std::runtime_error
-    {
-    public:
-        using std::runtime_error::runtime_error;
-    };
+    // The full path of the runnable program of that name, or empty when
+    // there is none.
+    using ProgramLookup = std::function<QString(const QString& name)>;
 
-    static constexpr const char* ViewerKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    static constexpr const char* ViewerValue = "PATH";
-    static constexpr const char* ToolsKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-    static constexpr const char* ToolsValue = "MSINFO";
-    // The viewer looked for in the tools folder when no dedicated one is set.
-    static constexpr const char* FallbackViewer = "/gnome-system-monitor";
-    static constexpr const char* Unavailable = "System Information Is Unavailable At This Time";
+    // Searches the folders of the PATH variable.
+    static QString findOnPath(const QString& name);
 
-    // Query value, set value, create sub-key, enumerate sub-keys, notify,
-    // create link and read control.
-    static constexpr quint32 KeyAccess = 0x2003F;
-    static constexpr int ValueBufferSize = 1024;
+    SysInfoLauncher(ProgramLookup findProgram, ProgramLauncher& launcher,
+                    ui::MessageService& messages);
 
-    SysInfoLauncher(Registry& registry, ProgramLauncher& launcher, ui::MessageService& messages);
-
-    // Reads one value as text into `keyVal`. False, with `keyVal` emptied,
-    // when the key or value cannot be read or the value is over 1024 bytes.
-    // Strings and 32-bit numbers become text; other types are read but leave
-    // `keyVal` as it was. Throws ValueError for a value of no bytes at all.
-    // The key is closed on every way out.
-    bool readValue(quint32 keyRoot, const QString& keyName, const QString& subKeyRef,
-                   QString& keyVal);
-
-    // Starts the viewer named by the first lookup, else the one in the folder
-    // named by the second; otherwise tells the user it is unavailable.
+    // Starts the first installed viewer of a short list of well-known ones. A viewer that
+    // is found but does not start is reported, not passed over: the user
+    // learns that the viewer of choice is broken.
     void launch();
 
 private:
-    Registry& m_registry;
+    ProgramLookup m_findProgram;
     ProgramLauncher& m_launcher;
     ui::MessageService& m_messages;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "about/DesktopRegistry.h"
 #include "about/QtProgramLauncher.h"
 #include "about/SysInfoLauncher.h"
 #include "alarms/AlarmSlots.h"
@@ -49,7 +48,6 @@ private:
                                        QGuiApplication::desktopFileName()};
     alarms::AlarmSlots m_slots;
     const settings::SettingsDatabase m_database;
-    about::DesktopRegistry m_registry;
     about::QtProgramLauncher m_launcher;
     about::SysInfoLauncher m_sysInfo;
     printing::PrintCommand m_print;

@@ -10,7 +10,6 @@
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/FakeProgramLauncher.h"
-#include "fakes/FakeRegistry.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
 #include "fakes/RecordingPrinterFactory.h"
@@ -53,9 +52,8 @@ struct MainWindowRig
     fakes::FakeMessageService messages;
     fakes::FakeSoundService sound;
     fakes::FakeDesktopNotifier notifier;
-    fakes::FakeRegistry registry;
     fakes::FakeProgramLauncher launcher;
-    about::SysInfoLauncher sysInfo{registry, launcher, messages};
+    about::SysInfoLauncher sysInfo{[](const QString&) { return QString(); }, launcher, messages};
     alarms::AlarmSlots slots;
     settings::SettingsDatabase database;
     printing::PrintCommand print;
