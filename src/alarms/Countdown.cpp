@@ -11,7 +11,7 @@ Countdown Countdown::remaining(const AlarmSlot& timer, qint64 nowMsSinceEpoch)
 {
     const std::optional<qint64> due = timer.dueInstant();
     if (!due) {
-        throw InputError(QStringLiteral("The timer's due time is not a valid date and time"));
+        throw InputError(tr("The timer's due time is not a valid date and time"));
     }
     const qint64 ms = std::max<qint64>(*due - nowMsSinceEpoch, 0);
     const qint64 whole = (ms + 999) / 1000;

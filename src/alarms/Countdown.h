@@ -3,14 +3,20 @@
 
 #include "alarms/AlarmSlot.h"
 
+#include <QCoreApplication>
+
 namespace tikkro::alarms {
 
 // The remaining time of a countdown as the timer dialog shows it: the whole
 // hours left, so that a countdown of more than a day set again from what is
-// shown keeps its day, then minutes and seconds. Past the due time, before the monitor has fired
-// it, nothing remains: counting the time since then would read as time still to go.
+// shown keeps its day, then minutes and seconds. Past the due time, before
+// the monitor has fired it, nothing remains: counting the time since then
+// would read as time still to go.
 struct Countdown
 {
+    Q_DECLARE_TR_FUNCTIONS(Countdown)
+
+public:
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
