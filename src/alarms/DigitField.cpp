@@ -38,6 +38,11 @@ void DigitField::setNumber(int value)
     setText(format(value));
 }
 
+int DigitField::number() const
+{
+    return WholeNumber::parseForSpin(text()).value_or(0);
+}
+
 void DigitField::setWidthInDigits(double digits)
 {
     m_widthInDigits = digits;

@@ -16,6 +16,10 @@ namespace tikkro::alarms {
 class DigitField : public QAbstractSpinBox
 {
     Q_OBJECT
+    // What assistive technology reads and sets as the field's value.
+    Q_PROPERTY(int value READ number WRITE setNumber)
+    Q_PROPERTY(int minimum READ minimum)
+    Q_PROPERTY(int maximum READ maximum)
 public:
     struct Rule
     {
@@ -38,6 +42,10 @@ public:
     void setText(const QString& text);
     // Shows a value with the field's digits.
     void setNumber(int value);
+    // The number the text holds as a step reads it, or 0 when it holds none.
+    int number() const;
+    int minimum() const { return m_rule.lowerBound; }
+    int maximum() const { return m_rule.limit - 1; }
 
     // Selects from the caret to the end of the text when the field gets the
     // focus, so that typing replaces a value that was just filled in.
