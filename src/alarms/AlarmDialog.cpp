@@ -24,12 +24,12 @@ constexpr double TwoDigitWidth = 2.4;
 
 AlarmDialog::AlarmDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                          ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
-    : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Alarm"), tr("&Now"), parent)
+    : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Alarm"), parent)
 {
     // Day, month and year first, then the time, as a date is read. The hours
     // stop at 23; the day runs to 31 whatever the month; the year wraps from
     // 9998 to 0001 going up and from 0000 to 9998 going down.
-    build({tr("Alarm name:"), tr("Alarm name"), tr("Alarm date/time:")},
+    build({tr("Alarm name:"), tr("Alarm name"), tr("Alarm date/time:"), tr("&Now")},
           {{tr("DD"), tr("Day"), 3, {32, 1, 1, 2}, TwoDigitWidth},
            {tr("MM"), tr("Month"), 4, {13, 1, 1, 2}, TwoDigitWidth},
            {tr("YYYY"), tr("Year"), YearField, {9999, 1, 0, 4}, 4},

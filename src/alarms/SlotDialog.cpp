@@ -27,18 +27,17 @@ constexpr int ButtonSpacing = 9;
 
 } // namespace
 
-SlotDialog::SlotDialog(const Services& services, const QString& caption,
-                       const QString& disarmCaption, QWidget* parent)
+SlotDialog::SlotDialog(const Services& services, const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_slots(services.slots), m_clock(services.clock), m_messages(services.messages),
-      m_setter(services.slots, services.store, services.menu), m_disarmCaption(disarmCaption)
+      m_setter(services.slots, services.store, services.menu)
 {
     setWindowTitle(caption);
     new ui::ActivationWatcher(this, [this] { refill(); });
 }
 
-void SlotDialog::build(const RowTexts& texts, const QVector<FieldDesign>& leftToRight,
+void SlotDialog::build(const Texts& texts, const QVector<FieldDesign>& leftToRight,
                        const Spacing& spacing, QWidget* beside)
 {
     // Created in tab order.
@@ -96,7 +95,7 @@ void SlotDialog::build(const RowTexts& texts, const QVector<FieldDesign>& leftTo
 
     m_closeButton = new QPushButton(tr("&Close"), this);
     m_setButton = new QPushButton(tr("&Set"), this);
-    m_disarmButton = new QPushButton(m_disarmCaption, this);
+    m_disarmButton = new QPushButton(texts.disarmButton, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_setButton->setObjectName(QStringLiteral("setButton"));
     m_disarmButton->setObjectName(QStringLiteral("disarmButton"));

@@ -27,7 +27,7 @@ struct AlarmSlots;
 // bottom (Close is the cancel button, Set the default, the third disarms the
 // slot), the refill each time the user comes to the dialog from another
 // window of the program, and the report of a failed command in a message
-// box titled after it. Every control is reached and named for the keyboard
+// box titled after it. Every widget is reached and named for the keyboard
 // and for assistive technology.
 class SlotDialog : public QDialog
 {
@@ -68,16 +68,17 @@ protected:
         double widthInDigits;
     };
 
-    // The texts of the name row and of the fields' row.
-    struct RowTexts
+    // The label and assistive name of the name box, the label of the
+    // fields' row and the caption of the third button.
+    struct Texts
     {
         QString nameLabel;
         QString nameField;
         QString fieldsLabel;
+        QString disarmButton;
     };
 
-    SlotDialog(const Services& services, const QString& caption, const QString& disarmCaption,
-               QWidget* parent);
+    SlotDialog(const Services& services, const QString& caption, QWidget* parent);
 
     // Room in pixels between the parts of the fields' row, at any font:
     // after the labels, before each field but the first, before the widget
@@ -94,8 +95,8 @@ protected:
     // their headings with `beside` to their right, and the buttons. Tab
     // order: the name box, the fields left to right, Close, Set and the
     // third button.
-    void build(const RowTexts& texts, const QVector<FieldDesign>& leftToRight,
-               const Spacing& spacing, QWidget* beside = nullptr);
+    void build(const Texts& texts, const QVector<FieldDesign>& leftToRight, const Spacing& spacing,
+               QWidget* beside = nullptr);
     int fieldCount() const { return static_cast<int>(m_fields.size()); }
 
     // Runs a command; a failure is shown with its description, a warning
@@ -117,7 +118,6 @@ private:
     ui::WallClock& m_clock;
     ui::MessageService& m_messages;
     SlotSetter m_setter;
-    QString m_disarmCaption;
 
     QLineEdit* m_nameField = nullptr;
     QVector<DigitField*> m_fields;

@@ -16,7 +16,7 @@ namespace tikkro::alarms {
 
 TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                          ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
-    : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Timer"), tr("&Reset"), parent),
+    : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Timer"), parent),
       m_animation(new QLabel(this)), m_countdownTimer(new ui::WindowTimer(this))
 {
     m_animation->setObjectName(QStringLiteral("animation"));
@@ -25,7 +25,7 @@ TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
     // Hours, minutes, seconds from left to right, each with room for a typed
     // three-digit value such as 150 minutes. The hours spin up to 24, so
     // countdowns of up to 24:59:59 can be spun in.
-    build({tr("Timer name:"), tr("Timer name"), tr("Time value:")},
+    build({tr("Timer name:"), tr("Timer name"), tr("Time value:"), tr("&Reset")},
           {{tr("hh"), tr("Hours"), 2, {25, 0, 0, 2}, 3},
            {tr("mm"), tr("Minutes"), 1, {60, 0, 0, 2}, 3},
            {tr("ss"), tr("Seconds"), 0, {60, 0, 0, 2}, 3}},
