@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 

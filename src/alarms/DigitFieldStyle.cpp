@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace tikkro::alarms {
 
 namespace {
