@@ -13,7 +13,7 @@ namespace tikkro::alarms {
 void AlarmArt::paintSpinArrows(QPainter& painter, const QRectF& area)
 {
     painter.save();
-    // Drawn on the design's 11 x 15 pixel grid, scaled to the control.
+    // Drawn on the design's 11 x 15 pixel grid, scaled to the area.
     painter.translate(area.topLeft());
     painter.scale(area.width() / SpinWidth, area.height() / SpinHeight);
     const QColor ink = painter.pen().color();

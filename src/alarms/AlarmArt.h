@@ -7,8 +7,8 @@ class QPainter;
 
 namespace tikkro::alarms {
 
-// The pictures of the Set/Edit dialogs, painted to whatever size and pixel
-// ratio the image control has.
+// The pictures of the Set/Edit dialogs, painted to whatever size the
+// painter's area has.
 class AlarmArt
 {
 public:

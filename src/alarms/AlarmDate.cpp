@@ -48,8 +48,8 @@ Carried carryFields(int year, int month, int day, int hour, int minute, int seco
     }
     if (!date.isValid() || date.year() < AlarmDate::FirstYear ||
         date.year() > AlarmDate::LastYear) {
-        throw InputError(QStringLiteral("Alarm date/time: the date must lie between the years "
-                                        "%1 and %2")
+        throw InputError(AlarmDate::tr("Alarm date/time: the date must lie between the years "
+                                       "%1 and %2")
                              .arg(AlarmDate::FirstYear)
                              .arg(AlarmDate::LastYear));
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace tikkro::alarms {
@@ -11,6 +12,8 @@ namespace tikkro::alarms {
 // before, hour 24 midnight of the next day, minute -1 the minute before.
 class AlarmDate
 {
+    Q_DECLARE_TR_FUNCTIONS(AlarmDate)
+
 public:
     // Years from 100 to 9999 are what the program's date-time number holds.
     static constexpr int FirstYear = 100;

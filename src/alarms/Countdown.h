@@ -3,16 +3,20 @@
 
 #include "alarms/AlarmSlot.h"
 
-#include <QString>
+#include <QCoreApplication>
 
 namespace tikkro::alarms {
 
-// The remaining time of a countdown as the timer dialog shows it: hours of
-// the day (whole days are not shown), minutes and seconds, each as two
-// digits. Past the due time, before the monitor has fired it, nothing
-// remains: counting the time since then would read as time still to go.
+// The remaining time of a countdown as the timer dialog shows it: the whole
+// hours left, so that a countdown of more than a day set again from what is
+// shown keeps its day, then minutes and seconds. Past the due time, before
+// the monitor has fired it, nothing remains: counting the time since then
+// would read as time still to go.
 struct Countdown
 {
+    Q_DECLARE_TR_FUNCTIONS(Countdown)
+
+public:
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
@@ -22,10 +26,6 @@ struct Countdown
     // 00:00:00 only once the countdown has ended. Throws InputError when the
     // due time is no usable date-time.
     static Countdown remaining(const AlarmSlot& timer, qint64 nowMsSinceEpoch);
-
-    QString hoursText() const;
-    QString minutesText() const;
-    QString secondsText() const;
 };
 
 } // namespace tikkro::alarms

@@ -1,42 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/SlotDialog.h"
 
-#include "alarms/AlarmArt.h"
-#include "alarms/DigitField.h"
-#include "alarms/SpinControl.h"
 #include "ui/ActivationWatcher.h"
-#include "ui/FittedFonts.h"
 #include "ui/MessageService.h"
-#include "ui/SpinArrows.h"
-#include "ui/Twips.h"
 #include "ui/WindowCentring.h"
-#include "ui/WindowTimer.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <limits>
 
 namespace tikkro::alarms {
 
-SlotDialog::SlotDialog(const Services& services, const QString& caption,
-                       const QString& disarmCaption, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+namespace {
+
+// Pixels around and between the rows.
+constexpr int Margin = 8;
+constexpr int RowSpacing = 2;
+constexpr int ButtonRowSpacing = 10;
+constexpr int ButtonSpacing = 9;
+
+} // namespace
+
+SlotDialog::SlotDialog(const Services& services, const QString& caption, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       m_slots(services.slots), m_clock(services.clock), m_messages(services.messages),
-      m_setter(services.slots, services.store, services.menu), m_nameField(new QLineEdit(this)),
-      m_closeButton(new QPushButton(QStringLiteral("&Close"), this)),
-      m_setButton(new QPushButton(QStringLiteral("&Set"), this)),
-      m_disarmButton(new QPushButton(disarmCaption, this)), m_spin(new SpinControl(this)),
-      m_fonts(new ui::FittedFonts(*this))
+      m_setter(services.slots, services.store, services.menu)
 {
     setWindowTitle(caption);
+    new ui::ActivationWatcher(this, [this] { refill(); });
+}
+
+void SlotDialog::build(const Texts& texts, const QVector<FieldDesign>& leftToRight,
+                       const Spacing& spacing, QWidget* beside)
+{
+    // Created in tab order.
+    m_nameField = new QLineEdit(this);
     m_nameField->setObjectName(QStringLiteral("nameField"));
+    m_nameField->setAccessibleName(texts.nameField);
     // The field itself would cut a longer name, stored or pasted, without a
     // word; Set refuses one with a message instead.
     m_nameField->setMaxLength(std::numeric_limits<int>::max());
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(RowSpacing);
+    auto* nameLabel = new QLabel(texts.nameLabel, this);
+    nameLabel->setBuddy(m_nameField);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->setColumnMinimumWidth(1, spacing.afterLabel);
+
+    m_fields.resize(leftToRight.size());
+    int column = 2;
+    for (qsizetype i = 0; i < leftToRight.size(); ++i) {
+        const FieldDesign& design = leftToRight.at(i);
+        if (i > 0) {
+            grid->setColumnMinimumWidth(column++, spacing.beforeField.value(i - 1));
+        }
+        auto* field = new DigitField(design.rule, this);
+        field->setObjectName(QStringLiteral("field%1").arg(design.index));
+        field->setAccessibleName(design.name);
+        field->setWidthInDigits(design.widthInDigits);
+        m_fields[design.index] = field;
+
+        auto* heading = new QLabel(design.heading, this);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        heading->setBuddy(field);
+        // Centred over the field's frame, not over its arrows.
+        heading->setContentsMargins(0, 0,
+                                    DigitFieldStyle::arrowsSize(field->fontMetrics()).width() +
+                                        DigitFieldStyle::ArrowsGap,
+                                    0);
+        grid->addWidget(heading, 1, column);
+        grid->addWidget(field, 2, column++);
+    }
+    auto* fieldsLabel = new QLabel(texts.fieldsLabel, this);
+    fieldsLabel->setBuddy(m_fields.at(leftToRight.at(0).index));
+    grid->addWidget(fieldsLabel, 2, 0);
+    if (beside != nullptr) {
+        grid->setColumnMinimumWidth(column++, spacing.beforeBeside);
+        grid->addWidget(beside, 1, column++, 2, 1, Qt::AlignHCenter | Qt::AlignBottom);
+        grid->setColumnMinimumWidth(column++, spacing.afterBeside);
+    }
+    grid->addWidget(m_nameField, 0, 2, 1, column - 2);
+
+    m_closeButton = new QPushButton(tr("&Close"), this);
+    m_setButton = new QPushButton(tr("&Set"), this);
+    m_disarmButton = new QPushButton(texts.disarmButton, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_setButton->setObjectName(QStringLiteral("setButton"));
     m_disarmButton->setObjectName(QStringLiteral("disarmButton"));
@@ -44,60 +103,20 @@ SlotDialog::SlotDialog(const Services& services, const QString& caption,
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_setButton, &QPushButton::clicked, this, [this] { set(); });
     connect(m_disarmButton, &QPushButton::clicked, this, [this] { disarm(); });
-    new ui::ActivationWatcher(this, [this] { refill(); });
-}
-
-void SlotDialog::addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder)
-{
-    for (qsizetype k = 0; k < fields.size(); ++k) {
-        const FieldDesign& design = fields.at(k);
-        auto* heading = new QLabel(QString::fromLatin1(design.heading), this);
-        QFont bold = heading->font();
-        bold.setBold(true);
-        heading->setFont(bold);
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        heading->setGeometry(ui::twipsRect(design.left, 450, design.width, 255));
-
-        const QString name = QString::fromLatin1(design.name);
-        auto* field = new DigitField(this);
-        field->setObjectName(QStringLiteral("field%1").arg(k));
-        field->setAccessibleName(name);
-        field->setText(design.rule.text(0));
-        field->setGeometry(ui::twipsRect(design.left, 720, design.width, 315));
-        heading->setBuddy(field);
-        // Every digit of the field's widest value stays in view.
-        m_fonts->requireWidth(field, design.rule.text(0));
-        auto* spin = new ui::SpinArrows(&AlarmArt::paintSpinArrows, this);
-        spin->setObjectName(QStringLiteral("spinButton%1").arg(k));
-        spin->setArrowNames(QStringLiteral("Increase ") + name.toLower(),
-                            QStringLiteral("Decrease ") + name.toLower());
-        spin->setGeometry(ui::twipsRect(design.left + design.width + 15, 765, 165, 225));
-        m_spin->add(field, spin, design.rule);
-        m_fields.append(field);
-        m_spinButtons.append(spin);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(ButtonSpacing);
+    for (QPushButton* button : {m_disarmButton, m_setButton, m_closeButton}) {
+        buttons->addWidget(button, 1);
     }
 
-    QWidget* previous = m_nameField;
-    for (const int k : tabOrder) {
-        setTabOrder(previous, m_fields.at(k));
-        previous = m_fields.at(k);
-    }
-    setTabOrder(previous, m_closeButton);
-    setTabOrder(m_closeButton, m_setButton);
-    setTabOrder(m_setButton, m_disarmButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->setSpacing(ButtonRowSpacing);
+    // The dialog keeps the size its contents need, growing with the font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
     ui::WindowCentring::centreOnScreen(*this);
-}
-
-void SlotDialog::addLabel(const QString& text, const QRect& geometry, QWidget* buddy)
-{
-    auto* label = new QLabel(text, this);
-    label->setGeometry(geometry);
-    label->setBuddy(buddy);
-}
-
-ui::WindowTimer* SlotDialog::spinTimer() const
-{
-    return m_spin->repeatTimer();
 }
 
 void SlotDialog::reportingFailures(const QString& title, const std::function<void()>& command)
@@ -109,11 +128,6 @@ void SlotDialog::reportingFailures(const QString& title, const std::function<voi
         m_messages.show(QString::fromStdString(error.what()), ui::MessageService::Icon::Warning,
                         title);
     }
-}
-
-void SlotDialog::stopTimers()
-{
-    m_spin->repeatTimer()->setInterval(0);
 }
 
 void SlotDialog::closeEvent(QCloseEvent* event)

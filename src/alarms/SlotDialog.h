@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "alarms/DigitField.h"
 #include "alarms/SlotSetter.h"
-#include "alarms/SpinRule.h"
 
 #include <QDialog>
 #include <QVector>
@@ -12,29 +12,23 @@ class QLineEdit;
 class QPushButton;
 
 namespace tikkro::ui {
-class FittedFonts;
-class ImageWidget;
 class MessageService;
-class SpinArrows;
 class WallClock;
-class WindowTimer;
 } // namespace tikkro::ui
 
 namespace tikkro::alarms {
 
 class AlarmMenu;
 class AlarmStore;
-class DigitField;
-class SpinControl;
 struct AlarmSlots;
 
 // What the Set/Edit Alarm and Set/Edit Timer dialogs share: the name box,
-// digit fields with press-and-hold spin buttons, the three buttons along the
+// a row of digit fields under their headings, the three buttons along the
 // bottom (Close is the cancel button, Set the default, the third disarms the
 // slot), the refill each time the user comes to the dialog from another
 // window of the program, and the report of a failed command in a message
-// box titled after it. Every control is reached and named for the keyboard
-// and for assistive technology, and the texts are sized to the fixed layout.
+// box titled after it. Every widget is reached and named for the keyboard
+// and for assistive technology.
 class SlotDialog : public QDialog
 {
     Q_OBJECT
@@ -55,39 +49,55 @@ public:
     // Disarms the chosen slot and fills the fields afresh.
     virtual void disarm() = 0;
 
-    // One digit field with its heading above and its spin button to the
-    // right, at a left edge and width in twips. The name is what assistive
-    // technology calls the field ("Hours"); its arrows are "Increase hours"
-    // and "Decrease hours".
-    struct FieldDesign
-    {
-        const char* heading;
-        const char* name;
-        int left;
-        int width;
-        SpinRule rule;
-    };
-
     QLineEdit* nameField() const { return m_nameField; }
     DigitField* field(int index) const { return m_fields.at(index); }
-    ui::SpinArrows* spinButton(int index) const { return m_spinButtons.at(index); }
     QPushButton* closeButton() const { return m_closeButton; }
     QPushButton* setButton() const { return m_setButton; }
     QPushButton* disarmButton() const { return m_disarmButton; }
-    ui::WindowTimer* spinTimer() const;
 
 protected:
-    SlotDialog(const Services& services, const QString& caption, const QString& disarmCaption,
-               QWidget* parent);
+    // One digit field: its heading above it ("hh"), the name assistive
+    // technology calls it ("Hours"), its index among the fields, its rule
+    // and how many digits wide it is.
+    struct FieldDesign
+    {
+        QString heading;
+        QString name;
+        int index;
+        DigitField::Rule rule;
+        double widthInDigits;
+    };
 
-    // Builds the fields in index order, then chains the tab order: the name
-    // box, the fields in the order given, Close, Set and the third button.
-    void addFields(const QVector<FieldDesign>& fields, const QVector<int>& tabOrder);
+    // The label and assistive name of the name box, the label of the
+    // fields' row and the caption of the third button.
+    struct Texts
+    {
+        QString nameLabel;
+        QString nameField;
+        QString fieldsLabel;
+        QString disarmButton;
+    };
+
+    SlotDialog(const Services& services, const QString& caption, QWidget* parent);
+
+    // Room in pixels between the parts of the fields' row, at any font:
+    // after the labels, before each field but the first, before the widget
+    // beside the fields, and after it up to the name box's right edge.
+    struct Spacing
+    {
+        int afterLabel;
+        QVector<int> beforeField;
+        int beforeBeside = 0;
+        int afterBeside = 0;
+    };
+
+    // Lays the dialog out: the name row, the fields left to right under
+    // their headings with `beside` to their right, and the buttons. Tab
+    // order: the name box, the fields left to right, Close, Set and the
+    // third button.
+    void build(const Texts& texts, const QVector<FieldDesign>& leftToRight, const Spacing& spacing,
+               QWidget* beside = nullptr);
     int fieldCount() const { return static_cast<int>(m_fields.size()); }
-
-    // A label in front of a control: assistive technology reads it with the
-    // control.
-    void addLabel(const QString& text, const QRect& geometry, QWidget* buddy);
 
     // Runs a command; a failure is shown with its description, a warning
     // icon and the title given, and ends the command where it happened.
@@ -95,7 +105,7 @@ protected:
 
     // Called when the dialog closes: it is deleted only later, and until then
     // nothing of it may tick.
-    virtual void stopTimers();
+    virtual void stopTimers() {}
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -109,14 +119,11 @@ private:
     ui::MessageService& m_messages;
     SlotSetter m_setter;
 
-    QLineEdit* m_nameField;
+    QLineEdit* m_nameField = nullptr;
     QVector<DigitField*> m_fields;
-    QVector<ui::SpinArrows*> m_spinButtons;
-    QPushButton* m_closeButton;
-    QPushButton* m_setButton;
-    QPushButton* m_disarmButton;
-    SpinControl* m_spin;
-    ui::FittedFonts* m_fonts;
+    QPushButton* m_closeButton = nullptr;
+    QPushButton* m_setButton = nullptr;
+    QPushButton* m_disarmButton = nullptr;
 };
 
 } // namespace tikkro::alarms

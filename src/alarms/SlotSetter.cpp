@@ -22,8 +22,8 @@ void SlotSetter::requireNameFits(const QString& name)
 {
     if (name.size() > MaxNameLength) {
         throw InputError(
-            QStringLiteral("The name is %1 characters long; a name may have at most "
-                           "%2. Shorten it and press Set again.")
+            tr("The name is %1 characters long; a name may have at most "
+               "%2. Shorten it and press Set again.")
                 .arg(QLocale().toString(name.size()), QLocale().toString(MaxNameLength)));
     }
 }
@@ -33,12 +33,12 @@ void SlotSetter::setAlarm(int slot, const QString& name, const AlarmFields& fiel
 {
     AlarmSlot& alarm = m_slots.alarms.at(slot);
     requireNameFits(name);
-    const int year = WholeNumber::parseField(fields.year, QStringLiteral("Year"));
-    const int month = WholeNumber::parseField(fields.month, QStringLiteral("Month"));
-    const int day = WholeNumber::parseField(fields.day, QStringLiteral("Day"));
-    const int hour = WholeNumber::parseField(fields.hour, QStringLiteral("Hour"));
-    const int minute = WholeNumber::parseField(fields.minute, QStringLiteral("Minute"));
-    const int second = WholeNumber::parseField(fields.second, QStringLiteral("Second"));
+    const int year = WholeNumber::parseField(fields.year, tr("Year"));
+    const int month = WholeNumber::parseField(fields.month, tr("Month"));
+    const int day = WholeNumber::parseField(fields.day, tr("Day"));
+    const int hour = WholeNumber::parseField(fields.hour, tr("Hour"));
+    const int minute = WholeNumber::parseField(fields.minute, tr("Minute"));
+    const int second = WholeNumber::parseField(fields.second, tr("Second"));
     const double due = AlarmDate::due(year, month, day, hour, minute, second, today.year());
 
     alarm.due = due;
@@ -53,13 +53,13 @@ void SlotSetter::setTimer(int slot, const QString& name, const TimerFields& fiel
 {
     AlarmSlot& timer = m_slots.timers.at(slot);
     requireNameFits(name);
-    const int h = WholeNumber::parseField(fields.hours, QStringLiteral("Hours"));
-    const int m = WholeNumber::parseField(fields.minutes, QStringLiteral("Minutes"));
-    const int s = WholeNumber::parseField(fields.seconds, QStringLiteral("Seconds"));
+    const int h = WholeNumber::parseField(fields.hours, tr("Hours"));
+    const int m = WholeNumber::parseField(fields.minutes, tr("Minutes"));
+    const int s = WholeNumber::parseField(fields.seconds, tr("Seconds"));
     const int total = h * 3600 + m * 60 + s;
     if (total < 0) {
-        throw InputError(QStringLiteral("Time value: %1 h %2 min %3 s is less than no time "
-                                        "at all; a countdown cannot run backwards")
+        throw InputError(tr("Time value: %1 h %2 min %3 s is less than no time "
+                            "at all; a countdown cannot run backwards")
                              .arg(h)
                              .arg(m)
                              .arg(s));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -17,6 +18,8 @@ struct AlarmSlots;
 // were. Failures throw InputError or settings::DatabaseError.
 class SlotSetter
 {
+    Q_DECLARE_TR_FUNCTIONS(SlotSetter)
+
 public:
     // The alarm dialog's fields as typed.
     struct AlarmFields

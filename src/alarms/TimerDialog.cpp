@@ -4,85 +4,75 @@
 #include "alarms/AlarmArt.h"
 #include "alarms/AlarmSlots.h"
 #include "alarms/Countdown.h"
-#include "alarms/DigitField.h"
-#include "ui/ImageWidget.h"
-#include "ui/Twips.h"
 #include "ui/WallClock.h"
 #include "ui/WindowTimer.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 namespace tikkro::alarms {
 
 TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                          ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
-    : SlotDialog({slots, store, menu, clock, messages}, QStringLiteral("Set/Edit Timer"),
-                 QStringLiteral("&Reset"), parent),
-      m_countdownTimer(new ui::WindowTimer(this))
+    : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Timer"), parent),
+      m_animation(new QLabel(this)), m_countdownTimer(new ui::WindowTimer(this))
 {
-    setFixedSize(ui::twipsSize(4410, 1665));
-
-    nameField()->setGeometry(ui::twipsRect(1320, 120, 2970, 315));
-    nameField()->setAccessibleName(QStringLiteral("Timer name"));
-    addLabel(QStringLiteral("Timer name:"), ui::twipsRect(120, 120, 1185, 315), nameField());
-
-    // Hours, minutes, seconds from left to right. The hours spin up to 24,
-    // so countdowns of up to 24:59:59 can be spun in.
-    addFields({{"ss", "Seconds", 2820, 450, SpinRule{60, 0, 0, 2}},
-               {"mm", "Minutes", 2070, 450, SpinRule{60, 0, 0, 2}},
-               {"hh", "Hours", 1320, 450, SpinRule{25, 0, 0, 2}}},
-              {2, 1, 0});
-    addLabel(QStringLiteral("Time value:"), ui::twipsRect(120, 720, 1185, 315), field(2));
-
-    // The animation frames lie on one spot; one is visible at a time.
-    for (int frame = 0; frame < AlarmArt::FrameCount; ++frame) {
-        auto* image = new ui::ImageWidget(
-            [frame](QPainter& painter, const QRectF& area) {
-                AlarmArt::paintStopwatch(painter, area, frame);
-            },
-            this);
-        image->setGeometry(ui::twipsRect(3780, 600, 435, 480));
-        image->setAccessibleName(QStringLiteral("Countdown animation"));
-        image->setVisible(frame == 0);
-        m_frames.at(frame) = image;
-    }
-
-    disarmButton()->setGeometry(ui::twipsRect(120, 1200, 1300, 345));
-    setButton()->setGeometry(ui::twipsRect(1555, 1200, 1300, 345));
-    closeButton()->setGeometry(ui::twipsRect(2990, 1200, 1300, 345));
-
+    m_animation->setObjectName(QStringLiteral("animation"));
+    m_animation->setAccessibleName(tr("Countdown animation"));
+    showFrame(0);
+    // Hours, minutes, seconds from left to right, each with room for a typed
+    // three-digit value such as 150 minutes. The hours spin up to 24, so
+    // countdowns of up to 24:59:59 can be spun in.
+    build({tr("Timer name:"), tr("Timer name"), tr("Time value:"), tr("&Reset")},
+          {{tr("hh"), tr("Hours"), 2, {25, 0, 0, 2}, 3},
+           {tr("mm"), tr("Minutes"), 1, {60, 0, 0, 2}, 3},
+           {tr("ss"), tr("Seconds"), 0, {60, 0, 0, 2}, 3}},
+          {3, {9, 9}, 23, 5}, m_animation);
     connect(m_countdownTimer, &ui::WindowTimer::tick, this, &TimerDialog::refreshCountdown);
 }
 
 void TimerDialog::stopTimers()
 {
-    SlotDialog::stopTimers();
     m_countdownTimer->setInterval(0);
 }
 
 void TimerDialog::showRemaining(const AlarmSlot& timer)
 {
     const Countdown remaining = Countdown::remaining(timer, clock().now().toMSecsSinceEpoch());
-    field(0)->fill(remaining.secondsText());
-    field(1)->fill(remaining.minutesText());
-    field(2)->fill(remaining.hoursText());
+    field(0)->setNumber(remaining.seconds);
+    field(1)->setNumber(remaining.minutes);
+    field(2)->setNumber(remaining.hours);
+}
+
+void TimerDialog::showFrame(int frame)
+{
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(QSize(AlarmArt::FrameWidth, AlarmArt::FrameHeight) * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    AlarmArt::paintStopwatch(painter, QRectF(0, 0, AlarmArt::FrameWidth, AlarmArt::FrameHeight),
+                             frame);
+    painter.end();
+    m_animation->setPixmap(picture);
 }
 
 void TimerDialog::resetFields()
 {
     for (int k = 0; k < fieldCount(); ++k) {
-        field(k)->fill(QStringLiteral("00"));
+        field(k)->setNumber(0);
     }
 }
 
 void TimerDialog::refill()
 {
-    reportingFailures(QStringLiteral("Set Timer"), [this] {
+    reportingFailures(tr("Set Timer"), [this] {
         const int k = slots().currentTimer;
         const AlarmSlot& slot = slots().timers.at(k);
-        nameField()->setText(slot.name.isEmpty() ? QStringLiteral("Timer %1").arg(k + 1)
-                                                 : slot.name);
+        nameField()->setText(slot.name.isEmpty() ? tr("Timer %1").arg(k + 1) : slot.name);
         if (slot.active) {
             showRemaining(slot);
             m_countdownTimer->setInterval(RefreshMs);
@@ -96,7 +86,7 @@ void TimerDialog::refill()
 void TimerDialog::set()
 {
     const int k = slots().currentTimer;
-    reportingFailures(QStringLiteral("Set Timer %1").arg(k + 1), [this, k] {
+    reportingFailures(tr("Set Timer %1").arg(k + 1), [this, k] {
         setter().setTimer(k, nameField()->text(),
                           {field(2)->text(), field(1)->text(), field(0)->text()}, clock().now());
     });
@@ -126,7 +116,7 @@ void TimerDialog::refreshCountdown()
         return;
     }
     bool shown = false;
-    reportingFailures(QStringLiteral("Set Timer"), [this, k, &shown] {
+    reportingFailures(tr("Set Timer"), [this, k, &shown] {
         showRemaining(slots().timers.at(k));
         shown = true;
     });
@@ -135,9 +125,8 @@ void TimerDialog::refreshCountdown()
         m_countdownTimer->setInterval(0);
         return;
     }
-    m_frames.at(m_currentFrame)->hide();
     m_currentFrame = (m_currentFrame + 1) % AlarmArt::FrameCount;
-    m_frames.at(m_currentFrame)->show();
+    showFrame(m_currentFrame);
 }
 
 } // namespace tikkro::alarms

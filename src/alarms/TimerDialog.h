@@ -3,7 +3,11 @@
 
 #include "alarms/SlotDialog.h"
 
-#include <array>
+class QLabel;
+
+namespace tikkro::ui {
+class WindowTimer;
+} // namespace tikkro::ui
 
 namespace tikkro::alarms {
 
@@ -29,7 +33,6 @@ public:
     // Stops the countdown and sets the fields to zero.
     void disarm() override;
 
-    ui::ImageWidget* animationFrame(int frame) const { return m_frames.at(frame); }
     ui::WindowTimer* countdownTimer() const { return m_countdownTimer; }
     int currentFrame() const { return m_currentFrame; }
 
@@ -40,9 +43,10 @@ private:
     // One tick of the countdown: the remaining time and the next frame.
     void refreshCountdown();
     void showRemaining(const AlarmSlot& timer);
+    void showFrame(int frame);
     void resetFields();
 
-    std::array<ui::ImageWidget*, 8> m_frames{};
+    QLabel* m_animation;
     ui::WindowTimer* m_countdownTimer;
     int m_currentFrame = 0;
 };

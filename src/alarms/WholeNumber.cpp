@@ -61,12 +61,11 @@ qint16 WholeNumber::parseField(const QString& text, const QString& fieldName)
     case Reading::Number:
         return value;
     case Reading::OutOfRange:
-        throw InputError(
-            QStringLiteral("%1: '%2' is out of range (-32768 to 32767)").arg(fieldName, text));
+        throw InputError(tr("%1: '%2' is out of range (-32768 to 32767)").arg(fieldName, text));
     case Reading::NotANumber:
         break;
     }
-    throw InputError(QStringLiteral("%1: '%2' is not a whole number").arg(fieldName, text));
+    throw InputError(tr("%1: '%2' is not a whole number").arg(fieldName, text));
 }
 
 std::optional<qint16> WholeNumber::parseForSpin(const QString& text)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,8 @@ namespace tikkro::alarms {
 // whole number from it.
 class WholeNumber
 {
+    Q_DECLARE_TR_FUNCTIONS(WholeNumber)
+
 public:
     // As Set reads a field: a whole number, optionally signed, with blanks
     // around it allowed. Empty text, letters, decimals and numbers beyond

@@ -5,8 +5,6 @@
 #include "ui/DisplayFieldAccessible.h"
 #include "ui/ImageButton.h"
 #include "ui/ImageButtonAccessible.h"
-#include "ui/SpinArrows.h"
-#include "ui/SpinArrowsAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -31,9 +29,6 @@ QAccessibleInterface* AccessibleFactory::create(const QString& className, QObjec
     }
     if (auto* button = qobject_cast<ImageButton*>(object)) {
         return new ImageButtonAccessible(button);
-    }
-    if (auto* arrows = qobject_cast<SpinArrows*>(object)) {
-        return new SpinArrowsAccessible(arrows);
     }
     if (auto* field = qobject_cast<DisplayField*>(object)) {
         return new DisplayFieldAccessible(field);
