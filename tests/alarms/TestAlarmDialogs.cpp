@@ -316,9 +316,9 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         fakes::ScratchDatabase scratch;
         ui::QtMessageService messages;
-        settings::SettingsDatabase database(scratch.path(), messages);
+        settings::SettingsDatabase database(scratch.path());
         database.createIfMissing();
-        settings::SettingsWriter writer(database, messages);
+        settings::SettingsWriter writer(database);
         writer.keepInMemoryOnly(QStringLiteral("Changes will not be kept: read-only"));
         alarms::AlarmSlots slots;
         alarms::AlarmStore store(database, slots, writer);
