@@ -131,8 +131,7 @@ private Q_SLOTS:
                  (QList<QVariantList>{{7365.5, 285.0, "real"}}));
         QVERIFY(f.scratch.exec("DELETE FROM tUser"));
         QVERIFY(f.scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (NULL, 2), (3, 4)"));
-        const tikkro::settings::StoredPosition stored = f.database.storedPosition();
-        QVERIFY(!stored.left && !stored.top);
+        QVERIFY(!f.database.storedPosition().left && !f.database.storedPosition().top);
         f.database.savePosition(9.0, 8.0);
         QCOMPARE(f.scratch.rows("SELECT MeLeft, MeTop FROM tUser ORDER BY rowid"),
                  (QList<QVariantList>{{9.0, 8.0}, {3.0, 4.0}}));

@@ -56,7 +56,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QPoint>("saved");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("on the primary screen") << QPoint(100, 100) << true;
         QTest::newRow("straddling both screens") << QPoint(900, 100) << true;
         QTest::newRow("partly past the far edge") << QPoint(2200, 100) << true;
         QTest::newRow("beyond the far edge") << QPoint(2304, 100) << false;
