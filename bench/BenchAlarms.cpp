@@ -56,7 +56,7 @@ struct Monitor
 {
     fakes::ScratchDatabase scratch;
     fakes::FakeMessageService messages;
-    settings::SettingsDatabase database{scratch.path(), messages};
+    settings::SettingsDatabase database{scratch.path()};
     alarms::AlarmSlots slots;
     alarms::AlarmStore store{database, slots};
     fakes::FakeWallClock clock{QDateTime(QDate(2026, 12, 5), QTime(0, 0))};

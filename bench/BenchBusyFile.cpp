@@ -66,12 +66,10 @@ public:
         m_sqlite.waitForStarted();
         m_sqlite.write("BEGIN EXCLUSIVE;\n");
         m_sqlite.waitForBytesWritten();
-        tikkro::fakes::FakeMessageService messages;
-        const tikkro::settings::SettingsDatabase probe(path, messages,
-                                                       std::chrono::milliseconds(5));
+        const tikkro::settings::SettingsDatabase probe(path, std::chrono::milliseconds(5));
         for (;;) {
             try {
-                probe.value(QStringLiteral("MeLeft"), QStringLiteral("tUser"), {});
+                probe.storedPosition();
             } catch (const tikkro::settings::DatabaseError& error) {
                 if (error.fileBusy()) {
                     return;
@@ -99,7 +97,7 @@ private:
 struct App
 {
     App()
-        : database(tikkro::settings::SettingsDatabase::pathIn(folder.path()), messages),
+        : database(tikkro::settings::SettingsDatabase::pathIn(folder.path())),
           print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
                 std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
     {

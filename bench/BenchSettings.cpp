@@ -7,7 +7,6 @@
 #include "settings/SettingsDatabase.h"
 
 #include "fakes/FakeAlarmMenu.h"
-#include "fakes/FakeMessageService.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -20,39 +19,37 @@ using tikkro::settings::SettingsDatabase;
 
 struct Bench
 {
-    Bench() : database(SettingsDatabase::pathIn(dir.path()), messages), store(database, slots)
+    Bench() : database(SettingsDatabase::pathIn(dir.path())), store(database, slots)
     {
         database.createIfMissing();
-        database.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0, {});
+        database.savePosition(1200.0, 270.0);
         for (const qint16 key : {0, 1, 100, 101}) {
             store.save(key);
         }
     }
     QTemporaryDir dir;
-    tikkro::fakes::FakeMessageService messages;
     SettingsDatabase database;
     tikkro::alarms::AlarmSlots slots;
     tikkro::alarms::AlarmStore store;
 };
 
-void BM_Value(benchmark::State& state)
+void BM_StoredPosition(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            bench.database.value(QStringLiteral("MeLeft"), QStringLiteral("tUser"), {}));
+        benchmark::DoNotOptimize(bench.database.storedPosition());
     }
 }
-BENCHMARK(BM_Value);
+BENCHMARK(BM_StoredPosition);
 
-void BM_SetValue(benchmark::State& state)
+void BM_SavePosition(benchmark::State& state)
 {
     Bench bench;
     for (auto _ : state) {
-        bench.database.setValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"), 1200.0, {});
+        bench.database.savePosition(1200.0, 270.0);
     }
 }
-BENCHMARK(BM_SetValue);
+BENCHMARK(BM_SavePosition);
 
 void BM_LoadSlots(benchmark::State& state)
 {

@@ -15,9 +15,8 @@ class SettingsWriter;
 
 namespace tikkro::alarms {
 
-// Keeps the four alarm and timer slots in table tAlarm across restarts, one
-// record per store key. Each operation opens the database, works in one
-// transaction and lets go of it; failures throw settings::DatabaseError.
+// Keeps the four alarm and timer slots in the settings file across restarts,
+// one record per store key; failures throw settings::DatabaseError.
 class AlarmStore
 {
 public:

@@ -75,18 +75,13 @@ QFont namedFont(const QString& family, qreal points)
     font.setBold(true);
     return font;
 }
-
-std::optional<double> storedNumber(const QVariant& value)
-{
-    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-}
 } // namespace
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), m_services(services),
       m_inputClock(services.counter,
                    services.inputEventClock != nullptr ? *services.inputEventClock : m_monotonic),
-      m_writer(services.database, services.messages), m_refreshTimer(this), m_monitorTimer(this),
+      m_writer(services.database), m_refreshTimer(this), m_monitorTimer(this),
       m_watch(services.counter, services.clock, m_refreshTimer, *this),
       m_store(services.database, services.slots, m_writer),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
@@ -102,6 +97,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildMenus();
     connect(&m_refreshTimer, &ui::WindowTimer::tick, this, [this] { m_watch.refresh(); });
     connect(&m_monitorTimer, &ui::WindowTimer::tick, this, &MainWindow::checkDue);
+    connect(&m_writer, &settings::SettingsWriter::failed, this, [this](const QString& report) {
+        m_services.messages.showModeless(report, ui::MessageService::Icon::Warning,
+                                         QStringLiteral("Tikkro"));
+    });
     // Nobody sees the display of a hidden or minimised window. The times
     // come from the counter, so the first refresh on showing is exact.
     new ui::PauseWhileHidden(*this, m_refreshTimer);
@@ -286,14 +285,8 @@ void MainWindow::restoreSession()
 
 void MainWindow::restorePosition()
 {
-    const settings::SettingsDatabase& db = m_services.database;
-    const std::optional<double> left =
-        storedNumber(db.value(QStringLiteral("MeLeft"), QStringLiteral("tUser"), QString()));
-    std::optional<double> top;
-    if (left) {
-        top = storedNumber(db.value(QStringLiteral("MeTop"), QStringLiteral("tUser"), QString()));
-    }
-    m_placement.restore(left, top);
+    const settings::StoredPosition stored = m_services.database.storedPosition();
+    m_placement.restore(stored.left, stored.top);
 }
 
 void MainWindow::reportStartupProblems(const QStringList& problems)
@@ -315,10 +308,7 @@ void MainWindow::saveSession()
         const QPoint position = m_placement.positionToSave();
         m_writer.write(QStringLiteral("The window position could not be kept."),
                        [position](const settings::SettingsDatabase& db) {
-                           db.storeValue(QStringLiteral("MeLeft"), QStringLiteral("tUser"),
-                                         QVariant(static_cast<double>(position.x())), QString());
-                           db.storeValue(QStringLiteral("MeTop"), QStringLiteral("tUser"),
-                                         QVariant(static_cast<double>(position.y())), QString());
+                           db.savePosition(position.x(), position.y());
                        });
     }
     const QStringList notKept = m_writer.finish(ExitWait);

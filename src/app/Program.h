@@ -42,7 +42,6 @@ private:
     ui::SystemWallClock m_clock;
     ui::QtMessageService m_messages;
     ui::QtSoundService m_sound;
-    // The icon is the one the program installs under its own name.
     // The icon is installed under the desktop file's name.
     ui::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"),
                                        QGuiApplication::desktopFileName()};

@@ -48,11 +48,6 @@ void DatabaseHandle::release() noexcept
     m_connectionName.clear();
 }
 
-QString DatabaseHandle::filePath() const
-{
-    return m_filePath;
-}
-
 QSqlDatabase DatabaseHandle::database() const
 {
     return QSqlDatabase::database(m_connectionName, false);

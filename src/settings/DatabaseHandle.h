@@ -21,7 +21,6 @@ public:
     DatabaseHandle& operator=(const DatabaseHandle&) = delete;
     ~DatabaseHandle();
 
-    QString filePath() const;
     QSqlDatabase database() const;
 
     // Prepares sqlText, binds values to its placeholders in order and runs

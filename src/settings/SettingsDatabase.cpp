@@ -2,21 +2,46 @@
 #include "settings/SettingsDatabase.h"
 
 #include "settings/DatabaseError.h"
+#include "settings/DatabaseHandle.h"
 #include "settings/WriteTransaction.h"
 
 #include <QAtomicInteger>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QUrl>
 
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <utility>
 
 namespace tikkro::settings {
 
 namespace {
+
+// The file's tables and fields. Every file the program has made holds these
+// names, so they are part of its format; no other code names them.
+namespace sql {
+const char* const CreateTables[] = {
+    "CREATE TABLE tUser (MeLeft REAL, MeTop REAL)",
+    "CREATE TABLE tAlarm (aA INTEGER, an TEXT, aT REAL, aF INTEGER)",
+    "CREATE UNIQUE INDEX PrimaryKey ON tAlarm (aA)",
+};
+// The window position lives in the first record; no key is involved.
+const char* const ReadPosition = "SELECT MeLeft, MeTop FROM tUser ORDER BY rowid LIMIT 1";
+const char* const FindPosition = "SELECT rowid FROM tUser ORDER BY rowid LIMIT 1";
+const char* const UpdatePosition = "UPDATE tUser SET MeLeft = ?, MeTop = ? WHERE rowid = ?";
+const char* const InsertPosition = "INSERT INTO tUser (MeLeft, MeTop) VALUES (?, ?)";
+const char* const ReadAlarms = "SELECT aA, an, aT, aF FROM tAlarm ORDER BY rowid";
+// Without its unique index a file may hold a key twice; the first record by
+// rowid is the one read, so it is the one written.
+const char* const FindAlarm = "SELECT rowid FROM tAlarm WHERE aA = ? ORDER BY rowid LIMIT 1";
+const char* const UpdateAlarm = "UPDATE tAlarm SET aA = ?, an = ?, aT = ?, aF = ? WHERE rowid = ?";
+const char* const UpdateArmedFlag = "UPDATE tAlarm SET aF = ? WHERE rowid = ?";
+const char* const InsertAlarm = "INSERT INTO tAlarm (aA, an, aT, aF) VALUES (?, ?, ?, ?)";
+} // namespace sql
 
 QString nextConnectionName()
 {
@@ -24,17 +49,56 @@ QString nextConnectionName()
     return QStringLiteral("tikkro-settings-%1").arg(counter.fetchAndAddRelaxed(1) + 1);
 }
 
-// Field and table names go into the query text unquoted, so nothing but a
-// plain name may get there.
-void requirePlainName(const QString& name, const QString& what)
+std::optional<qint64> firstRowid(const DatabaseHandle& handle, const char* sqlText,
+                                 const QVariantList& values = {})
 {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (!plain.match(name).hasMatch()) {
-        throw DatabaseError(
-            QStringLiteral("\"%1\" is not a valid %2 name: only letters, digits and underscores "
-                           "are allowed")
-                .arg(name, what));
+    QSqlQuery query = handle.exec(QLatin1String(sqlText), values);
+    if (!query.next()) {
+        return std::nullopt;
     }
+    return query.value(0).toLongLong();
+}
+
+std::optional<double> numberOrNothing(const QSqlQuery& query, int column)
+{
+    return query.isNull(column) ? std::nullopt
+                                : std::optional<double>(query.value(column).toDouble());
+}
+
+// A null QString would be stored as no value; the name is text, even empty.
+QVariantList alarmValues(const AlarmRecord& record)
+{
+    const QString name = record.name.isNull() ? QString(QLatin1String("")) : record.name;
+    return {QVariant(record.key), QVariant(name), QVariant(record.due),
+            QVariant(record.active ? 1 : 0)};
+}
+
+// A record the program could have written, or nothing for one it never
+// would (no value in a field, a key outside 16 bits).
+std::optional<AlarmRecord> readAlarm(const QSqlQuery& query, const QString& filePath)
+{
+    for (int column = 0; column < 4; ++column) {
+        if (query.isNull(column)) {
+            return std::nullopt;
+        }
+    }
+    bool keyOk = false;
+    bool dueOk = false;
+    bool flagOk = false;
+    const qlonglong key = query.value(0).toLongLong(&keyOk);
+    const double due = query.value(2).toDouble(&dueOk);
+    const double flag = query.value(3).toDouble(&flagOk);
+    if (!keyOk || !flagOk) {
+        throw DatabaseError(
+            QStringLiteral("The alarm and timer table in the database file %1 holds a value "
+                           "that is not a number")
+                .arg(filePath));
+    }
+    if (key < std::numeric_limits<qint16>::min() || key > std::numeric_limits<qint16>::max()) {
+        return std::nullopt;
+    }
+    return AlarmRecord{static_cast<qint16>(key), query.value(1).toString(),
+                       dueOk ? due : std::nan(""), flag != 0.0};
 }
 
 } // namespace
@@ -44,10 +108,9 @@ QString SettingsDatabase::pathIn(const QString& programFolder)
     return programFolder + QLatin1String(FileName);
 }
 
-SettingsDatabase::SettingsDatabase(QString filePath, ui::MessageService& messages,
-                                   std::chrono::milliseconds busyTimeout, Access access)
-    : m_filePath(std::move(filePath)), m_messages(messages), m_busyTimeout(busyTimeout),
-      m_access(access)
+SettingsDatabase::SettingsDatabase(QString filePath, std::chrono::milliseconds busyTimeout,
+                                   Access access)
+    : m_filePath(std::move(filePath)), m_busyTimeout(busyTimeout), m_access(access)
 {}
 
 QString SettingsDatabase::filePath() const
@@ -94,10 +157,9 @@ void SettingsDatabase::createIfMissing() const
         db = QSqlDatabase();
         try {
             WriteTransaction transaction(handle);
-            handle.exec(QStringLiteral("CREATE TABLE tUser (MeLeft REAL, MeTop REAL)"));
-            handle.exec(
-                QStringLiteral("CREATE TABLE tAlarm (aA INTEGER, an TEXT, aT REAL, aF INTEGER)"));
-            handle.exec(QStringLiteral("CREATE UNIQUE INDEX PrimaryKey ON tAlarm (aA)"));
+            for (const char* statement : sql::CreateTables) {
+                handle.exec(QLatin1String(statement));
+            }
             transaction.commit();
         } catch (const DatabaseError& error) {
             throw fail(error.description());
@@ -150,71 +212,6 @@ DatabaseHandle SettingsDatabase::open() const
     return handle;
 }
 
-QString SettingsDatabase::queryText(const QString& field, const QString& table,
-                                    const QString& condition)
-{
-    requirePlainName(field, QStringLiteral("field"));
-    requirePlainName(table, QStringLiteral("table"));
-    QString text = QStringLiteral("SELECT ") + field + QStringLiteral(" FROM ") + table;
-    if (!condition.isEmpty()) {
-        text += QStringLiteral(" WHERE ") + condition;
-    }
-    return text + QLatin1Char(';');
-}
-
-QVariant SettingsDatabase::value(const QString& field, const QString& table,
-                                 const QString& condition) const
-{
-    const QString text = queryText(field, table, condition);
-    const DatabaseHandle handle = open();
-    QSqlQuery query = handle.exec(text);
-    if (!query.next() || query.isNull(0)) {
-        return {};
-    }
-    return query.value(0);
-}
-
-void SettingsDatabase::setValue(const QString& field, const QString& table, const QVariant& value,
-                                const QString& condition) const
-{
-    // The file is let go of before the message box waits for the user.
-    if (!storeValue(field, table, value, condition)) {
-        m_messages.beep();
-        // "DSetValue" is the box's title as users have always seen it, not a
-        // name in this code.
-        m_messages.show(QStringLiteral("Record not found!"), ui::MessageService::Icon::Information,
-                        QStringLiteral("DSetValue"));
-    }
-}
-
-bool SettingsDatabase::storeValue(const QString& field, const QString& table, const QVariant& value,
-                                  const QString& condition) const
-{
-    const QString text = queryText(field, table, condition);
-    const DatabaseHandle handle = open();
-    WriteTransaction transaction(handle);
-    bool found = false;
-    {
-        QSqlQuery query = handle.exec(text);
-        found = query.next();
-    }
-    if (found) {
-        QString update = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = (SELECT rowid FROM %1")
-                             .arg(table, field);
-        if (!condition.isEmpty()) {
-            update += QStringLiteral(" WHERE ") + condition;
-        }
-        update += QStringLiteral(" LIMIT 1)");
-        handle.exec(update, {value});
-    } else if (table == QLatin1String("tUser")) {
-        handle.exec(QStringLiteral("INSERT INTO tUser (%1) VALUES (?)").arg(field), {value});
-    } else {
-        return false;
-    }
-    transaction.commit();
-    return true;
-}
-
 void SettingsDatabase::checkWritable() const
 {
     // A change to the schema always writes, and needs the journal beside the
@@ -223,6 +220,65 @@ void SettingsDatabase::checkWritable() const
     const DatabaseHandle handle = open();
     WriteTransaction transaction(handle);
     handle.exec(QStringLiteral("CREATE TABLE tikkro_write_check (x)"));
+}
+
+StoredPosition SettingsDatabase::storedPosition() const
+{
+    const DatabaseHandle handle = open();
+    QSqlQuery query = handle.exec(QLatin1String(sql::ReadPosition));
+    if (!query.next() || query.isNull(0)) {
+        return {};
+    }
+    return {numberOrNothing(query, 0), numberOrNothing(query, 1)};
+}
+
+void SettingsDatabase::savePosition(double left, double top) const
+{
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    if (const std::optional<qint64> rowid = firstRowid(handle, sql::FindPosition)) {
+        handle.exec(QLatin1String(sql::UpdatePosition), {left, top, *rowid});
+    } else {
+        handle.exec(QLatin1String(sql::InsertPosition), {left, top});
+    }
+    transaction.commit();
+}
+
+std::vector<AlarmRecord> SettingsDatabase::alarmRecords() const
+{
+    std::vector<AlarmRecord> records;
+    const DatabaseHandle handle = open();
+    QSqlQuery query = handle.exec(QLatin1String(sql::ReadAlarms));
+    while (query.next()) {
+        if (std::optional<AlarmRecord> record = readAlarm(query, m_filePath)) {
+            records.push_back(std::move(*record));
+        }
+    }
+    return records;
+}
+
+void SettingsDatabase::saveAlarm(const AlarmRecord& record) const
+{
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    if (const std::optional<qint64> rowid = firstRowid(handle, sql::FindAlarm, {record.key})) {
+        handle.exec(QLatin1String(sql::UpdateAlarm), alarmValues(record) << *rowid);
+    } else {
+        handle.exec(QLatin1String(sql::InsertAlarm), alarmValues(record));
+    }
+    transaction.commit();
+}
+
+void SettingsDatabase::saveArmedFlag(const AlarmRecord& record) const
+{
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    if (const std::optional<qint64> rowid = firstRowid(handle, sql::FindAlarm, {record.key})) {
+        handle.exec(QLatin1String(sql::UpdateArmedFlag), {record.active ? 1 : 0, *rowid});
+    } else {
+        handle.exec(QLatin1String(sql::InsertAlarm), alarmValues(record));
+    }
+    transaction.commit();
 }
 
 } // namespace tikkro::settings

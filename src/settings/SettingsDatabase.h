@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/DatabaseHandle.h"
-#include "ui/MessageService.h"
+#include "settings/AlarmRecord.h"
+#include "settings/StoredPosition.h"
 
 #include <QString>
-#include <QVariant>
 
 #include <chrono>
+#include <vector>
 
 namespace tikkro::settings {
 
-// The database file beside the program and the single-value operations on
-// it. Every operation opens its own connection and lets go of it at its end;
-// nothing stays open in between. Failures throw DatabaseError.
+class DatabaseHandle;
+
+// The settings file and the typed reads and writes the program makes on it:
+// the main window's position and the alarm and timer records. Every
+// operation opens its own connection and lets go of it at its end; nothing
+// stays open in between. Failures throw DatabaseError.
 class SettingsDatabase
 {
 public:
@@ -34,51 +37,46 @@ public:
     // or removed.
     static QString pathIn(const QString& programFolder);
 
-    SettingsDatabase(QString filePath, ui::MessageService& messages,
-                     std::chrono::milliseconds busyTimeout = DefaultBusyTimeout,
-                     Access access = Access::ReadWrite);
+    explicit SettingsDatabase(QString filePath,
+                              std::chrono::milliseconds busyTimeout = DefaultBusyTimeout,
+                              Access access = Access::ReadWrite);
 
     QString filePath() const;
 
     // The same file, waiting up to busyTimeout for it.
     SettingsDatabase withBusyTimeout(std::chrono::milliseconds busyTimeout) const;
 
-    // Makes a fresh file with empty tUser and tAlarm and the "PrimaryKey"
-    // index when there is none. The file appears complete or not at all; an
-    // existing file is left exactly as it is.
+    // Makes a fresh file with the empty window-position and alarm tables and
+    // the unique index on the alarm key when there is none. The file appears
+    // complete or not at all; an existing file is left exactly as it is.
     void createIfMissing() const;
-
-    // A new connection to the existing file, for reading and writing. Never
-    // creates the file.
-    DatabaseHandle open() const;
-
-    // The field of the first record the query gives, or a null QVariant when
-    // there is no record or the field holds no value.
-    QVariant value(const QString& field, const QString& table, const QString& condition) const;
-
-    // Stores value in the field of the first record the query gives. With no
-    // record, tUser gains one; any other table gets a "Record not found!"
-    // message and stays as it was.
-    void setValue(const QString& field, const QString& table, const QVariant& value,
-                  const QString& condition) const;
-
-    // setValue without the message, for threads that may not show one:
-    // false where setValue would show it.
-    bool storeValue(const QString& field, const QString& table, const QVariant& value,
-                    const QString& condition) const;
 
     // Throws DatabaseError unless a change could be written to the file now;
     // writes nothing. The error's fileBusy() tells a file held by another
     // program from one that cannot be written at all.
     void checkWritable() const;
 
-    // "SELECT field FROM table[ WHERE condition];". Throws DatabaseError
-    // unless field and table are plain names (letters, digits, underscore).
-    static QString queryText(const QString& field, const QString& table, const QString& condition);
+    // The position in the first record; nothing when there is no record.
+    StoredPosition storedPosition() const;
+    // Writes both edges into the first record, adding it when there is none.
+    void savePosition(double left, double top) const;
+
+    // The records that can stand for a slot, in the table's order: those
+    // with a value in every field and a key within 16 bits. A key or flag
+    // that is no number throws, as the file is then not one the program
+    // keeps.
+    std::vector<AlarmRecord> alarmRecords() const;
+    // Writes the whole record of its key, adding it when there is none.
+    void saveAlarm(const AlarmRecord& record) const;
+    // Writes only the armed flag of the record of its key; with no record
+    // yet, adds the whole of it.
+    void saveArmedFlag(const AlarmRecord& record) const;
 
 private:
+    // A new connection to the existing file; never creates the file.
+    DatabaseHandle open() const;
+
     QString m_filePath;
-    ui::MessageService& m_messages;
     std::chrono::milliseconds m_busyTimeout;
     Access m_access;
 };

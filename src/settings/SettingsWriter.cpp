@@ -2,7 +2,6 @@
 #include "settings/SettingsWriter.h"
 
 #include "settings/DatabaseError.h"
-#include "ui/MessageService.h"
 
 #include <exception>
 
@@ -19,14 +18,13 @@ struct SettingsWriter::Job
     bool leftToWriter = false;
 };
 
-SettingsWriter::SettingsWriter(const SettingsDatabase& database, ui::MessageService& messages)
-    : SettingsWriter(database, messages, Timing{})
+SettingsWriter::SettingsWriter(const SettingsDatabase& database)
+    : SettingsWriter(database, Timing{})
 {}
 
-SettingsWriter::SettingsWriter(const SettingsDatabase& database, ui::MessageService& messages,
-                               Timing timing)
-    : m_database(database.withBusyTimeout(timing.attemptWait)), m_messages(messages),
-      m_timing(timing), m_thread([this] { run(); })
+SettingsWriter::SettingsWriter(const SettingsDatabase& database, Timing timing)
+    : m_database(database.withBusyTimeout(timing.attemptWait)), m_timing(timing),
+      m_thread([this] { run(); })
 {}
 
 SettingsWriter::~SettingsWriter()
@@ -129,7 +127,7 @@ void SettingsWriter::run()
         }
         m_settled.notify_all();
         if (m_queue.empty() && !m_unreported.isEmpty() && !m_reportPosted && !m_stopping) {
-            // Failures that come in a row go into one box, shown once the
+            // Failures that come in a row go into one report, made once the
             // queue has run dry.
             m_reportPosted = true;
             QMetaObject::invokeMethod(
@@ -208,8 +206,7 @@ void SettingsWriter::report()
         m_reportPosted = false;
     }
     if (!failures.isEmpty()) {
-        m_messages.showModeless(failures.join(QStringLiteral("\n\n")),
-                                ui::MessageService::Icon::Warning, QStringLiteral("Tikkro"));
+        Q_EMIT failed(failures.join(QStringLiteral("\n\n")));
     }
 }
 

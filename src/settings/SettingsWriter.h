@@ -15,17 +15,13 @@
 #include <mutex>
 #include <thread>
 
-namespace tikkro::ui {
-class MessageService;
-} // namespace tikkro::ui
-
 namespace tikkro::settings {
 
 // Writes to the settings file one after another on a thread of their own, so
 // that another program holding the file (an editor, a backup) never holds up
 // the windows. A write the file refuses for the moment is tried again for a
-// while; one that cannot be done is reported, naming the file and the
-// reason, in one box with any others that failed meanwhile, while the
+// while; one that cannot be done is reported by failed(), naming the file
+// and the reason, together with any others that failed meanwhile, while the
 // program goes on.
 class SettingsWriter : public QObject
 {
@@ -62,8 +58,8 @@ public:
     // there; it must not touch anything the windows use.
     using Work = std::function<void(const SettingsDatabase&)>;
 
-    SettingsWriter(const SettingsDatabase& database, ui::MessageService& messages);
-    SettingsWriter(const SettingsDatabase& database, ui::MessageService& messages, Timing timing);
+    explicit SettingsWriter(const SettingsDatabase& database);
+    SettingsWriter(const SettingsDatabase& database, Timing timing);
     SettingsWriter(const SettingsWriter&) = delete;
     SettingsWriter& operator=(const SettingsWriter&) = delete;
     // Gives up whatever is still waiting, without a report.
@@ -87,6 +83,12 @@ public:
     // among them, each as its `what` and reason; they will not be reported.
     QStringList finish(std::chrono::milliseconds wait);
 
+Q_SIGNALS:
+    // Writes left to the writer have failed: each one's `what` and reason,
+    // for the user. Emitted on the thread the writer lives in, once the
+    // queue has run dry, so that failures in a row come together.
+    void failed(const QString& report);
+
 private:
     struct Job;
 
@@ -98,7 +100,6 @@ private:
     static QString reportLine(const Job& job);
 
     const SettingsDatabase m_database;
-    ui::MessageService& m_messages;
     const Timing m_timing;
 
     mutable std::mutex m_mutex;

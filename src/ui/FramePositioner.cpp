@@ -32,7 +32,20 @@ FramePositioner::FramePositioner(QWidget& window, Target target)
 void FramePositioner::setTarget(Target target)
 {
     m_target = std::move(target);
-    m_window.move(m_target(m_window.frameGeometry().size()));
+    m_window.move(m_target(frameSize(m_window)));
+}
+
+QSize FramePositioner::frameSize(QWidget& window)
+{
+    if (!window.isVisible() && !window.testAttribute(Qt::WA_Resized)) {
+        // A window takes its size from its contents only when first shown;
+        // a place worked out from the size it has before that would be off
+        // by the difference. The attribute is cleared again so that the
+        // show still sizes the window from contents that change meanwhile.
+        window.adjustSize();
+        window.setAttribute(Qt::WA_Resized, false);
+    }
+    return window.frameGeometry().size();
 }
 
 bool FramePositioner::eventFilter(QObject* watched, QEvent* event)
@@ -53,15 +66,16 @@ void FramePositioner::placeOnceFramed()
 {
     const QWindow* handle = m_window.windowHandle();
     const bool framed = handle != nullptr && !handle->frameMargins().isNull();
-    --m_waitsLeft;
     if (!framed && m_waitsLeft > 0) {
+        --m_waitsLeft;
         return;
     }
-    // Window managers differ in whether a move names the frame or the client
-    // area, but every one shifts the window by as much as the move asks; so
-    // the window is moved by what it lacks until the frame sits where it
-    // should. A window manager may still be working through an earlier move,
-    // so the frame must stay put for a few checks before it counts as placed.
+    // Framed, or no frame came in time: with no window manager the window
+    // is its own frame, and is placed by that. Window managers differ in whether a move names the
+    // frame or the client area, but every one shifts the window by as much as the move asks; so the
+    // window is moved by what it lacks until the frame sits where it should. A window manager may
+    // still be working through an earlier move, so the frame must stay put for a few checks before
+    // it counts as placed.
     const QPoint lacking =
         m_target(m_window.frameGeometry().size()) - WindowFrame::outerTopLeft(m_window);
     if (lacking.isNull()) {
@@ -70,7 +84,7 @@ void FramePositioner::placeOnceFramed()
         }
         return;
     }
-    if (m_waitsLeft <= 0 || m_correctionsLeft <= 0) {
+    if (m_correctionsLeft <= 0) {
         m_wait.stop();
         return;
     }

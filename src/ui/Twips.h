@@ -8,9 +8,8 @@
 
 namespace tikkro::ui {
 
-// Window positions and sizes are kept in twips: 1440 to the inch, 15 to a
-// device-independent pixel. Qt lays widgets out in device-independent pixels,
-// so this is the one place where the two meet.
+// The settings file keeps the main window's position in twips: 1440 to the
+// inch, 15 to a device-independent pixel, the pixels Qt lays widgets out in.
 inline constexpr int TwipsPerPixel = 15;
 
 constexpr int toPixels(int twips)

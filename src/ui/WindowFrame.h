@@ -7,9 +7,8 @@ class QWidget;
 
 namespace tikkro::ui {
 
-// Where a window's frame really is on the screen. Under a reparenting X11
-// window manager Qt's own idea of a shown window's position can lag what the
-// window manager did with it, so on X11 the server is asked.
+// Where a window's frame really is on the screen: on X11 the server is asked,
+// as Qt's own idea of a shown window's position can lag behind it.
 class WindowFrame
 {
 public:

@@ -23,7 +23,7 @@ void WindowPlacement::restore(std::optional<double> leftTwips, std::optional<dou
 
     // A monitor unplugged since the last run would leave the window where
     // nobody can reach it.
-    const QRect wanted(saved, m_window.frameGeometry().size());
+    const QRect wanted(saved, FramePositioner::frameSize(m_window));
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screen->geometry().intersects(wanted)) {
             place(saved);

@@ -27,7 +27,7 @@ struct AlarmRig
 {
     fakes::ScratchDatabase scratch;
     fakes::FakeMessageService messages;
-    settings::SettingsDatabase database{scratch.path(), messages};
+    settings::SettingsDatabase database{scratch.path()};
     alarms::AlarmSlots slots;
     alarms::AlarmStore store{database, slots};
     fakes::FakeAlarmMenu menu;

@@ -3,7 +3,6 @@
 #include "settings/DatabaseError.h"
 
 #include "fakes/FakeAlarmMenu.h"
-#include "fakes/FakeMessageService.h"
 #include "fakes/ScratchDatabase.h"
 
 #include <QTest>
@@ -39,8 +38,7 @@ struct Fixture
     }
 
     tikkro::fakes::ScratchDatabase scratch;
-    tikkro::fakes::FakeMessageService messages;
-    tikkro::settings::SettingsDatabase database{scratch.path(), messages};
+    tikkro::settings::SettingsDatabase database{scratch.path()};
     tikkro::alarms::AlarmSlots slots;
     tikkro::alarms::AlarmStore store{database, slots};
     tikkro::fakes::FakeAlarmMenu menu;

@@ -27,7 +27,7 @@ namespace tikkro::testing {
 struct MainWindowRig
 {
     MainWindowRig()
-        : database(scratch.path(), messages),
+        : database(scratch.path()),
           print(std::make_unique<fakes::FakePrintDialog>(),
                 std::make_unique<fakes::RecordingPrinterFactory>(), messages)
     {}

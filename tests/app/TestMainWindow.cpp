@@ -557,8 +557,7 @@ private Q_SLOTS:
     // slot for the session and says so, and Exit says nothing more.
     void readOnlyFileIsSaidOnceEarly()
     {
-        const SettingsDatabase readOnly(rig->scratch.path(), rig->messages,
-                                        SettingsDatabase::DefaultBusyTimeout,
+        const SettingsDatabase readOnly(rig->scratch.path(), SettingsDatabase::DefaultBusyTimeout,
                                         SettingsDatabase::Access::ReadOnly);
         window = rig->makeWindow(nullptr, &readOnly);
         window->restoreSession();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlatformChoice.h"
-#include "fakes/FakeMessageService.h"
 #include "settings/SettingsDatabase.h"
 
 #include <QDir>
@@ -66,9 +65,8 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(runtime.path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(QFile::copy(u"" TIKKRO_PROGRAM ""_s, folder.filePath(u"tikkro"_s)));
-        tikkro::fakes::FakeMessageService messages;
         tikkro::settings::SettingsDatabase(
-            tikkro::settings::SettingsDatabase::pathIn(folder.path()), messages)
+            tikkro::settings::SettingsDatabase::pathIn(folder.path()))
             .createIfMissing();
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

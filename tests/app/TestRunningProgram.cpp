@@ -2,7 +2,6 @@
 // The real program in processes of its own: what it does with its command
 // line, with signals and with a second start.
 #include "app/SingleInstance.h"
-#include "fakes/FakeMessageService.h"
 #include "settings/SettingsDatabase.h"
 
 #include <QLocalSocket>
@@ -50,11 +49,9 @@ struct ScratchProgram
         return socket.waitForConnected(1000);
     }
 
-    QVariant stored(const QString& field) const
+    tikkro::settings::StoredPosition stored() const
     {
-        tikkro::fakes::FakeMessageService messages;
-        return tikkro::settings::SettingsDatabase(database(), messages)
-            .value(field, QStringLiteral("tUser"), {});
+        return tikkro::settings::SettingsDatabase(database()).storedPosition();
     }
 
     QTemporaryDir folder;
@@ -131,8 +128,7 @@ private Q_SLOTS:
 
         ::kill(static_cast<pid_t>(process->processId()), signalNumber);
         QVERIFY(endedWith(*process, 0));
-        QVERIFY(!scratch.stored(QStringLiteral("MeLeft")).isNull());
-        QVERIFY(!scratch.stored(QStringLiteral("MeTop")).isNull());
+        QVERIFY(scratch.stored().left && scratch.stored().top);
     }
 
     void secondStartHandsOverAndEnds()

@@ -131,16 +131,6 @@ private Q_SLOTS:
         QTEST(outcome.error, "error");
     }
 
-    void helpNamesBothOptions()
-    {
-        const QString help =
-            CommandLine::parse({"tikkro", "--help"}, QStringLiteral("/x"), false).output;
-        QVERIFY(help.startsWith(QStringLiteral("Usage: ")));
-        QVERIFY(help.contains(QStringLiteral("-h, --help")));
-        QVERIFY(help.contains(QStringLiteral("-v, --version")));
-        QCOMPARE(help.count(QStringLiteral("  -")), 2);
-    }
-
     void displayAvailable_data()
     {
         QTest::addColumn<QStringList>("arguments");

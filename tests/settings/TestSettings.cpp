@@ -4,7 +4,6 @@
 #include "settings/SettingsDatabase.h"
 
 #include "fakes/DatabaseLockHolder.h"
-#include "fakes/FakeMessageService.h"
 #include "fakes/ScratchDatabase.h"
 
 #include <QDir>
@@ -18,27 +17,22 @@
 using tikkro::fakes::DatabaseLockHolder;
 using tikkro::fakes::failureOf;
 using tikkro::fakes::ScratchDatabase;
-using tikkro::settings::DatabaseError;
 using tikkro::settings::OleDate;
 using tikkro::settings::SettingsDatabase;
 using namespace std::chrono_literals;
 
 namespace {
 
-const QString MeLeft = QStringLiteral("MeLeft");
-const QString tUser = QStringLiteral("tUser");
-
 // A fresh database file with empty tables, and the operations on it.
 struct Fixture
 {
     explicit Fixture(std::chrono::milliseconds busyTimeout = SettingsDatabase::DefaultBusyTimeout)
-        : database(scratch.path(), messages, busyTimeout)
+        : database(scratch.path(), busyTimeout)
     {
         database.createIfMissing();
     }
 
     ScratchDatabase scratch;
-    tikkro::fakes::FakeMessageService messages;
     SettingsDatabase database;
 };
 
@@ -113,17 +107,6 @@ private Q_SLOTS:
     // Every operation lets go of its connection, even when it fails.
     void cleanup() { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }
 
-    // Names go into the text unquoted, so only plain names may get there.
-    void queryText()
-    {
-        QCOMPARE(SettingsDatabase::queryText(MeLeft, tUser, {}), "SELECT MeLeft FROM tUser;");
-        QCOMPARE(SettingsDatabase::queryText(MeLeft, tUser, "MeTop > 0"),
-                 "SELECT MeLeft FROM tUser WHERE MeTop > 0;");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, SettingsDatabase::queryText("", tUser, {}));
-        QVERIFY_THROWS_EXCEPTION(
-            DatabaseError, SettingsDatabase::queryText(MeLeft, "tUser; DROP TABLE tAlarm", {}));
-    }
-
     void createsTheFileOnlyWhenMissing()
     {
         Fixture f;
@@ -135,36 +118,24 @@ private Q_SLOTS:
         QCOMPARE(f.scratch.bytes(), "not a database");
     }
 
-    // Only "tUser", spelt exactly so, gains a record when there is none: the
-    // main window's close writes MeLeft and then MeTop into one record.
-    void onlyTUserGainsARecord()
+    // The first save adds the one record, later ones edit it; with several
+    // records only the first is read and written, and one whose left edge
+    // holds no value reads as no position at all.
+    void positionLivesInTheFirstRecord()
     {
         Fixture f;
-        const QByteArray before = f.scratch.bytes();
-        f.database.setValue(MeLeft, QStringLiteral("tuser"), 1, {});
-        f.database.setValue(QStringLiteral("aF"), QStringLiteral("tAlarm"), 1, {});
-        QCOMPARE(f.scratch.bytes(), before);
-        QCOMPARE(f.messages.messages.size(), 2);
-        QCOMPARE(f.messages.messages[1].text, "Record not found!");
-        f.database.setValue(MeLeft, tUser, 7365.5, {});
-        f.database.setValue(QStringLiteral("MeTop"), tUser, 270.0, {});
+        QVERIFY(!f.database.storedPosition().left);
+        f.database.savePosition(7365.5, 270.0);
+        f.database.savePosition(7365.5, 285.0);
         QCOMPARE(f.scratch.rows("SELECT MeLeft, MeTop, typeof(MeLeft) FROM tUser"),
-                 (QList<QVariantList>{{7365.5, 270.0, "real"}}));
-        QCOMPARE(f.messages.messages.size(), 2);
-    }
-
-    // A null field reads as missing rather than passing on to the next record.
-    void touchesOnlyTheFirstRecord()
-    {
-        Fixture f;
-        QVERIFY(
-            f.scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (NULL, 2), (3, 4), (5, 6)"));
-        QVERIFY(f.database.value(MeLeft, tUser, {}).isNull());
-        QCOMPARE(f.database.value(MeLeft, tUser, "MeTop > 3"), QVariant(3.0));
-        f.database.setValue(MeLeft, tUser, 9.0, {});
-        f.database.setValue(MeLeft, tUser, 8.0, "MeTop > 3");
+                 (QList<QVariantList>{{7365.5, 285.0, "real"}}));
+        QVERIFY(f.scratch.exec("DELETE FROM tUser"));
+        QVERIFY(f.scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (NULL, 2), (3, 4)"));
+        QVERIFY(!f.database.storedPosition().left && !f.database.storedPosition().top);
+        f.database.savePosition(9.0, 8.0);
         QCOMPARE(f.scratch.rows("SELECT MeLeft, MeTop FROM tUser ORDER BY rowid"),
-                 (QList<QVariantList>{{9.0, 2.0}, {8.0, 4.0}, {5.0, 6.0}}));
+                 (QList<QVariantList>{{9.0, 8.0}, {3.0, 4.0}}));
+        QCOMPARE(f.database.storedPosition().top, 8.0);
     }
 
     // Each fault (the row's name) gives a DatabaseError naming the file and
@@ -193,9 +164,8 @@ private Q_SLOTS:
         std::optional<DatabaseLockHolder> lock;
         if (fault == "locked too long")
             QVERIFY(lock.emplace(f.scratch.path(), 1s).locked());
-        for (const QString& failure :
-             {failureOf([&] { f.database.value(MeLeft, tUser, {}); }),
-              failureOf([&] { f.database.setValue(MeLeft, tUser, 5.0, {}); })})
+        for (const QString& failure : {failureOf([&] { f.database.storedPosition(); }),
+                                       failureOf([&] { f.database.savePosition(5.0, 5.0); })})
             QVERIFY2(failure.contains(f.scratch.path()) && failure.contains(reason),
                      qPrintable(failure));
         lock.reset();
@@ -211,12 +181,12 @@ private Q_SLOTS:
             QSKIP("file permissions do not bind the superuser");
         }
         Fixture f;
-        f.database.setValue(MeLeft, tUser, 5.0, {});
+        f.database.savePosition(5.0, 5.0);
         QVERIFY(QFile::setPermissions(f.scratch.path(), QFile::ReadOwner));
-        const QString failure = failureOf([&] { f.database.setValue(MeLeft, tUser, 9.0, {}); });
+        const QString failure = failureOf([&] { f.database.savePosition(9.0, 9.0); });
         QVERIFY2(failure.contains(f.scratch.path()) && failure.contains("readonly"),
                  qPrintable(failure));
-        QCOMPARE(f.database.value(MeLeft, tUser, {}), QVariant(5.0));
+        QCOMPARE(f.database.storedPosition().left, 5.0);
     }
 
     // Another running copy writing for a moment is waited for.
@@ -226,9 +196,9 @@ private Q_SLOTS:
         {
             const DatabaseLockHolder lock(f.scratch.path(), 150ms);
             QVERIFY(lock.locked());
-            f.database.setValue(MeLeft, tUser, 5.0, {});
+            f.database.savePosition(5.0, 5.0);
         }
-        QCOMPARE(f.database.value(MeLeft, tUser, {}), QVariant(5.0));
+        QCOMPARE(f.database.storedPosition().left, 5.0);
     }
 };
 
