@@ -3,8 +3,6 @@
 
 #include "ui/DisplayField.h"
 #include "ui/DisplayFieldAccessible.h"
-#include "ui/ImageButton.h"
-#include "ui/ImageButtonAccessible.h"
 #include "ui/SpinArrows.h"
 #include "ui/SpinArrowsAccessible.h"
 
@@ -28,9 +26,6 @@ QAccessibleInterface* AccessibleFactory::create(const QString& className, QObjec
     // class comes first, and only that one is answered here.
     if (object == nullptr || className != QLatin1String(object->metaObject()->className())) {
         return nullptr;
-    }
-    if (auto* button = qobject_cast<ImageButton*>(object)) {
-        return new ImageButtonAccessible(button);
     }
     if (auto* arrows = qobject_cast<SpinArrows*>(object)) {
         return new SpinArrowsAccessible(arrows);
