@@ -52,24 +52,22 @@ constexpr qreal ClockScale = 0.85;
 
 using stopwatch::Command;
 
-// What each command is: its word on the button, with "&" before the letter
-// of its Alt key, the button's object name, and its place in the grid of
-// buttons; Reset sits centred below the grid.
+// What each command's button is: its word, with "&" before the letter of
+// its Alt key, and its object name.
 struct CommandDesign
 {
     const char* text;
     const char* name;
-    int row;
-    int column;
 };
 
-// Indexed by Command.
+// Indexed by Command: the first four in two rows of two, Reset centred
+// below them.
 const std::array<CommandDesign, 5> Commands{{
-    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Start"), "startButton", 0, 0},
-    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Lap"), "lapButton", 0, 1},
-    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Resume"), "resumeButton", 1, 0},
-    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Pause"), "pauseButton", 1, 1},
-    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "Rese&t"), "resetButton", 2, -1},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Start"), "startButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Lap"), "lapButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Resume"), "resumeButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Pause"), "pauseButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "Rese&t"), "resetButton"},
 }};
 
 std::size_t indexOf(Command command)
@@ -173,8 +171,9 @@ void MainWindow::buildControls()
                 [this, command](quint64 timestamp) { run(command, timestamp); });
         connect(button, &ui::CommandButton::shortcutPressed, this,
                 [this, command] { run(command, std::exchange(m_shortcutKeyStamp, 0)); });
-        if (design.row < 2) {
-            buttons->addWidget(button, design.row, design.column, Qt::AlignCenter);
+        if (command != Command::Reset) {
+            buttons->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2),
+                               Qt::AlignCenter);
         }
     }
 
