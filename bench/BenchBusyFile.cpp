@@ -24,7 +24,7 @@
 #include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/LogStrip.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "ui/ImageWidget.h"
+#include "ui/CommandButton.h"
 #include "ui/WallClock.h"
 
 #include <QApplication>
@@ -237,13 +237,12 @@ struct Click
 
 Click click(tikkro::app::MainWindow& window, const char* command)
 {
-    auto* button = window.findChild<tikkro::ui::ImageWidget*>(QLatin1String(command) +
-                                                              QLatin1String("Button"));
+    auto* button = window.findChild<tikkro::ui::CommandButton*>(QLatin1String(command) +
+                                                                QLatin1String("Button"));
     Click result;
     const QMetaObject::Connection stamped =
-        QObject::connect(button, &tikkro::ui::ImageWidget::mouseDown,
-                         [&result](Qt::MouseButton, Qt::KeyboardModifiers, int, int,
-                                   quint64 timestamp) { result.stamp = timestamp; });
+        QObject::connect(button, &tikkro::ui::CommandButton::commanded,
+                         [&result](quint64 timestamp) { result.stamp = timestamp; });
     result.before = monotonicMs();
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         // Placed relative to the window: the window manager may have moved

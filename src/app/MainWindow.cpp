@@ -8,23 +8,25 @@
 #include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "ui/ButtonArt.h"
+#include "ui/CommandButton.h"
 #include "ui/DisplayField.h"
-#include "ui/ImageButton.h"
-#include "ui/ImageWidget.h"
 #include "ui/MessageService.h"
 #include "ui/PauseWhileHidden.h"
-#include "ui/Twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tikkro::app {
 
@@ -35,30 +37,37 @@ const QColor ElapsedText(0, 0, 64);
 const QColor ElapsedBackground(255, 255, 192);
 const QColor LogBackground(0, 0, 192);
 
-constexpr int ClientWidth = 5340;
-constexpr int ClientHeight = 2115;
 constexpr int MonitorInterval = 500;
+
+// The window's look at the desktop's usual text size, in pixels: the
+// controls keep these sizes at least and grow with a larger font.
+constexpr QSize FieldSize(117, 20);
+constexpr QSize ClockSize(117, 13);
+constexpr QSize ButtonSize(57, 25);
+constexpr QSize LogSize(229, 133);
+// The text of the two fields against the desktop's: the elapsed time a
+// little larger, the date and time a little smaller, both bold.
+constexpr qreal ElapsedScale = 13.0 / 12.0;
+constexpr qreal ClockScale = 0.85;
 
 using stopwatch::Command;
 
-// What each command is: its word on the button, the letter of the word its
-// Alt key underlines, where the button sits in twips and its key.
+// What each command's button is: its word, with "&" before the letter of
+// its Alt key, and its object name.
 struct CommandDesign
 {
-    const char* word;
-    int accessLetter;
-    int left;
-    int top;
-    int key;
+    const char* text;
+    const char* name;
 };
 
-// Indexed by Command.
+// Indexed by Command: the first four in two rows of two, Reset centred
+// below them.
 const std::array<CommandDesign, 5> Commands{{
-    {"Start", 0, 60, 840, Qt::Key_S},
-    {"Lap", 0, 960, 840, Qt::Key_L},
-    {"Resume", 0, 60, 1245, Qt::Key_R},
-    {"Pause", 0, 960, 1245, Qt::Key_P},
-    {"Reset", 4, 480, 1635, Qt::Key_T},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Start"), "startButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Lap"), "lapButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Resume"), "resumeButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "&Pause"), "pauseButton"},
+    {QT_TRANSLATE_NOOP("tikkro::app::MainWindow", "Rese&t"), "resetButton"},
 }};
 
 std::size_t indexOf(Command command)
@@ -66,14 +75,21 @@ std::size_t indexOf(Command command)
     return static_cast<std::size_t>(command);
 }
 
-QFont namedFont(const QString& family, qreal points)
+QFont boldFont(const QFont& desktop, qreal scale)
 {
-    // Where the named face is not installed, fontconfig picks the nearest.
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
+    QFont font = desktop;
+    font.setPointSizeF(desktop.pointSizeF() * scale);
     font.setBold(true);
     return font;
+}
+
+void setColours(QWidget* widget, QPalette::ColorRole backgroundRole, const QColor& background,
+                QPalette::ColorRole textRole, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(backgroundRole, background);
+    palette.setColor(textRole, text);
+    widget->setPalette(palette);
 }
 } // namespace
 
@@ -111,71 +127,91 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     auto* client = new QWidget(this);
-    client->setFixedSize(ui::twipsSize(ClientWidth, ClientHeight));
     client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, WindowColor);
-    client->setPalette(palette);
+    setColours(client, QPalette::Window, WindowColor, QPalette::WindowText, ClockText);
     setCentralWidget(client);
 
-    m_elapsedField = new ui::DisplayField(client);
+    m_elapsedField = new ui::DisplayField(QStringLiteral("00:00:00.000"), client);
     m_elapsedField->setObjectName(QStringLiteral("elapsedTime"));
-    m_elapsedField->setGeometry(ui::twipsRect(60, 420, 1755, 300));
-    m_elapsedField->setColors(ElapsedBackground, ElapsedText);
-    m_elapsedField->setFont(namedFont(QStringLiteral("Trebuchet MS"), 9.75));
+    setColours(m_elapsedField, QPalette::Window, ElapsedBackground, QPalette::WindowText,
+               ElapsedText);
+    m_elapsedField->setFont(boldFont(font(), ElapsedScale));
+    m_elapsedField->setMinimumSize(FieldSize.expandedTo(m_elapsedField->sizeHint()));
     m_elapsedField->setText(QStringLiteral("00:00:00.000"));
-    m_elapsedField->setAccessibleName(QStringLiteral("Elapsed time"));
+    m_elapsedField->setAccessibleName(tr("Elapsed time"));
 
     m_logStrip = new stopwatch::LogStrip(client);
     m_logStrip->setObjectName(QStringLiteral("logStrip"));
-    m_logStrip->setGeometry(ui::twipsRect(1860, 60, 3435, 1995));
-    QPalette logPalette = m_logStrip->palette();
-    logPalette.setColor(QPalette::Base, LogBackground);
-    logPalette.setColor(QPalette::Text, Qt::white);
-    m_logStrip->setPalette(logPalette);
-    m_logStrip->setAccessibleName(QStringLiteral("Log strip"));
+    // The strip takes the room the stopwatch's column leaves it, never less
+    // than its own size.
+    m_logStrip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_logStrip->setMinimumSize(LogSize);
+    setColours(m_logStrip, QPalette::Base, LogBackground, QPalette::Text, Qt::white);
+    m_logStrip->setAccessibleName(tr("Log strip"));
 
-    m_clockField = new ui::DisplayField(client);
+    m_clockField = new ui::DisplayField(QStringLiteral("00.00.00   00:00:00"), client);
     m_clockField->setObjectName(QStringLiteral("clockField"));
-    m_clockField->setGeometry(ui::twipsRect(60, 120, 1755, 195));
-    m_clockField->setColors(WindowColor, ClockText);
-    m_clockField->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setColours(m_clockField, QPalette::Window, WindowColor, QPalette::WindowText, ClockText);
+    m_clockField->setFont(boldFont(font(), ClockScale));
+    m_clockField->setMinimumSize(ClockSize.expandedTo(m_clockField->sizeHint()));
     m_clockField->setFocusPolicy(Qt::NoFocus);
-    m_clockField->setAccessibleName(QStringLiteral("Date and time"));
+    m_clockField->setAccessibleName(tr("Date and time"));
 
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(3);
+    buttons->setVerticalSpacing(2);
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         const CommandDesign& design = Commands.at(i);
-        ui::ImageButton* button = makeButton(QString::fromLatin1(design.word), design.accessLetter,
-                                             design.left, design.top);
-        button->setKeyBinding(QKeyCombination(Qt::AltModifier, Qt::Key(design.key)));
-        m_commandButtons.at(i) = button->live();
+        auto* button = new ui::CommandButton(tr(design.text), client);
+        button->setObjectName(QLatin1String(design.name));
+        m_commandButtons.at(i) = button;
         const auto command = static_cast<Command>(i);
-        connect(button->live(), &ui::ImageWidget::mouseDown, this,
-                [this, command](Qt::MouseButton, Qt::KeyboardModifiers, int, int,
-                                quint64 timestamp) { run(command, timestamp); });
-        connect(button, &ui::ImageButton::pressed, this, [this, command] { run(command); });
+        connect(button, &ui::CommandButton::commanded, this,
+                [this, command](quint64 timestamp) { run(command, timestamp); });
+        connect(button, &ui::CommandButton::shortcutPressed, this,
+                [this, command] { run(command, std::exchange(m_shortcutKeyStamp, 0)); });
+        if (command != Command::Reset) {
+            buttons->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2),
+                               Qt::AlignCenter);
+        }
     }
 
+    // All five the size of the widest word's.
+    QSize buttonSize = ButtonSize;
+    for (const ui::CommandButton* button : m_commandButtons) {
+        buttonSize = buttonSize.expandedTo(button->sizeHint());
+    }
+    for (ui::CommandButton* button : m_commandButtons) {
+        button->setMinimumSize(buttonSize);
+    }
+
+    auto* stopwatchColumn = new QVBoxLayout;
+    stopwatchColumn->setSpacing(0);
+    stopwatchColumn->addSpacing(4);
+    stopwatchColumn->addWidget(m_clockField);
+    stopwatchColumn->addSpacing(7);
+    stopwatchColumn->addWidget(m_elapsedField);
+    stopwatchColumn->addSpacing(8);
+    stopwatchColumn->addLayout(buttons);
+    stopwatchColumn->addSpacing(1);
+    stopwatchColumn->addWidget(m_commandButtons[indexOf(Command::Reset)], 0, Qt::AlignHCenter);
+    stopwatchColumn->addStretch();
+
+    auto* columns = new QHBoxLayout(client);
+    columns->setContentsMargins(4, 4, 3, 4);
+    columns->setSpacing(3);
+    columns->addLayout(stopwatchColumn);
+    columns->addWidget(m_logStrip, 1);
+    // The strip keeps its width in proportion to the stopwatch's column as
+    // a larger font widens the column.
+    const int columnWidth = stopwatchColumn->sizeHint().width();
+    m_logStrip->setMinimumWidth(
+        std::max(LogSize.width(), columnWidth * LogSize.width() / FieldSize.width()));
+
     // The elapsed time comes first in the tab order, then the log strip.
-    // The strip has the focus from the start, so that the first command key
-    // works.
+    // The strip has the focus from the start, as after every command.
     setTabOrder(m_elapsedField, m_logStrip);
     m_logStrip->setFocus();
-}
-
-ui::ImageButton* MainWindow::makeButton(const QString& word, int accessLetter, int left, int top)
-{
-    const auto picture = [&word, accessLetter](bool available) {
-        return [art = ui::ButtonArt{word, accessLetter, available, WindowColor}](
-                   QPainter& painter, const QRectF& area) { art.paint(painter, area); };
-    };
-    auto* button = new ui::ImageButton(picture(true), picture(false), centralWidget());
-    button->setGeometry(ui::twipsRect(left, top, 855, 375));
-    button->setObjectName(word.toLower() + u"Command"_qs);
-    button->setAccessibleName(word);
-    button->live()->setObjectName(word.toLower() + u"Button"_qs);
-    button->grey()->setObjectName(word.toLower() + u"ButtonGrey"_qs);
-    return button;
 }
 
 void MainWindow::buildMenus()
@@ -187,40 +223,38 @@ void MainWindow::buildMenus()
         return action;
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addAction(file, QStringLiteral("&Print Log Strip"), QStringLiteral("printAction"),
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addAction(file, tr("&Print Log Strip"), QStringLiteral("printAction"),
               [this] { m_services.print.run(this, m_logStrip->text()); });
-    QAction* saveAs =
-        addAction(file, QStringLiteral("Save Log Strip &As..."), QStringLiteral("saveLogAction"),
-                  [this] { m_services.saveLog.run(this, m_logStrip->text()); });
+    QAction* saveAs = addAction(file, tr("Save Log Strip &As..."), QStringLiteral("saveLogAction"),
+                                [this] { m_services.saveLog.run(this, m_logStrip->text()); });
     // The menu bar's shortcuts work wherever the focus is in the window.
     saveAs->setShortcut(QKeySequence::Save);
     file->addSeparator();
-    addAction(file, QStringLiteral("E&xit"), QStringLiteral("exitAction"), [this] { close(); });
+    addAction(file, tr("E&xit"), QStringLiteral("exitAction"), [this] { close(); });
 
-    QMenu* alarm = menuBar()->addMenu(QStringLiteral("&Alarm"));
-    QMenu* absolute = alarm->addMenu(QStringLiteral("&Absolute Time"));
-    QMenu* countDown = alarm->addMenu(QStringLiteral("&CountDown"));
+    QMenu* alarm = menuBar()->addMenu(tr("&Alarm"));
+    QMenu* absolute = alarm->addMenu(tr("&Absolute Time"));
+    QMenu* countDown = alarm->addMenu(tr("&CountDown"));
     for (int i = 0; i < 2; ++i) {
         const QString digit = QString::number(i + 1);
         const auto slot = static_cast<std::size_t>(i);
-        m_alarmActions.at(slot) = addAction(absolute, QStringLiteral("Alarm&") + digit,
-                                            QStringLiteral("alarmAction") + digit,
-                                            [this, i] { m_alarmWindows.showAlarmDialog(i); });
-        m_timerActions.at(slot) = addAction(countDown, QStringLiteral("Timer&") + digit,
-                                            QStringLiteral("timerAction") + digit,
-                                            [this, i] { m_alarmWindows.showTimerDialog(i); });
+        m_alarmActions.at(slot) =
+            addAction(absolute, tr("Alarm&%1").arg(digit), QStringLiteral("alarmAction") + digit,
+                      [this, i] { m_alarmWindows.showAlarmDialog(i); });
+        m_timerActions.at(slot) =
+            addAction(countDown, tr("Timer&%1").arg(digit), QStringLiteral("timerAction") + digit,
+                      [this, i] { m_alarmWindows.showTimerDialog(i); });
     }
 
-    QMenu* extra = menuBar()->addMenu(QStringLiteral("&Extra"));
-    addAction(extra, QStringLiteral("&Clear Log Strip"), QStringLiteral("clearLogAction"),
+    QMenu* extra = menuBar()->addMenu(tr("&Extra"));
+    addAction(extra, tr("&Clear Log Strip"), QStringLiteral("clearLogAction"),
               [this] { m_logStrip->clear(); });
-    addAction(extra, QStringLiteral("Show &Events Window"), QStringLiteral("eventsAction"),
+    addAction(extra, tr("Show &Events Window"), QStringLiteral("eventsAction"),
               [this] { m_alarmWindows.showEvents(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addAction(help, QStringLiteral("&About"), QStringLiteral("aboutAction"),
-              [this] { m_about.show(); });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addAction(help, tr("&About"), QStringLiteral("aboutAction"), [this] { m_about.show(); });
 }
 
 void MainWindow::restoreSession()
@@ -237,8 +271,7 @@ void MainWindow::restoreSession()
         // A file held by another program for the moment is still written
         // once it is let go of.
         if (!error.fileBusy()) {
-            const QString reason =
-                QStringLiteral("Changes will not be kept: ") + error.description();
+            const QString reason = tr("Changes will not be kept: %1").arg(error.description());
             m_writer.keepInMemoryOnly(reason);
             problems.append(reason);
         }
@@ -250,9 +283,9 @@ void MainWindow::restoreSession()
             restorePosition();
             placed = true;
         } catch (const settings::DatabaseError& error) {
-            problems.append(QStringLiteral("The window starts at its default place: its position "
-                                           "could not be read. ") +
-                            error.description());
+            problems.append(tr("The window starts at its default place: its position could not "
+                               "be read. %1")
+                                .arg(error.description()));
         }
     }
     if (!placed) {
@@ -274,8 +307,8 @@ void MainWindow::restoreSession()
         try {
             problems.append(m_store.load(*this));
         } catch (const settings::DatabaseError& error) {
-            problems.append(QStringLiteral("The stored alarms and timers could not be loaded. ") +
-                            error.description());
+            problems.append(tr("The stored alarms and timers could not be loaded. %1")
+                                .arg(error.description()));
         }
     }
     if (!problems.isEmpty()) {
@@ -291,9 +324,8 @@ void MainWindow::restorePosition()
 
 void MainWindow::reportStartupProblems(const QStringList& problems)
 {
-    m_services.messages.show(QStringLiteral("Tikkro could not use its settings file as it "
-                                            "should.\n\n") +
-                                 problems.join(QStringLiteral("\n\n")),
+    m_services.messages.show(tr("Tikkro could not use its settings file as it should.") +
+                                 QStringLiteral("\n\n") + problems.join(QStringLiteral("\n\n")),
                              ui::MessageService::Icon::Warning);
 }
 
@@ -306,7 +338,7 @@ void MainWindow::saveSession()
     if (!m_writer.keepsInMemoryOnly() &&
         PlatformChoice::placesOwnWindows(QGuiApplication::platformName())) {
         const QPoint position = m_placement.positionToSave();
-        m_writer.write(QStringLiteral("The window position could not be kept."),
+        m_writer.write(tr("The window position could not be kept."),
                        [position](const settings::SettingsDatabase& db) {
                            db.savePosition(position.x(), position.y());
                        });
@@ -341,11 +373,11 @@ void MainWindow::setElapsedDisplay(const QString& text)
 
 void MainWindow::setAvailableCommands(const stopwatch::CommandSet& commands)
 {
-    m_commandButtons[indexOf(Command::Start)]->setVisible(commands.start);
-    m_commandButtons[indexOf(Command::Lap)]->setVisible(commands.lap);
-    m_commandButtons[indexOf(Command::Resume)]->setVisible(commands.resume);
-    m_commandButtons[indexOf(Command::Pause)]->setVisible(commands.pause);
-    m_commandButtons[indexOf(Command::Reset)]->setVisible(commands.reset);
+    m_commandButtons[indexOf(Command::Start)]->setEnabled(commands.start);
+    m_commandButtons[indexOf(Command::Lap)]->setEnabled(commands.lap);
+    m_commandButtons[indexOf(Command::Resume)]->setEnabled(commands.resume);
+    m_commandButtons[indexOf(Command::Pause)]->setEnabled(commands.pause);
+    m_commandButtons[indexOf(Command::Reset)]->setEnabled(commands.reset);
 }
 
 void MainWindow::appendToLog(const QString& piece)
@@ -384,37 +416,18 @@ void MainWindow::run(Command command, quint64 inputTimestamp)
 {
     // A click that waited behind a busy window is timed when it was made.
     const stopwatch::Stopwatch::Reading at = m_inputClock.counterAt(inputTimestamp);
-    m_commandButtons.at(indexOf(command))->setVisible(false);
+    m_commandButtons.at(indexOf(command))->setEnabled(false);
     m_watch.run(command, at);
 }
 
-bool MainWindow::runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp)
+bool MainWindow::event(QEvent* event)
 {
-    // Alt alone: Shift or Ctrl held with it make another key.
-    const Qt::KeyboardModifiers held =
-        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    if (held != Qt::AltModifier) {
-        return false;
+    // Every key goes by the window as a shortcut override before it is
+    // tried as a shortcut, unless a control takes it as typing.
+    if (event->type() == QEvent::ShortcutOverride) {
+        m_shortcutKeyStamp = static_cast<QKeyEvent*>(event)->timestamp();
     }
-    for (std::size_t i = 0; i < Commands.size(); ++i) {
-        // A key works only for a command whose button is offered.
-        if (Commands.at(i).key == key && !m_commandButtons.at(i)->isHidden()) {
-            run(static_cast<Command>(i), timestamp);
-            return true;
-        }
-    }
-    return false;
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
-    // The controls leave Alt with a letter to the window, the log strip
-    // included: it never types them.
-    if (runCommandKey(event->key(), event->modifiers(), event->timestamp())) {
-        event->accept();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -40,10 +40,9 @@ class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::ui {
+class CommandButton;
 class DesktopNotifier;
 class DisplayField;
-class ImageButton;
-class ImageWidget;
 class MessageService;
 class SoundService;
 class WallClock;
@@ -96,7 +95,7 @@ public:
     // another program is waited for ExitWait at most.
     void saveSession();
 
-    // Hides the command's button and runs the command, timed at the input
+    // Greys the command's button and runs the command, timed at the input
     // event stamped inputTimestamp (0: at once).
     void run(stopwatch::Command command, quint64 inputTimestamp = 0);
 
@@ -119,20 +118,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Alt with a command's letter, wherever the focus is in the window.
-    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void restorePosition();
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
-    // Whether the key ran a command; the time stamp is the key's, on the
-    // platform's input clock.
-    bool runCommandKey(int key, Qt::KeyboardModifiers modifiers, quint64 timestamp = 0);
 
     void buildControls();
     void buildMenus();
-    ui::ImageButton* makeButton(const QString& word, int accessLetter, int left, int top);
 
     Services m_services;
     const stopwatch::KernelClockCounter m_monotonic{
@@ -150,10 +144,12 @@ private:
     ui::DisplayField* m_clockField = nullptr;
     ui::DisplayField* m_elapsedField = nullptr;
     stopwatch::LogStrip* m_logStrip = nullptr;
-    // Indexed by Command: the live picture of each command's button. It lies
-    // above its grey twin, which shows through while the command is not
-    // available.
-    std::array<ui::ImageWidget*, 5> m_commandButtons{};
+    // Indexed by Command; a button is enabled while its command is offered.
+    std::array<ui::CommandButton*, 5> m_commandButtons{};
+    // The time stamp of the key that is being tried as a shortcut, on the
+    // platform's input clock: a command key reaches its button as a
+    // shortcut, which carries none.
+    quint64 m_shortcutKeyStamp = 0;
     std::array<QAction*, 2> m_alarmActions{};
     std::array<QAction*, 2> m_timerActions{};
 };

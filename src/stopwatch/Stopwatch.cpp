@@ -9,6 +9,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <array>
 
 namespace tikkro::stopwatch {
 
@@ -20,12 +21,31 @@ constexpr CommandSet ReadyCommands{.start = true};
 constexpr CommandSet RunningCommands{.lap = true, .pause = true};
 constexpr CommandSet RunningAfterLapCommands{.lap = true, .pause = true, .reset = true};
 constexpr CommandSet PausedCommands{.resume = true, .reset = true};
+
+// How finely the display shows a running time and how often it refreshes,
+// from the elapsed time on which each level holds, finest first.
+struct DisplayLevel
+{
+    qint64 fromMs;
+    int showLength; // characters of hh:mm:ss.fff shown
+    int refreshMs;
+};
+constexpr std::array<DisplayLevel, 3> DisplayLevels{{
+    {0, 11, 15},       // hundredths
+    {60'000, 10, 100}, // tenths from one minute
+    {300'000, 8, 500}, // whole seconds from five minutes
+}};
 } // namespace
 
 Stopwatch::Stopwatch(const PerformanceCounter& counter, const ui::WallClock& clock,
                      ui::IntervalTimer& refreshTimer, StopwatchView& view)
     : m_counter(counter), m_clock(clock), m_refreshTimer(refreshTimer), m_view(view)
 {}
+
+int Stopwatch::refreshInterval() const
+{
+    return DisplayLevels.at(m_level).refreshMs;
+}
 
 void Stopwatch::readFrequency()
 {
@@ -49,25 +69,24 @@ void Stopwatch::showElapsed()
         break;
     }
 
-    m_elapsedText =
-        ElapsedFormat::text(ElapsedFormat::wholeMilliseconds(m_elapsedTicks, m_frequency));
+    const qint64 milliseconds = ElapsedFormat::wholeMilliseconds(m_elapsedTicks, m_frequency);
+    m_elapsedText = ElapsedFormat::text(milliseconds);
 
-    // The display coarsens after one minute and again after five, and the
-    // refresh slows to match; it never becomes finer again until Reset.
-    if (m_showLength > 8 && m_elapsedText > QLatin1String("00:01")) {
-        if (m_elapsedText > QLatin1String("00:05")) {
-            m_showLength = 8;
-            m_refreshMs = 500;
-        } else {
-            m_showLength = 10;
-            m_refreshMs = 100;
-        }
+    // The display coarsens as the time grows, and the refresh slows to
+    // match; it never becomes finer again until Reset.
+    std::size_t level = m_level;
+    while (level + 1 < DisplayLevels.size() && milliseconds >= DisplayLevels.at(level + 1).fromMs) {
+        ++level;
+    }
+    if (level != m_level) {
+        m_level = level;
         if (m_refreshTimer.interval() >= 1) {
-            m_refreshTimer.setInterval(m_refreshMs);
+            m_refreshTimer.setInterval(refreshInterval());
         }
     }
 
-    m_view.setElapsedDisplay(ElapsedFormat::shortened(m_elapsedText, m_showLength));
+    m_view.setElapsedDisplay(
+        ElapsedFormat::shortened(m_elapsedText, DisplayLevels.at(m_level).showLength));
 }
 
 void Stopwatch::refresh()
@@ -122,7 +141,7 @@ void Stopwatch::start(Reading at)
     const QDateTime now = wallClockAt(m_startTicks);
     m_accumulatedTicks = 0;
     m_state = State::Started;
-    m_refreshTimer.setInterval(m_refreshMs);
+    m_refreshTimer.setInterval(refreshInterval());
     m_view.setAvailableCommands(RunningCommands);
     m_view.appendToLog(now.toString(QStringLiteral("dd.MM.yyyy  HH:mm:ss ")) +
                        QStringLiteral(" Date/Time started") + LineEnd);
@@ -151,7 +170,7 @@ void Stopwatch::resume(Reading at)
                            QStringLiteral("        Res'Time") + LineEnd);
     }
     m_state = State::Running;
-    m_refreshTimer.setInterval(m_refreshMs);
+    m_refreshTimer.setInterval(refreshInterval());
     m_view.setAvailableCommands(RunningCommands);
     m_view.focusLogEnd();
 }
@@ -163,7 +182,7 @@ void Stopwatch::lap(Reading at)
     m_state = State::Lap;
     showElapsed();
     m_view.appendToLog(m_elapsedText + QStringLiteral("   Lap") + LineEnd);
-    m_refreshTimer.setInterval(m_refreshMs);
+    m_refreshTimer.setInterval(refreshInterval());
     m_view.setAvailableCommands(RunningAfterLapCommands);
     m_view.focusLogEnd();
 }
@@ -173,8 +192,7 @@ void Stopwatch::reset()
     m_refreshTimer.setInterval(0);
     m_accumulatedTicks = 0;
     m_state = State::Reset;
-    m_showLength = 11;
-    m_refreshMs = 15;
+    m_level = 0;
     m_view.setElapsedDisplay(ResetDisplay);
     m_view.setAvailableCommands(ReadyCommands);
     m_elapsedText.clear();

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstddef>
 #include <limits>
 #include <optional>
 
@@ -68,7 +69,7 @@ public:
     QString elapsedText() const { return m_elapsedText; }
     // The refresh interval for the present precision level: 15, 100 or
     // 500 ms.
-    int refreshInterval() const { return m_refreshMs; }
+    int refreshInterval() const;
 
 private:
     void showElapsed();
@@ -93,9 +94,8 @@ private:
     qint64 m_lastCommandTicks = std::numeric_limits<qint64>::min();
     State m_state = State::Reset;
     QString m_elapsedText;
-    // Characters of the full text the display shows: 11, 10 or 8.
-    int m_showLength = 11;
-    int m_refreshMs = 15;
+    // The display level reached in this run, into the table of levels.
+    std::size_t m_level = 0;
 };
 
 } // namespace tikkro::stopwatch

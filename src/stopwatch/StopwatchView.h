@@ -15,8 +15,8 @@ enum class Command
     Reset,
 };
 
-// Which command buttons show their coloured image; a command is available
-// exactly when its coloured image is visible.
+// Which commands are offered; a command's button is enabled exactly while
+// it is.
 struct CommandSet
 {
     bool start = false;

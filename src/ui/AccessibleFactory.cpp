@@ -3,8 +3,7 @@
 
 #include "ui/DisplayField.h"
 #include "ui/DisplayFieldAccessible.h"
-#include "ui/ImageButton.h"
-#include "ui/ImageButtonAccessible.h"
+#include "ui/ImageWidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -26,9 +25,6 @@ QAccessibleInterface* AccessibleFactory::create(const QString& className, QObjec
     // class comes first, and only that one is answered here.
     if (object == nullptr || className != QLatin1String(object->metaObject()->className())) {
         return nullptr;
-    }
-    if (auto* button = qobject_cast<ImageButton*>(object)) {
-        return new ImageButtonAccessible(button);
     }
     if (auto* field = qobject_cast<DisplayField*>(object)) {
         return new DisplayFieldAccessible(field);

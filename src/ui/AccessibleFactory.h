@@ -8,7 +8,7 @@ class QString;
 namespace tikkro::ui {
 
 // Tells Qt how assistive technology sees the controls that draw themselves:
-// image buttons, spin arrows, display fields and plain pictures. Each such
+// spin arrows, display fields and plain pictures. Each such
 // control installs it when it is made; installing again does nothing.
 class AccessibleFactory
 {

@@ -2,9 +2,9 @@
 #include "MainWindowRig.h"
 #include "fakes/FakeNotificationServer.h"
 #include "settings/OleDate.h"
+#include "ui/CommandButton.h"
 #include "ui/DBusDesktopNotifier.h"
 #include "ui/DisplayField.h"
-#include "ui/ImageWidget.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -158,7 +158,7 @@ private Q_SLOTS:
             QSKIP("Needs a window manager to minimise and to give the focus (openbox)");
         }
         QTest::mouseClick(
-            window->findChild<tikkro::ui::ImageWidget*>(QStringLiteral("startButton")),
+            window->findChild<tikkro::ui::CommandButton*>(QStringLiteral("startButton")),
             Qt::LeftButton, {}, QPoint(20, 10));
         window->showMinimized();
         QTRY_VERIFY(window->isMinimized());

