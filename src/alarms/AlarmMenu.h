@@ -16,8 +16,8 @@ public:
     virtual void setTimerCaption(int slot, const QString& caption) = 0;
 
     // The item of a slot named at start-up reads "&1: Tea", of one set in
-    // this session "&1:Tea". The blank tells the two apart, as it always
-    // has, so a user sees which slots were set since the program started.
+    // this session "&1:Tea". The blank tells the two apart, so a user sees
+    // which slots were set since the program started.
     // A "&" in the name is doubled so that the item shows it as typed
     // rather than underlining the letter after it.
     static QString loadedCaption(int slot, const QString& name)

@@ -20,7 +20,7 @@ class InputClock
 public:
     // An event that seems to have waited longer than this was stamped on
     // some other clock (a synthetic event, an unusual platform): its
-    // command reads the counter when it runs, as it always did.
+    // command reads the counter when it runs.
     static constexpr qint64 MaxWaitMs = 60'000;
 
     InputClock(const PerformanceCounter& counter, const PerformanceCounter& eventClock);

@@ -2,9 +2,8 @@
 #include "ui/ImageWidget.h"
 
 #include "ui/AccessibleFactory.h"
-#include "ui/Twips.h"
 
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 
 namespace tikkro::ui {
@@ -40,18 +39,6 @@ void ImageWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, cachedPixmap());
-}
-
-void ImageWidget::mousePressEvent(QMouseEvent* event)
-{
-    const QPoint at = toTwips(event->position().toPoint());
-    Q_EMIT mouseDown(event->button(), event->modifiers(), at.x(), at.y(), event->timestamp());
-}
-
-void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint at = toTwips(event->position().toPoint());
-    Q_EMIT mouseUp(event->button(), event->modifiers(), at.x(), at.y(), event->timestamp());
 }
 
 void ImageWidget::changeEvent(QEvent* event)

@@ -12,7 +12,7 @@ namespace tikkro::ui {
 
 // One window of the program that is loaded on first use, shown modeless,
 // brought to the front when shown again, and unloaded (state discarded) by
-// its close box or by unload(). Unloading a window that is not loaded does
+// its close button or by unload(). Unloading a window that is not loaded does
 // nothing.
 template <typename Window> class LazyWindow
 {
