@@ -345,7 +345,7 @@ private Q_SLOTS:
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(menu.timerCaptions[0], caption);
         windows.checkDue();
-        QVERIFY(windows.events()->text().startsWith("Timer '" + name + "':\r\n"));
+        QVERIFY(windows.events()->text().startsWith("Timer '" + name + "':\n"));
     }
 
     void countdownShowsTheRemainingTime()

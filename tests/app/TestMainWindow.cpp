@@ -329,7 +329,7 @@ private Q_SLOTS:
         rig->clock.advanceMs(3'500);
         Q_EMIT window->monitorTimer().tick();
         QVERIFY(window->alarmWindows().events()->text().startsWith(
-            QStringLiteral("Timer 'Timer 1':\r\n    was due at: 05/12/2026 09:57:40\r\n")));
+            QStringLiteral("Timer 'Timer 1':\n    was due at: 05/12/2026 09:57:40\n")));
         QCOMPARE(rig->notifier.sent.size(), 1);
         QCOMPARE(rig->notifier.sent.first().summary, QStringLiteral("Timer 'Timer 1'"));
     }
