@@ -156,16 +156,16 @@ private Q_SLOTS:
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 0, 1)));
         click("start");
-        QCOMPARE(strip(), QStringLiteral("05.12.2026  09:57:37  Date/Time started\r\n"
-                                         "00:00:00.000   Start\r\n"
-                                         "00:00:12.345   Lap\r\n"
-                                         "00:00:20.001   Pause\r\n"
-                                         "\r\n"
-                                         "09:58:30          Res'Time\r\n"
-                                         "00:00:21.001   Lap\r\n"
-                                         "\r\n"
-                                         "05.12.2026  10:00:01  Date/Time started\r\n"
-                                         "00:00:00.000   Start\r\n"));
+        QCOMPARE(strip(), QStringLiteral("05.12.2026  09:57:37  Date/Time started\n"
+                                         "00:00:00.000   Start\n"
+                                         "00:00:12.345   Lap\n"
+                                         "00:00:20.001   Pause\n"
+                                         "\n"
+                                         "09:58:30          Res'Time\n"
+                                         "00:00:21.001   Lap\n"
+                                         "\n"
+                                         "05.12.2026  10:00:01  Date/Time started\n"
+                                         "00:00:00.000   Start\n"));
         // The caret follows the last line.
         QCOMPARE(logStrip()->textCursor().position(), logStrip()->document()->characterCount() - 1);
     }
@@ -210,10 +210,10 @@ private Q_SLOTS:
         altKey(Qt::Key_P);
         altKey(Qt::Key_T);
         QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
-        QVERIFY(strip().contains(QStringLiteral("00:00:01.500   Lap\r\n00:00:02.000   Pause\r\n")));
+        QVERIFY(strip().contains(QStringLiteral("00:00:01.500   Lap\n00:00:02.000   Pause\n")));
         // The keys run commands; they type nothing into the strip.
-        QVERIFY(strip().startsWith(QStringLiteral("05.12.2026  09:57:37  Date/Time started\r\n")));
-        QVERIFY(strip().endsWith(QStringLiteral("Pause\r\n\r\n")));
+        QVERIFY(strip().startsWith(QStringLiteral("05.12.2026  09:57:37  Date/Time started\n")));
+        QVERIFY(strip().endsWith(QStringLiteral("Pause\n\n")));
     }
 
     void clearWhileRunningKeepsTheWatchRunning()
@@ -225,7 +225,7 @@ private Q_SLOTS:
         QCOMPARE(window->refreshTimer().interval(), 15);
         counter().advanceMs(1'000);
         click("lap");
-        QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\r\n"));
+        QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\n"));
         // Reset on an empty strip adds no separating line.
         action("clearLogAction")->trigger();
         click("reset");
@@ -242,11 +242,12 @@ private Q_SLOTS:
         QTest::keyClicks(logStrip(), QStringLiteral("note"));
         counter().advanceMs(2'000);
         click("lap");
-        QVERIFY(strip().endsWith(QStringLiteral("Start\r\n\r\nnote00:00:02.000   Lap\r\n")));
+        QVERIFY(strip().endsWith(QStringLiteral("Start\n\nnote00:00:02.000   Lap\n")));
     }
 
     // Ctrl+S saves the strip from wherever the focus is, here the elapsed
-    // time, and the file holds exactly what the strip reads.
+    // time, and the file holds exactly what the strip reads, its lines ended
+    // by CR LF.
     void ctrlSSavesTheStripAsShown()
     {
         click("start");
@@ -260,7 +261,7 @@ private Q_SLOTS:
         QCOMPARE(rig->fileDialogs.openings.size(), 1);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), strip().toUtf8());
+        QCOMPARE(saved.readAll(), strip().replace(u'\n', QStringLiteral("\r\n")).toUtf8());
         QStringList fileMenu;
         for (const QAction* item : window->menuBar()->actions().at(0)->menu()->actions()) {
             fileMenu.append(item->text());
@@ -292,8 +293,8 @@ private Q_SLOTS:
         QCOMPARE(window->watch().state(), Stopwatch::State::Started);
         counter().advanceMs(250);
         key(window.get(), Qt::Key_L, Qt::AltModifier);
-        QCOMPARE(strip().section(QStringLiteral("\r\n"), 1),
-                 QStringLiteral("00:00:00.000   Start\r\n00:00:00.250   Lap\r\n"));
+        QCOMPARE(strip().section(QStringLiteral("\n"), 1),
+                 QStringLiteral("00:00:00.000   Start\n00:00:00.250   Lap\n"));
     }
 
     // Start the program, Alt+S, Alt+L, Alt+P, open Timer 1, set 00:00:03,
@@ -305,7 +306,7 @@ private Q_SLOTS:
         key(window.get(), Qt::Key_L, Qt::AltModifier);
         counter().advanceMs(1'000);
         key(window.get(), Qt::Key_P, Qt::AltModifier);
-        QVERIFY(strip().endsWith(QStringLiteral("00:00:01.000   Lap\r\n00:00:02.000   Pause\r\n")));
+        QVERIFY(strip().endsWith(QStringLiteral("00:00:01.000   Lap\n00:00:02.000   Pause\n")));
 
         key(window.get(), Qt::Key_A, Qt::AltModifier); // &Alarm
         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
@@ -393,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(window->refreshTimer().interval(), 100);
         counter().advanceMs(500);
         click("lap");
-        QVERIFY(strip().endsWith(QStringLiteral("00:01:15.500   Lap\r\n")));
+        QVERIFY(strip().endsWith(QStringLiteral("00:01:15.500   Lap\n")));
     }
 
     // --- start-up and shut-down ------------------------------------------
@@ -652,7 +653,7 @@ private Q_SLOTS:
         }
         advance(3'100);
         QCoreApplication::processEvents();
-        QVERIFY2(strip().endsWith("00:00:06.380   Lap\r\n"), qPrintable(strip()));
+        QVERIFY2(strip().endsWith("00:00:06.380   Lap\n"), qPrintable(strip()));
     }
 
     // A long paste goes in a slice at a time with the window's events
@@ -672,7 +673,7 @@ private Q_SLOTS:
         counter().advanceMs(1'000);
         click("lap");
         QTRY_VERIFY(!logStrip()->isPasting());
-        QCOMPARE(strip(), before + pasted + "00:00:01.000   Lap\r\n");
+        QCOMPARE(strip(), before + QString(pasted).remove(u'\r') + "00:00:01.000   Lap\n");
 
         const QString withLap = strip();
         QTest::keyClick(logStrip(), Qt::Key_V, Qt::ControlModifier);
