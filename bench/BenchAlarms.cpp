@@ -4,8 +4,6 @@
 // rings once, with the time per tick and the memory the day leaves behind.
 #include "alarms/AlarmMonitor.h"
 #include "alarms/AlarmStore.h"
-#include "alarms/EventLog.h"
-#include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
@@ -24,18 +22,6 @@ namespace {
 using namespace tikkro;
 
 constexpr int TicksPerDay = 2 * 86400;
-
-// The events window's text without the window.
-class TextEventLog final : public alarms::EventLog
-{
-public:
-    QString showAndReadText() override { return m_text; }
-    void setText(const QString& text) override { m_text = text; }
-    void clear() { m_text.clear(); }
-
-private:
-    QString m_text;
-};
 
 long heapInUse()
 {
@@ -61,11 +47,20 @@ struct Monitor
     alarms::AlarmStore store{database, slots};
     fakes::FakeWallClock clock{QDateTime(QDate(2026, 12, 5), QTime(0, 0))};
     fakes::FakeSoundService sound;
-    TextEventLog events;
-    fakes::FakeDesktopNotifier notifier;
-    alarms::AlarmMonitor monitor{slots, store, events, clock, sound, messages, notifier};
+    // The events window's text without the window.
+    QString events;
+    alarms::AlarmMonitor monitor{slots, store, clock};
 
-    Monitor() { database.createIfMissing(); }
+    Monitor()
+    {
+        database.createIfMissing();
+        QObject::connect(&monitor, &alarms::AlarmMonitor::fired,
+                         [this](const alarms::AlarmMonitor::Firing& firing) {
+                             sound.play(QStringLiteral("notify.wav"));
+                             events += firing.name + u'\n' + firing.due + u'\n' + firing.effective +
+                                       u'\n';
+                         });
+    }
 };
 
 void idleTick(benchmark::State& state)

@@ -99,7 +99,7 @@ struct App
     App()
         : database(tikkro::settings::SettingsDatabase::pathIn(folder.path())),
           print(std::make_unique<tikkro::fakes::FakePrintDialog>(),
-                std::make_unique<tikkro::fakes::RecordingPrinterFactory>(), messages)
+                std::make_unique<tikkro::fakes::RecordingPrinterFactory>())
     {
         database.createIfMissing();
     }
@@ -273,7 +273,7 @@ void processUntil(const std::function<bool()>& done)
 
 double loggedLapMs(const QString& strip)
 {
-    const QString line = strip.section(QStringLiteral("\r\n"), -2, -2);
+    const QString line = strip.section(QStringLiteral("\n"), -2, -2);
     return QTime::fromString(line.left(12), QStringLiteral("HH:mm:ss.zzz")).msecsSinceStartOfDay();
 }
 
@@ -292,13 +292,13 @@ void LapAfterStall(benchmark::State& state)
     for (auto _ : state) {
         window->run(Command::Reset);
         const Click start = click(*window, "start");
-        processUntil([&] { return strip->text().endsWith(QStringLiteral("Start\r\n")); });
+        processUntil([&] { return strip->text().endsWith(QStringLiteral("Start\n")); });
         QElapsedTimer running;
         running.start();
         processUntil([&] { return running.elapsed() >= 1000; });
         const Click lap = click(*window, "lap");
         std::this_thread::sleep_for(std::chrono::seconds(3));
-        processUntil([&] { return strip->text().endsWith(QStringLiteral("Lap\r\n")); });
+        processUntil([&] { return strip->text().endsWith(QStringLiteral("Lap\n")); });
         const auto between = static_cast<double>(lap.stamp - start.stamp);
         worstError = std::max(worstError, std::abs(loggedLapMs(strip->text()) - between));
         worstOutside = std::max({worstOutside, start.outside(), lap.outside()});

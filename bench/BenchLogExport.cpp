@@ -22,8 +22,8 @@ QString longStrip()
     QString strip;
     qint64 elapsed = 0;
     for (int line = 0; line < Lines;) {
-        strip += QStringLiteral("05.12.2026  09:57:37  Date/Time started\r\n"
-                                "00:00:00.000   Start\r\n");
+        strip += QStringLiteral("05.12.2026  09:57:37  Date/Time started\n"
+                                "00:00:00.000   Start\n");
         line += 2;
         for (int lap = 1; lap <= 200 && line < Lines; ++lap, ++line) {
             elapsed += 1'234'567;
@@ -33,13 +33,13 @@ QString longStrip()
                                      .arg(elapsed / 1000 % 60, 2, 10, QLatin1Char('0'))
                                      .arg(elapsed % 1000, 3, 10, QLatin1Char('0'));
             if (lap % 50 == 0) {
-                strip += time + QStringLiteral("   Pause\r\n\r\n10:15:00          Res'Time\r\n");
+                strip += time + QStringLiteral("   Pause\n\n10:15:00          Res'Time\n");
                 line += 2;
             } else {
-                strip += time + QStringLiteral("   Lap\r\n");
+                strip += time + QStringLiteral("   Lap\n");
             }
         }
-        strip += QStringLiteral("\r\n");
+        strip += QStringLiteral("\n");
         ++line;
     }
     return strip;

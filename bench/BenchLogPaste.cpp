@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting 10 MB into the log strip: how long until all of it is in, and the
 // longest the window's events had to wait meanwhile (a 1 ms timer measures
-// the gaps). A plain text box pasting in one go is the yardstick.
+// the gaps). A plain QPlainTextEdit pasting in one go is the yardstick.
 #include "WidgetBenchmarks.h"
 #include "stopwatch/LogStrip.h"
 
@@ -87,7 +87,7 @@ BENCHMARK(LogStripPaste)
     ->UseRealTime()
     ->Iterations(3);
 
-// What the strip's text box does on its own: the whole paste in one go.
+// What the strip's QPlainTextEdit does on its own: the whole paste in one go.
 void PlainTextEditPaste(benchmark::State& state)
 {
     paste<QPlainTextEdit>(state);

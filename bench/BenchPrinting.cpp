@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a long log strip to a PDF file: how long it takes and how much
 // memory it holds at its peak.
-#include "fakes/FakeMessageService.h"
 #include "fakes/FakePrintDialog.h"
 #include "printing/PrintCommand.h"
 #include "printing/QtPrinterFactory.h"
@@ -25,7 +24,7 @@ QString lapStrip(qsizetype length)
 {
     QString strip;
     for (int i = 1; strip.size() < length; ++i)
-        strip += QStringLiteral("%1  00:%2:%3.250   Lap\r\n")
+        strip += QStringLiteral("%1  00:%2:%3.250   Lap\n")
                      .arg(i, 5, 10, QLatin1Char('0'))
                      .arg(i / 60 % 60, 2, 10, QLatin1Char('0'))
                      .arg(i % 60, 2, 10, QLatin1Char('0'));
@@ -37,13 +36,12 @@ void printStripToPdf(benchmark::State& state)
 {
     const QString strip = lapStrip(state.range(0));
     QTemporaryDir dir;
-    tikkro::fakes::FakeMessageService messages;
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(dir.filePath(QStringLiteral("strip.pdf")));
     tikkro::printing::PrintCommand command(
         std::make_unique<tikkro::fakes::FakePrintDialog>(),
-        std::make_unique<tikkro::printing::QtPrinterFactory>(printer), messages);
+        std::make_unique<tikkro::printing::QtPrinterFactory>(printer));
     const long before = peakRssKiB();
     for (auto _ : state)
         command.run(nullptr, strip);

@@ -5,43 +5,52 @@
 #include "alarms/GeneralDateFormat.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 #include <optional>
 
 namespace tikkro::ui {
-class DesktopNotifier;
-class MessageService;
-class SoundService;
 class WallClock;
 } // namespace tikkro::ui
 
 namespace tikkro::alarms {
 
 class AlarmStore;
-class EventLog;
 
 // Watches the two alarms and the two countdown timers on the main window's
 // half-second tick. A slot that is armed and due fires once: it is disarmed,
-// its sound starts, an entry goes to the events window and to the desktop's
-// notifications, and the disarmed flag is stored so that it does not fire
-// again after a restart.
-class AlarmMonitor
+// fired() lets the windows ring and show it, and then the disarmed flag is
+// stored so that it does not fire again after a restart.
+class AlarmMonitor : public QObject
 {
+    Q_OBJECT
 public:
-    AlarmMonitor(AlarmSlots& slots, AlarmStore& store, EventLog& events, ui::WallClock& clock,
-                 ui::SoundService& sound, ui::MessageService& messages,
-                 ui::DesktopNotifier& notifier);
+    struct Firing
+    {
+        AlarmSlots::Kind kind = AlarmSlots::Kind::Alarm;
+        QString name;
+        QString due;       // in the general date form
+        QString effective; // the tick's time, in the same form
+        // Rang a second or more after its due time.
+        bool late = false;
+    };
+
+    AlarmMonitor(AlarmSlots& slots, AlarmStore& store, ui::WallClock& clock,
+                 QObject* parent = nullptr);
 
     // One tick; gives the text for the clock field, "dd.MM.yy   hh:mm:ss".
     QString checkDue();
 
-    // Appends an entry, marked " !!!" when late, and stores the slot's
-    // cleared flag.
-    void logEvent(const QString& title, const QString& effective, const QString& due, bool late,
-                  qint16 key);
-
     static constexpr const char* ClockPattern = "dd.MM.yy   HH:mm:ss";
+
+Q_SIGNALS:
+    // The slot is already disarmed in memory; its flag is stored once the
+    // receivers have returned. Slots firing in one tick come in the order
+    // alarm 1, timer 1, alarm 2, timer 2.
+    void fired(const tikkro::alarms::AlarmMonitor::Firing& firing);
+    // The disarmed flag of a slot that just fired could not be stored.
+    void storeFailed(const QString& reason);
 
 private:
     using Kind = AlarmSlots::Kind;
@@ -50,11 +59,7 @@ private:
 
     AlarmSlots& m_slots;
     AlarmStore& m_store;
-    EventLog& m_events;
     ui::WallClock& m_clock;
-    ui::SoundService& m_sound;
-    ui::MessageService& m_messages;
-    ui::DesktopNotifier& m_notifier;
     GeneralDateFormat m_generalDate;
     QString m_clockPattern;
 };

@@ -1,20 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/AlarmWindows.h"
 
+#include "ui/DesktopNotifier.h"
+#include "ui/MessageService.h"
+#include "ui/SoundService.h"
+
 namespace tikkro::alarms {
 
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
                            ui::WallClock& clock, ui::SoundService& sound,
                            ui::MessageService& messages, ui::DesktopNotifier& notifier)
-    : m_slots(slots), m_events([] { return new EventsWindow; }),
+    : m_slots(slots), m_sound(sound), m_notifier(notifier),
+      m_events([] { return new EventsWindow; }),
       m_alarmDialog([&slots, &store, &menu, &clock, &messages] {
           return new AlarmDialog(slots, store, menu, clock, messages);
       }),
       m_timerDialog([&slots, &store, &menu, &clock, &messages] {
           return new TimerDialog(slots, store, menu, clock, messages);
       }),
-      m_monitor(slots, store, *this, clock, sound, messages, notifier)
-{}
+      m_monitor(slots, store, clock)
+{
+    QObject::connect(&m_monitor, &AlarmMonitor::fired, &m_monitor,
+                     [this](const AlarmMonitor::Firing& firing) { ring(firing); });
+    QObject::connect(&m_monitor, &AlarmMonitor::storeFailed, &m_monitor,
+                     [&messages](const QString& reason) {
+                         messages.showModeless(
+                             tr("The alarm or timer that just rang could not be stored as done; "
+                                "it may ring again after the next start.\n\n%1")
+                                 .arg(reason),
+                             ui::MessageService::Icon::Warning, QStringLiteral("Tikkro"));
+                     });
+}
 
 AlarmWindows::~AlarmWindows()
 {
@@ -24,6 +40,20 @@ AlarmWindows::~AlarmWindows()
 QString AlarmWindows::checkDue()
 {
     return m_monitor.checkDue();
+}
+
+void AlarmWindows::ring(const AlarmMonitor::Firing& firing)
+{
+    const bool alarm = firing.kind == AlarmSlots::Kind::Alarm;
+    m_sound.play(alarm ? QStringLiteral("notify.wav") : QStringLiteral("ringin.wav"));
+    // An event brings the window to the front without taking the keyboard
+    // from the application the user is typing in.
+    m_events.showWithoutActivating()->addEntry(firing);
+    // Seen even while the program's windows are covered or minimised.
+    m_notifier.notify(
+        EventsWindow::title(firing) + QLatin1Char('\''),
+        tr("was due at: %1\neffective at: %2%3")
+            .arg(firing.due, firing.effective, firing.late ? EventsWindow::lateMark() : QString()));
 }
 
 void AlarmWindows::showEvents()
@@ -57,18 +87,6 @@ void AlarmWindows::unloadAll()
     m_events.unload();
     m_alarmDialog.unload();
     m_timerDialog.unload();
-}
-
-QString AlarmWindows::showAndReadText()
-{
-    return m_events.showWithoutActivating()->text();
-}
-
-void AlarmWindows::setText(const QString& text)
-{
-    if (EventsWindow* events = m_events.loaded()) {
-        events->setText(text);
-    }
 }
 
 } // namespace tikkro::alarms

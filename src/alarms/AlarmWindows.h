@@ -3,25 +3,33 @@
 
 #include "alarms/AlarmDialog.h"
 #include "alarms/AlarmMonitor.h"
-#include "alarms/EventLog.h"
 #include "alarms/EventsWindow.h"
 #include "alarms/TimerDialog.h"
 #include "ui/LazyWindow.h"
+
+#include <QCoreApplication>
+
+namespace tikkro::ui {
+class DesktopNotifier;
+class SoundService;
+} // namespace tikkro::ui
 
 namespace tikkro::alarms {
 
 // The alarm and timer monitor and the three windows around it: the events
 // window and the two Set/Edit dialogs, each loaded on first use and
-// discarded when closed.
-class AlarmWindows final : public EventLog
+// discarded when closed. A slot that fires rings its sound, gets its entry in
+// the events window and a desktop notification, in that order.
+class AlarmWindows final
 {
+    Q_DECLARE_TR_FUNCTIONS(AlarmWindows)
 public:
     AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
                  ui::SoundService& sound, ui::MessageService& messages,
                  ui::DesktopNotifier& notifier);
     AlarmWindows(const AlarmWindows&) = delete;
     AlarmWindows& operator=(const AlarmWindows&) = delete;
-    ~AlarmWindows() override;
+    ~AlarmWindows();
 
     // One monitor tick; gives the text for the clock field.
     QString checkDue();
@@ -39,15 +47,13 @@ public:
     AlarmDialog* alarmDialog() const { return m_alarmDialog.loaded(); }
     TimerDialog* timerDialog() const { return m_timerDialog.loaded(); }
 
-    // EventLog. An event brings the window to the front without taking the
-    // keyboard from the application the user is typing in.
-    QString showAndReadText() override;
-    void setText(const QString& text) override;
-
 private:
     template <typename Dialog> void showAndRefill(ui::LazyWindow<Dialog>& dialog);
+    void ring(const AlarmMonitor::Firing& firing);
 
     AlarmSlots& m_slots;
+    ui::SoundService& m_sound;
+    ui::DesktopNotifier& m_notifier;
     ui::LazyWindow<EventsWindow> m_events;
     ui::LazyWindow<AlarmDialog> m_alarmDialog;
     ui::LazyWindow<TimerDialog> m_timerDialog;

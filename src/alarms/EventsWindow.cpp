@@ -2,29 +2,37 @@
 #include "alarms/EventsWindow.h"
 
 #include "ui/Contrast.h"
-#include "ui/LineEnds.h"
-#include "ui/Twips.h"
 #include "ui/WindowCentring.h"
 
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
 
 namespace tikkro::alarms {
 
+namespace {
+// The box has room for about two and a half entries of this width, in the
+// characters and lines of the desktop's font, so it grows with the font.
+constexpr int BoxColumns = 67;
+constexpr double BoxLines = 9.5;
+} // namespace
+
 EventsWindow::EventsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_textBox(new QPlainTextEdit(this))
 {
-    setWindowTitle(QStringLiteral("Alarm and Timer Events"));
-    setFixedSize(ui::twipsSize(6225, 2175));
+    setWindowTitle(tr("Alarm and Timer Events"));
 
     m_textBox->setObjectName(QStringLiteral("eventText"));
-    m_textBox->setAccessibleName(QStringLiteral("Events"));
-    m_textBox->setGeometry(ui::twipsRect(120, 120, 6015, 1995));
+    m_textBox->setAccessibleName(tr("Events"));
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    const QFontMetrics metrics = m_textBox->fontMetrics();
+    m_textBox->setFixedSize(BoxColumns * metrics.averageCharWidth(),
+                            qRound(BoxLines * metrics.lineSpacing()));
     // The box keeps its cyan in every palette, so its text colour is chosen
     // for the cyan, not taken from a palette that may be light or dark.
     const QColor cyan(0, 192, 192);
@@ -33,17 +41,42 @@ EventsWindow::EventsWindow(QWidget* parent)
     palette.setColor(QPalette::Text, ui::Contrast::textOn(cyan));
     m_textBox->setPalette(palette);
 
+    // The window has a fixed size: the box with a narrow border, wider above
+    // and to the left.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 6, 4);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_textBox);
+    adjustSize();
+
     ui::WindowCentring::centreOnScreen(*this);
 }
 
 QString EventsWindow::text() const
 {
-    return ui::LineEnds::toCrLf(m_textBox->toPlainText());
+    return m_textBox->toPlainText();
 }
 
-void EventsWindow::setText(const QString& text)
+QString EventsWindow::title(const AlarmMonitor::Firing& firing)
 {
-    m_textBox->setPlainText(ui::LineEnds::toLineFeeds(text));
+    return (firing.kind == AlarmSlots::Kind::Alarm ? tr("Alarm '%1") : tr("Timer '%1"))
+        .arg(firing.name);
+}
+
+void EventsWindow::addEntry(const AlarmMonitor::Firing& firing)
+{
+    QTextDocument* document = m_textBox->document();
+    QString entry = document->isEmpty() ? QString() : QStringLiteral("\n");
+    entry += title(firing) + QStringLiteral("':\n");
+    entry += tr("    was due at: %1").arg(firing.due) + QLatin1Char('\n');
+    entry += tr("    effective at: %1").arg(firing.effective) +
+             (firing.late ? lateMark() : QString()) + QLatin1Char('\n');
+    // The entries are not edits the user could take back.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(entry);
+    document->setUndoRedoEnabled(true);
 }
 
 } // namespace tikkro::alarms

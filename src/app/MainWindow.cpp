@@ -224,8 +224,12 @@ void MainWindow::buildMenus()
     };
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    addAction(file, tr("&Print Log Strip"), QStringLiteral("printAction"),
-              [this] { m_services.print.run(this, m_logStrip->text()); });
+    addAction(file, tr("&Print Log Strip"), QStringLiteral("printAction"), [this] {
+        if (const auto failure = m_services.print.run(this, m_logStrip->text())) {
+            m_services.messages.show(*failure, ui::MessageService::Icon::Warning,
+                                     printing::PrintCommand::failureTitle());
+        }
+    });
     QAction* saveAs = addAction(file, tr("Save Log Strip &As..."), QStringLiteral("saveLogAction"),
                                 [this] { m_services.saveLog.run(this, m_logStrip->text()); });
     // The menu bar's shortcuts work wherever the focus is in the window.

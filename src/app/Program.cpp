@@ -10,7 +10,7 @@ Program::Program(const QString& soundsFolder, const QString& databasePath,
                  std::function<void()> waitForWholeSecond)
     : m_sound(soundsFolder), m_database(databasePath),
       m_sysInfo(&about::SysInfoLauncher::findOnPath, m_launcher, m_messages),
-      m_print(printing::PrintCommand::withQtPrinting(m_messages)),
+      m_print(printing::PrintCommand::withQtPrinting()),
       m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_notifier, m_sysInfo,
                 m_print, m_saveLog, std::move(waitForWholeSecond)})
 {

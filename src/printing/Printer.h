@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "printing/PrintLayout.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace tikkro::printing {
 
-// One printed document, driven like a line printer: a current position that
-// text is printed at, a current font, and line ends that move down by one line
-// of that font. Positions are in twips from the printable area's top left.
-//
-// Failures are sticky: once failed() is true every further call does nothing,
-// so a caller may issue a run of calls and check once afterwards.
+// One printed document: it measures its printable area and fonts for the
+// layout, then draws the laid-out pages and hands the document over.
 class Printer
 {
 public:
@@ -32,24 +32,14 @@ public:
 
     virtual ~Printer() = default;
 
-    // Takes effect for pages not yet started.
-    virtual void setOrientation(Orientation orientation) = 0;
-    virtual void setCurrentX(double twips) = 0;
-    virtual void setFontSize(double points) = 0;
-    virtual void setFontBold(bool bold) = 0;
-
-    // Prints the text and ends the line.
-    virtual void printLine(const QString& text) = 0;
-    // Prints the text; the next text continues right after it on the same line.
-    virtual void printText(const QString& text) = 0;
-    // Ends the line; an empty line when nothing was printed on it.
-    virtual void endLine() = 0;
-
-    // Hands the finished document over. False when it could not be.
-    virtual bool endDoc() = 0;
+    // Opens the document with its pages in the given orientation. Nothing
+    // when it cannot be opened.
+    virtual std::optional<PrintLayout::Metrics> open(Orientation orientation) = 0;
+    // Draws the pages and hands the finished document over. False when any
+    // step fails; the document is then left as far as it got.
+    virtual bool print(const QList<PrintLayout::Page>& pages) = 0;
 
     virtual Failure failure() const = 0;
-    bool failed() const { return failure() != Failure::None; }
     // The system's own words on the failure, where it gives any.
     virtual QString failureDetail() const = 0;
 

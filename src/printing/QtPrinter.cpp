@@ -11,7 +11,7 @@
 namespace tikkro::printing {
 
 namespace {
-constexpr double TwipsPerInch = 1440;
+constexpr double MmPerInch = 25.4;
 } // namespace
 
 QtPrinter::QtPrinter(QPrinter& printer, const QString& outputFileName)
@@ -44,85 +44,71 @@ QString QtPrinter::destination() const
     return m_file ? m_file->fileName() : m_printer.printerName();
 }
 
-void QtPrinter::setOrientation(Orientation orientation)
+std::optional<PrintLayout::Metrics> QtPrinter::open(Orientation orientation)
 {
-    if (failed()) {
-        return;
-    }
     device().setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait);
-    if (m_started) {
-        m_pageHeightTwips = pageHeightTwips();
+    if (m_file && !m_file->open(QIODevice::WriteOnly)) {
+        fail(Failure::CannotOpen, m_file->errorString());
+        return std::nullopt;
     }
-}
-
-void QtPrinter::setCurrentX(double twips)
-{
-    m_x = twips;
-}
-
-void QtPrinter::setFontSize(double points)
-{
-    if (!ensureStarted()) {
-        return;
+    if (!m_painter.begin(&device())) {
+        fail(Failure::CannotOpen);
+        return std::nullopt;
     }
-    m_font.setPointSizeF(points);
-    fontChanged();
-}
-
-void QtPrinter::setFontBold(bool bold)
-{
-    if (!ensureStarted()) {
-        return;
+    if (deviceInError()) {
+        return std::nullopt;
     }
-    m_font.setBold(bold);
-    fontChanged();
+    // The face stays the printer's own; only size and weight are ever set.
+    const QRect area = device().pageLayout().paintRectPixels(static_cast<int>(m_resolution));
+    PrintLayout::Metrics metrics;
+    metrics.pageHeight = toMm(area.height());
+    metrics.printer = measure(PrintLayout::Font::Printer);
+    metrics.title = measure(PrintLayout::Font::Title);
+    metrics.subtitle = measure(PrintLayout::Font::Subtitle);
+    metrics.body = measure(PrintLayout::Font::Body);
+    return metrics;
 }
 
-void QtPrinter::printLine(const QString& text)
+PrintLayout::FontMetrics QtPrinter::measure(PrintLayout::Font font)
 {
-    printText(text);
-    endLine();
-}
-
-void QtPrinter::printText(const QString& text)
-{
-    if (!ensureStarted() || text.isEmpty()) {
-        return;
+    QFont& chosen = m_fonts.at(static_cast<std::size_t>(font));
+    chosen = m_painter.font();
+    if (const double points = PrintLayout::pointSize(font); points > 0) {
+        chosen.setPointSizeF(points);
+        chosen.setBold(PrintLayout::isBold(font));
     }
-    // A line that does not fit goes to the next page; a line taller than a
-    // whole page is printed where it is rather than pushing out pages forever.
-    if (m_y > 0 && m_y + m_lineHeightTwips > m_pageHeightTwips) {
-        if (!device().newPage()) {
-            fail(Failure::CannotStartPage);
-            return;
-        }
-        // Finished pages have just been handed over: a full disk or a
-        // printer gone wrong shows here rather than only at the end.
-        if (deviceInError()) {
-            return;
-        }
-        m_y = 0;
-    }
-    m_painter.drawText(QPointF(toDevice(m_x), toDevice(m_y + m_ascentTwips)), text);
-    m_x += toTwips(QFontMetricsF(m_font, &device()).horizontalAdvance(text));
+    const QFontMetricsF metrics(chosen, &device());
+    return {toMm(metrics.ascent()), toMm(metrics.lineSpacing())};
 }
 
-void QtPrinter::endLine()
+bool QtPrinter::print(const QList<PrintLayout::Page>& pages)
 {
-    if (!ensureStarted()) {
-        return;
-    }
-    m_x = 0;
-    m_y += m_lineHeightTwips;
-}
-
-bool QtPrinter::endDoc()
-{
-    if (!ensureStarted()) {
+    if (failed() || !m_painter.isActive()) {
         return false;
     }
-    m_ended = true;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            if (!device().newPage()) {
+                fail(Failure::CannotStartPage);
+                return false;
+            }
+            // Finished pages have just been handed over: a full disk or a
+            // printer gone wrong shows here rather than only at the end.
+            if (deviceInError()) {
+                return false;
+            }
+        }
+        for (const PrintLayout::Line& line : pages[i]) {
+            m_painter.setFont(m_fonts.at(static_cast<std::size_t>(line.font)));
+            m_painter.drawText(QPointF(toDevice(line.x), toDevice(line.baseline)), line.text);
+        }
+    }
+    return finish();
+}
+
+bool QtPrinter::finish()
+{
     if (deviceInError()) {
         return false;
     }
@@ -153,33 +139,6 @@ bool QtPrinter::endDoc()
     return !failed();
 }
 
-bool QtPrinter::ensureStarted()
-{
-    if (failed() || m_ended) {
-        return false;
-    }
-    if (m_started) {
-        return true;
-    }
-    m_started = true;
-    if (m_file && !m_file->open(QIODevice::WriteOnly)) {
-        fail(Failure::CannotOpen, m_file->errorString());
-        return false;
-    }
-    if (!m_painter.begin(&device())) {
-        fail(Failure::CannotOpen);
-        return false;
-    }
-    if (deviceInError()) {
-        return false;
-    }
-    // The face stays the printer's own; only size and weight are ever set.
-    m_font = m_painter.font();
-    m_pageHeightTwips = pageHeightTwips();
-    fontChanged();
-    return true;
-}
-
 void QtPrinter::fail(Failure failure, const QString& detail)
 {
     if (!failed()) {
@@ -208,22 +167,14 @@ QString QtPrinter::writeFailureReason()
     return m_file->errorString();
 }
 
-void QtPrinter::fontChanged()
+double QtPrinter::toDevice(double mm) const
 {
-    m_painter.setFont(m_font);
-    const QFontMetricsF metrics(m_font, &device());
-    m_lineHeightTwips = toTwips(metrics.lineSpacing());
-    m_ascentTwips = toTwips(metrics.ascent());
+    return mm * m_resolution / MmPerInch;
 }
 
-double QtPrinter::toDevice(double twips) const
+double QtPrinter::toMm(double device) const
 {
-    return twips * m_resolution / TwipsPerInch;
-}
-
-double QtPrinter::toTwips(double device) const
-{
-    return device * TwipsPerInch / m_resolution;
+    return device * MmPerInch / m_resolution;
 }
 
 QPagedPaintDevice& QtPrinter::device()
@@ -232,11 +183,6 @@ QPagedPaintDevice& QtPrinter::device()
         return *m_pdf;
     }
     return m_printer;
-}
-
-double QtPrinter::pageHeightTwips()
-{
-    return toTwips(device().pageLayout().paintRectPixels(static_cast<int>(m_resolution)).height());
 }
 
 } // namespace tikkro::printing

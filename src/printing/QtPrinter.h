@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <array>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -14,9 +15,8 @@ class QSaveFile;
 
 namespace tikkro::printing {
 
-// One document on a QPrinter. The printer's job starts with the first line and
-// ends with endDoc(). Positions are kept in twips and converted by the
-// printer's resolution only when drawing, in floating point: rounding them to
+// One document on a QPrinter, drawn with a QPainter. The layout's millimetres
+// become device units only when drawing, in floating point: rounding them to
 // device pixels would shift the margin by up to half a pixel.
 //
 // A document for a file is written as PDF with the printer's page settings
@@ -34,44 +34,31 @@ public:
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
-    void setOrientation(Orientation orientation) override;
-    void setCurrentX(double twips) override;
-    void setFontSize(double points) override;
-    void setFontBold(bool bold) override;
-    void printLine(const QString& text) override;
-    void printText(const QString& text) override;
-    void endLine() override;
-    bool endDoc() override;
+    std::optional<PrintLayout::Metrics> open(Orientation orientation) override;
+    bool print(const QList<PrintLayout::Page>& pages) override;
     Failure failure() const override { return m_failure; }
     QString failureDetail() const override { return m_failureDetail; }
     QString destination() const override;
     bool printsToFile() const override { return m_file != nullptr; }
 
 private:
-    bool ensureStarted();
+    bool failed() const { return m_failure != Failure::None; }
     void fail(Failure failure, const QString& detail = {});
     // The printer or file has gone wrong since the last look.
     bool deviceInError();
     QString writeFailureReason();
-    void fontChanged();
-    double toDevice(double twips) const;
-    double toTwips(double device) const;
+    bool finish();
+    PrintLayout::FontMetrics measure(PrintLayout::Font font);
+    double toDevice(double mm) const;
+    double toMm(double device) const;
     QPagedPaintDevice& device();
-    double pageHeightTwips();
 
     QPrinter& m_printer;
     std::unique_ptr<QSaveFile> m_file;
     std::unique_ptr<QPdfWriter> m_pdf;
     const double m_resolution;
     QPainter m_painter;
-    QFont m_font;
-    double m_lineHeightTwips = 0;
-    double m_ascentTwips = 0;
-    double m_pageHeightTwips = 0;
-    double m_x = 0;
-    double m_y = 0;
-    bool m_started = false;
-    bool m_ended = false;
+    std::array<QFont, 4> m_fonts;
     Failure m_failure = Failure::None;
     QString m_failureDetail;
 };

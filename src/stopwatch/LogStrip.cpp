@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stopwatch/LogStrip.h"
 
-#include "ui/LineEnds.h"
-
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -31,22 +29,19 @@ LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new Q
 
 void LogStrip::append(const QString& piece)
 {
-    // The document keeps lines as blocks; CR LF becomes a block break.
-    const QString plain = ui::LineEnds::toLineFeeds(piece);
-
     // The program's own lines are not edits the user could take back, and
     // an undo step per line would grow without bound over a long session.
     QTextDocument* doc = document();
     doc->setUndoRedoEnabled(false);
     QTextCursor cursor(doc);
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(plain);
+    cursor.insertText(piece);
     doc->setUndoRedoEnabled(true);
 }
 
 QString LogStrip::text() const
 {
-    return ui::LineEnds::toCrLf(toPlainText());
+    return toPlainText();
 }
 
 void LogStrip::clear()
@@ -69,8 +64,8 @@ void LogStrip::moveToEnd()
 void LogStrip::keyPressEvent(QKeyEvent* event)
 {
     // A key held with Alt is a command, never typing (AltGr, which types the
-    // third level of a layout, is a different modifier on Linux). The text
-    // box leaves it to the window, as with any key it has no use for.
+    // third level of a layout, is a different modifier on Linux). The strip
+    // leaves it to the window, as with any key it has no use for.
     if (event->modifiers().testFlag(Qt::AltModifier)) {
         event->ignore();
         return;
@@ -86,7 +81,7 @@ void LogStrip::insertFromMimeData(const QMimeData* source)
         return;
     }
     finishPaste();
-    // A text box pastes by building the whole text as a second document and
+    // QPlainTextEdit pastes by building the whole text as a second document and
     // copying it in block by block, which for megabytes holds the window
     // for seconds. Inserting the plain text directly, a slice at a time,
     // costs half as much and lets the clock and the buttons run meanwhile.
@@ -136,10 +131,9 @@ void LogStrip::pasteRound(bool all)
             m_pasteCursor.clearSelection();
             m_pasteCursor.joinPreviousEditBlock();
         }
-        // Line ends are converted a slice at a time too: over megabytes even
-        // that pass would hold the window.
-        m_pasteCursor.insertText(
-            ui::LineEnds::toLineFeeds(m_pasteRest.mid(m_pasteNext, end - m_pasteNext)));
+        // The cursor turns CR LF, as text from other programs may have it,
+        // into one line break; a slice never ends between the two.
+        m_pasteCursor.insertText(m_pasteRest.mid(m_pasteNext, end - m_pasteNext));
         m_pasteCursor.endEditBlock();
         // Between slices, a command's line appended at the same spot goes
         // after the pasted text, not into it.

@@ -10,8 +10,8 @@ namespace tikkro::stopwatch {
 
 // The log strip: free text the user may edit, to which the commands append
 // their lines. Appending costs time in proportion to the piece, not to the
-// whole strip, so a Lap stays instant after a long day of laps. Read back,
-// every line ends with CR LF, the user's own lines included.
+// whole strip, so a Lap stays instant after a long day of laps. Lines end
+// with LF.
 class LogStrip : public QPlainTextEdit
 {
     Q_OBJECT

@@ -180,7 +180,7 @@ QStringList LogStripCsv::columns()
 
 void LogStripCsv::read(QStringView strip, const std::function<void(Row&&)>& take)
 {
-    QList<QStringView> lines = strip.split(u"\r\n");
+    QList<QStringView> lines = strip.split(u'\n');
     // The line end of the last line starts no line of its own.
     if (lines.constLast().isEmpty()) {
         lines.removeLast();

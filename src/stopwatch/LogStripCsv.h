@@ -45,7 +45,7 @@ public:
 
     static QStringList columns();
 
-    // strip has its lines ended by CR LF, as the log strip reads back.
+    // strip has its lines ended by LF, as the log strip reads back.
     static QList<Row> rows(QStringView strip);
     static QByteArray csv(QStringView strip);
 

@@ -55,7 +55,11 @@ void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
         return;
     }
 
-    const QByteArray bytes = m_csv ? LogStripCsv::csv(logStripText) : logStripText.toUtf8();
+    // The text file ends its lines with CR LF, which every editor reads,
+    // those of other systems included.
+    const QByteArray bytes =
+        m_csv ? LogStripCsv::csv(logStripText)
+              : QString(logStripText).replace(u'\n', QStringLiteral("\r\n")).toUtf8();
     if (const std::optional<QString> reason = write(path, bytes)) {
         m_messages.show(QStringLiteral("%1 could not be saved.\n\n%2")
                             .arg(QDir::toNativeSeparators(path), *reason),

@@ -17,7 +17,8 @@ class MessageService;
 
 namespace tikkro::stopwatch {
 
-// Saves the log strip as text, exactly as it reads, or as CSV of its runs.
+// Saves the log strip as text, exactly as it reads with CR LF line ends, or as
+// CSV of its runs.
 // A name ending in .txt or .csv decides the type whatever filter is selected;
 // any other name takes the selected filter's type and extension. The folder
 // and type chosen last are offered again, for as long as the program runs.
@@ -34,7 +35,7 @@ public:
     SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageService& messages,
                    SaveFileFactory openSaveFile = {});
 
-    // logStripText has its lines ended by CR LF, as the log strip reads back.
+    // logStripText has its lines ended by LF, as the log strip reads back.
     void run(QWidget* parent, const QString& logStripText);
 
 private:

@@ -14,7 +14,7 @@
 namespace tikkro::stopwatch {
 
 namespace {
-const QString LineEnd = QStringLiteral("\r\n");
+const QString LineEnd = QStringLiteral("\n");
 const QString ResetDisplay = QStringLiteral("00:00:00.000");
 
 constexpr CommandSet ReadyCommands{.start = true};

@@ -296,7 +296,7 @@ private Q_SLOTS:
         set(timerDialog(rig, 0), name, Zeros);
         QCOMPARE(rig.menu.timerCaptions[0], caption);
         rig.windows.checkDue();
-        QVERIFY(rig.log().startsWith("Timer '" + name + "':\r\n"));
+        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
     }
 
     void countdownShowsTheRemainingTime()

@@ -16,8 +16,8 @@ const QString Now = QStringLiteral("05/12/2026 09:57:37");
 QString entry(const QString& title, const QString& due = Now, const QString& effective = Now)
 {
     const QString mark = due == effective ? QString() : QStringLiteral(" !!!");
-    return title + QStringLiteral("':\r\n    was due at: ") + due +
-           QStringLiteral("\r\n    effective at: ") + effective + mark + QStringLiteral("\r\n");
+    return title + QStringLiteral("':\n    was due at: ") + due +
+           QStringLiteral("\n    effective at: ") + effective + mark + QStringLiteral("\n");
 }
 
 } // namespace
@@ -58,7 +58,7 @@ private Q_SLOTS:
         rig.arm(rig.slots.alarms[0], QStringLiteral("A"), due);
         rig.windows.checkDue();
         QCOMPARE(rig.slots.alarms[0].active, effective.isEmpty());
-        QCOMPARE(rig.log().section(QStringLiteral("\r\n"), 2, 2), effective);
+        QCOMPARE(rig.log().section(QStringLiteral("\n"), 2, 2), effective);
     }
 
     void eachKindPlaysItsSound_data()
@@ -125,7 +125,7 @@ private Q_SLOTS:
         const QString due = QStringLiteral("05/12/2026 08:30:00");
         const QString now = QStringLiteral("05/12/2026 09:00:00");
         QCOMPARE(startAndTick(),
-                 entry("Timer 'Eggs", due, now) + "\r\n" + entry("Alarm 'Call", due, now));
+                 entry("Timer 'Eggs", due, now) + "\n" + entry("Alarm 'Call", due, now));
         earlier.clock.advanceMs(60'000);
         QCOMPARE(startAndTick(), QString());
         QCOMPARE(earlier.sound.played.size(), 2);
@@ -141,7 +141,7 @@ private Q_SLOTS:
 
         rig.arm(rig.slots.timers[1], QStringLiteral("T"), rig.clock.now());
         rig.windows.checkDue();
-        QCOMPARE(rig.log(), "note\r\n" + entry("Timer 'T"));
+        QCOMPARE(rig.log(), "note\n" + entry("Timer 'T"));
 
         rig.windows.events()->close();
         rig.windows.showEvents();

@@ -106,8 +106,8 @@ private Q_SLOTS:
         QCOMPARE(shown(dialog), hms(0));
         QCOMPARE(dialog->countdownTimer()->interval(), TimerDialog::RefreshMs);
         rig.windows.checkDue();
-        QVERIFY2(rig.log().endsWith(QStringLiteral("09:57:41\r\n    effective at: "
-                                                   "05/12/2026 09:57:43 !!!\r\n")),
+        QVERIFY2(rig.log().endsWith(QStringLiteral("09:57:41\n    effective at: "
+                                                   "05/12/2026 09:57:43 !!!\n")),
                  qPrintable(rig.log()));
     }
 
@@ -188,7 +188,7 @@ private Q_SLOTS:
         rig.clock.set(ringsAt.toLocalTime());
         rig.windows.checkDue();
         QVERIFY(!rig.slots.alarms[0].active);
-        const QStringList lines = rig.log().split(QStringLiteral("\r\n"));
+        const QStringList lines = rig.log().split(QStringLiteral("\n"));
         QCOMPARE(lines.value(1).section(QStringLiteral(": "), 1),
                  lines.value(2).section(QStringLiteral(": "), 1));
     }

@@ -29,7 +29,7 @@ struct MainWindowRig
     MainWindowRig()
         : database(scratch.path()),
           print(std::make_unique<fakes::FakePrintDialog>(),
-                std::make_unique<fakes::RecordingPrinterFactory>(), messages)
+                std::make_unique<fakes::RecordingPrinterFactory>())
     {}
 
     // Desktop notifications go to the fake and settings to the scratch file

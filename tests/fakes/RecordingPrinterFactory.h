@@ -4,93 +4,62 @@
 #include "printing/Printer.h"
 #include "printing/PrinterFactory.h"
 
-#include <QStringList>
-
 #include <deque>
 
 namespace tikkro::fakes {
 
-// Records one document as it would come out: one entry per line, "<x> <size>
-// [bold ]: <text>" with the position and font where the line's text starts,
-// or "" for an empty line. Fails for good with the given failure once
-// failAfter operations have succeeded (negative: never).
+// Records one document's pages on a page of 100 mm with round font
+// measures. Fails for good at the step the failure names: opening, the
+// second page, drawing or handing the document over.
 class RecordingPrinter final : public printing::Printer
 {
 public:
     struct Document
     {
         Orientation orientation{};
-        QStringList lines;
-        int operations = 0;
+        QList<printing::PrintLayout::Page> pages;
         bool ended = false;
     };
 
-    RecordingPrinter(Document& document, int failAfter, Failure failure)
-        : m_doc(document), m_failAfter(failAfter), m_failure(failure)
-    {}
+    RecordingPrinter(Document& document, Failure failure) : m_doc(document), m_failure(failure) {}
 
-    void setOrientation(Orientation orientation) override { set(m_doc.orientation, orientation); }
-    void setCurrentX(double twips) override { set(m_x, twips); }
-    void setFontSize(double points) override { set(m_size, points); }
-    void setFontBold(bool bold) override { set(m_bold, bold); }
-    void printLine(const QString& text) override
+    std::optional<printing::PrintLayout::Metrics> open(Orientation orientation) override
     {
-        printText(text);
-        endLine();
+        m_doc.orientation = orientation;
+        if (m_failure == Failure::CannotOpen) {
+            return std::nullopt;
+        }
+        return printing::PrintLayout::Metrics{100, {3, 4}, {8, 10}, {5, 6}, {4, 5}};
     }
-    void printText(const QString& text) override
+    bool print(const QList<printing::PrintLayout::Page>& pages) override
     {
-        if (record() && m_line.isEmpty())
-            m_line = QStringLiteral("%1 %2%3: ").arg(m_x).arg(m_size).arg(m_bold ? " bold" : "");
-        m_line += text;
+        m_doc.pages = m_failure == Failure::None ? pages : pages.mid(0, 1);
+        return m_doc.ended = m_failure == Failure::None;
     }
-    void endLine() override
-    {
-        if (record())
-            m_doc.lines.append(std::exchange(m_line, QString()));
-        m_x = 0;
-    }
-    bool endDoc() override { return m_doc.ended = record(); }
-    Failure failure() const override
-    {
-        return m_doc.operations == m_failAfter ? m_failure : Failure::None;
-    }
+    Failure failure() const override { return m_failure; }
     QString failureDetail() const override { return {}; }
     QString destination() const override { return QStringLiteral("Office"); }
     bool printsToFile() const override { return false; }
 
 private:
-    bool record() { return !failed() && ++m_doc.operations; }
-    template <typename T> void set(T& field, T value)
-    {
-        if (record())
-            field = value;
-    }
-
     Document& m_doc;
-    const int m_failAfter;
     const Failure m_failure;
-    double m_x = 0;
-    double m_size = 0;
-    bool m_bold = false;
-    QString m_line;
 };
 
 // Hands out recording printers for the printer "Office" and keeps every
-// document they printed. Copy failingCopy fails with `failure` after
-// failAfter operations.
+// document they printed. Copy failingCopy fails with `failure`.
 class RecordingPrinterFactory final : public printing::PrinterFactory
 {
 public:
     std::unique_ptr<printing::Printer> create(int copy, int /*copies*/) override
     {
-        return std::make_unique<RecordingPrinter>(documents.emplace_back(),
-                                                  copy == failingCopy ? failAfter : -1, failure);
+        return std::make_unique<RecordingPrinter>(
+            documents.emplace_back(),
+            copy == failingCopy ? failure : printing::Printer::Failure::None);
     }
 
     std::deque<RecordingPrinter::Document> documents;
     int failingCopy = 0;
-    int failAfter = -1;
     printing::Printer::Failure failure = printing::Printer::Failure::ErrorState;
 };
 

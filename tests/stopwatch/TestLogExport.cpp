@@ -14,11 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,12 +32,12 @@ const QString Columns =
 const QString TextFilter = QStringLiteral("Text (*.txt)");
 const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 
-// Every line ended by CR LF, as the log strip reads back.
+// Every line ended by LF, as the log strip reads back.
 QString lines(const QStringList& list)
 {
     QString text;
     for (const QString& line : list) {
-        text += line + QStringLiteral("\r\n");
+        text += line + u'\n';
     }
     return text;
 }
@@ -186,44 +182,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, strip);
         QFETCH(QStringList, rows);
-        QCOMPARE(QString::fromUtf8(LogStripCsv::csv(strip)), lines(QStringList{Columns} + rows));
-    }
-
-    // Python's csv module reads back every field as it was meant, quotes, line
-    // breaks and characters beyond ASCII included.
-    void standardReaderReadsTheSameValues()
-    {
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-        if (python.isEmpty()) {
-            QSKIP("python3 is not installed");
-        }
-        const QString strip = sampleStrip() + lines({"a, \"b\"", "two\nlines\rhere", "\"", ","});
-        QTemporaryDir dir;
-        QFile file(dir.filePath(QStringLiteral("log.csv")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(LogStripCsv::csv(strip));
-        file.close();
-
-        QProcess reader;
-        reader.start(python, {QStringLiteral("-c"),
-                              QStringLiteral("import csv, json, sys\n"
-                                             "with open(sys.argv[1], newline='', "
-                                             "encoding='utf-8') as f:\n"
-                                             "    json.dump(list(csv.reader(f, strict=True)), "
-                                             "sys.stdout)\n"),
-                              file.fileName()});
-        QVERIFY(reader.waitForFinished(60000));
-        QCOMPARE(reader.exitCode(), 0);
-        QList<QStringList> read;
-        for (const QJsonValue record :
-             QJsonDocument::fromJson(reader.readAllStandardOutput()).array()) {
-            read.append(record.toVariant().toStringList());
-        }
-        QList<QStringList> expected{LogStripCsv::columns()};
-        for (const LogStripCsv::Row& row : LogStripCsv::rows(strip)) {
-            expected.append(row.fields());
-        }
-        QCOMPARE(read, expected);
+        QCOMPARE(QString::fromUtf8(LogStripCsv::csv(strip)),
+                 lines(QStringList{Columns} + rows).replace(u'\n', QStringLiteral("\r\n")));
     }
 
     void savesTheTypeTheNameOrFilterSays_data()
@@ -249,7 +209,8 @@ private Q_SLOTS:
         rig.save(typed, filter);
         QCOMPARE(rig.entries(), QStringList{saved});
         QCOMPARE(rig.bytes(saved),
-                 isCsv ? LogStripCsv::csv(sampleStrip()) : sampleStrip().toUtf8());
+                 isCsv ? LogStripCsv::csv(sampleStrip())
+                       : sampleStrip().replace(u'\n', QStringLiteral("\r\n")).toUtf8());
         QVERIFY(rig.messages.messages.isEmpty());
         QCOMPARE(rig.dialogs.openings[0].filters, (QStringList{TextFilter, CsvFilter}));
     }

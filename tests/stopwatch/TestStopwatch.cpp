@@ -142,9 +142,9 @@ private Q_SLOTS:
         rig.watch.resume();
         rig.tickAfterMs(4'000);
         QCOMPARE(rig.view.display, QStringLiteral("00:00:20.00"));
-        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:10.000   Pause\r\n")));
-        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:15.000   Lap\r\n")));
-        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:16.000   Pause\r\n")));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:10.000   Pause\n")));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:15.000   Lap\n")));
+        QVERIFY(rig.view.log.contains(QStringLiteral("00:00:16.000   Pause\n")));
     }
 
     void resumeKeepsTheLevelReachedBeforeThePause()
@@ -174,7 +174,7 @@ private Q_SLOTS:
         rig.counter.advanceMs(1'234);
         rig.watch.lap();
         QCOMPARE(rig.view.display, QStringLiteral("00:06:41"));
-        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:06:41.234   Lap\r\n")));
+        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:06:41.234   Lap\n")));
         QCOMPARE(rig.timer.interval(), 500);
         QCOMPARE(rig.watch.state(), Stopwatch::State::Running);
     }
@@ -191,8 +191,8 @@ private Q_SLOTS:
         const qint64 lapMoment = rig.counter.ticks() - 31'000'000;
         rig.watch.lap(lapMoment);
         rig.watch.pause(lapMoment - 1);
-        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:00:08.900   Lap\r\n"
-                                                     "00:00:08.900   Pause\r\n")));
+        QVERIFY(rig.view.log.endsWith(QStringLiteral("00:00:08.900   Lap\n"
+                                                     "00:00:08.900   Pause\n")));
     }
 
     // The moment of an input event on the counter: its stamp on the
