@@ -27,9 +27,8 @@ namespace tikkro::testing {
 struct MainWindowRig
 {
     MainWindowRig()
-        : database(scratch.path()),
-          print(std::make_unique<fakes::FakePrintDialog>(),
-                std::make_unique<fakes::RecordingPrinterFactory>())
+        : database(scratch.path()), print(std::make_unique<fakes::FakePrintDialog>(),
+                                          std::make_unique<fakes::RecordingPrinterFactory>())
     {}
 
     // Desktop notifications go to the fake and settings to the scratch file
