@@ -26,9 +26,9 @@ SingleInstance::SingleInstance(const QString& databasePath, QObject* parent)
 {
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            // Connecting is the whole request; nothing is read.
-            socket->deleteLater();
-            Q_EMIT comeForwardRequested();
+            connect(new RequestConnection(*socket, m_handler),
+                    &RequestConnection::comeForwardRequested, this,
+                    &SingleInstance::comeForwardRequested);
         }
     });
 }

@@ -131,14 +131,16 @@ private Q_SLOTS:
         QTEST(outcome.error, "error");
     }
 
-    void helpNamesBothOptions()
+    void helpNamesEveryOption()
     {
         const QString help =
             CommandLine::parse({"tikkro", "--help"}, QStringLiteral("/x"), false).output;
         QVERIFY(help.startsWith(QStringLiteral("Usage: ")));
         QVERIFY(help.contains(QStringLiteral("-h, --help")));
         QVERIFY(help.contains(QStringLiteral("-v, --version")));
-        QCOMPARE(help.count(QStringLiteral("  -")), 2);
+        QVERIFY(help.contains(QStringLiteral("--toggle")));
+        QVERIFY(!help.contains(QStringLiteral("first-command")));
+        QCOMPARE(help.count(QStringLiteral("  -")), 8);
     }
 
     void displayAvailable_data()

@@ -3,6 +3,7 @@
 #include "ui/DBusDesktopNotifier.h"
 
 #include <QDBusArgument>
+#include <QSignalSpy>
 #include <QTest>
 
 using tikkro::fakes::FakeNotificationServer;
@@ -43,6 +44,46 @@ private Q_SLOTS:
         const auto hints = qdbus_cast<QVariantMap>(call.at(6).value<QDBusArgument>());
         QCOMPARE(hints.value(QStringLiteral("suppress-sound")).toBool(), true);
         QCOMPARE(call.at(7).toInt(), -1);
+    }
+
+    // Where the server has buttons, "Show" and a click on the notification
+    // ask for the events window; other buttons and other programs'
+    // notifications do not.
+    void showButtonWhereTheServerHasButtons_data()
+    {
+        QTest::addColumn<QStringList>("capabilities");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<uint>("id");
+        QTest::addColumn<int>("showRequests");
+        const QStringList withActions{QStringLiteral("body"), QStringLiteral("actions")};
+        QTest::newRow("Show") << withActions << "show" << 1U << 1;
+        QTest::newRow("click") << withActions << "default" << 1U << 1;
+        QTest::newRow("another key") << withActions << "dismiss" << 1U << 0;
+        QTest::newRow("another notification") << withActions << "show" << 7U << 0;
+        QTest::newRow("server without buttons") << QStringList{"body"} << "show" << 7U << 0;
+    }
+    void showButtonWhereTheServerHasButtons()
+    {
+        QFETCH(QStringList, capabilities);
+        QFETCH(QString, pressed);
+        QFETCH(uint, id);
+        QFETCH(int, showRequests);
+        FakeNotificationServer server;
+        QVERIFY(server.start());
+        server.capabilities = capabilities;
+        DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
+        QSignalSpy shows(&notifier, &DBusDesktopNotifier::showRequested);
+        notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("due"));
+        QTRY_COMPARE(server.calls.size(), 1);
+        const QStringList buttons{QStringLiteral("default"), QStringLiteral("Show"),
+                                  QStringLiteral("show"), QStringLiteral("Show")};
+        QCOMPARE(server.calls.first().at(5).toStringList(),
+                 capabilities.contains(QLatin1String("actions")) ? buttons : QStringList());
+        QTest::qWait(50); // the id comes back with Notify's answer
+        server.pressButton(id, pressed);
+        QTRY_COMPARE_WITH_TIMEOUT(shows.size(), showRequests, 300);
+        QTest::qWait(50);
+        QCOMPARE(shows.size(), showRequests);
     }
 
     // A server that refuses, or none at all, costs nothing: the call returns

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RequestConnection.h"
+
+#include <QLocalSocket>
+#include <QTimer>
+
+namespace tikkro::app {
+
+RequestConnection::RequestConnection(QLocalSocket& socket, const Handler& handler)
+    : QObject(&socket), m_socket(socket), m_handler(handler)
+{
+    // Nothing longer than a request is ever taken in.
+    socket.setReadBufferSize(RemoteRequest::MaxSize);
+    connect(&socket, &QLocalSocket::readyRead, this, &RequestConnection::read);
+    connect(&socket, &QLocalSocket::disconnected, this, [this] {
+        if (!m_heard && m_socket.bytesAvailable() == 0) {
+            Q_EMIT comeForwardRequested();
+        }
+        m_socket.deleteLater();
+    });
+    QTimer::singleShot(SilenceLimitMs, this, &RequestConnection::drop);
+    read();
+}
+
+void RequestConnection::read()
+{
+    if (m_socket.bytesAvailable() > 0) {
+        m_heard = true;
+    }
+    if (!m_socket.canReadLine()) {
+        if (m_socket.bytesAvailable() >= RemoteRequest::MaxSize) {
+            drop();
+        }
+        return;
+    }
+    QByteArray line = m_socket.readLine(RemoteRequest::MaxSize + 1);
+    line.chop(1);
+    const std::optional<RemoteRequest> request = RemoteRequest::decode(line);
+    if (!request || m_socket.bytesAvailable() > 0) {
+        drop();
+        return;
+    }
+    m_socket.write(m_handler
+                       ? m_handler(*request)
+                       : "no " + tr("Tikkro is still starting; give the command again.").toUtf8() +
+                             '\n');
+    m_socket.disconnectFromServer();
+}
+
+void RequestConnection::drop()
+{
+    m_heard = true;
+    m_socket.abort();
+}
+
+} // namespace tikkro::app
