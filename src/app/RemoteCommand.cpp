@@ -5,6 +5,7 @@
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -47,7 +48,8 @@ qint64 millisecondsNow()
 
 void say(const QByteArray& line)
 {
-    std::fprintf(stderr, "tikkro: %s\n", line.constData());
+    std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                 line.constData());
 }
 } // namespace
 

@@ -82,16 +82,22 @@ QString RemoteControl::run(Verb verb, std::optional<qint64> givenAt)
 
 QString RemoteControl::refusal(Verb verb, Situation situation)
 {
-    const char* const text = situation == Situation::Ready    ? "%1 is not offered while the "
-                                                                "stopwatch is reset."
-                             : situation == Situation::Paused ? "%1 is not offered while the "
-                                                                "stopwatch is paused."
-                             : verb == Verb::Reset            ? "%1 is not offered while the "
-                                                                "stopwatch runs: take a Lap or "
-                                                                "Pause first."
-                                                              : "%1 is not offered while the "
-                                                                "stopwatch is running.";
-    return tr(text).arg(QLatin1String(caption(verb)));
+    QString text;
+    switch (situation) {
+    case Situation::Ready:
+        text = tr("%1 is not offered while the stopwatch is reset.");
+        break;
+    case Situation::Paused:
+        text = tr("%1 is not offered while the stopwatch is paused.");
+        break;
+    case Situation::Running:
+        // Reset is offered while running too, after a Lap.
+        text = verb == Verb::Reset
+                   ? tr("%1 is not offered while the stopwatch runs: take a Lap or Pause first.")
+                   : tr("%1 is not offered while the stopwatch is running.");
+        break;
+    }
+    return text.arg(QLatin1String(caption(verb)));
 }
 
 RemoteControl::Situation RemoteControl::situation() const
