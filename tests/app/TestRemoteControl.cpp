@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch driven from outside its window: over a private session bus
 // (dbus-run-session), over the single-instance socket, and by the real
-// program's command line.
+// program's command line. The tests go on from the state the one before left.
 #include "MainWindowRig.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
 #include "stopwatch/ElapsedFormat.h"
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -27,56 +25,22 @@ namespace {
 const QString AppId = QStringLiteral(TIKKRO_APP_ID);
 const QString Interface = AppId + QStringLiteral(".Stopwatch");
 
+// Over a connection of its own, as another program's would be.
 QDBusMessage callOnBus(const QString& method, const QVariantList& arguments = {},
                        const QString& interface = Interface)
 {
-    // A connection of its own, as another program's would be.
-    static QDBusConnection client =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"));
     QDBusMessage call = QDBusMessage::createMethodCall(
         AppId, QString::fromLatin1(RemoteControl::ObjectPath), interface, method);
     call.setArguments(arguments);
-    return client.call(call, QDBus::BlockWithGui);
+    return QDBusConnection(QStringLiteral("client")).call(call, QDBus::BlockWithGui);
 }
 
-QVariant busProperty(const QString& name)
+QVariant busProperty(const char* name)
 {
-    const QDBusMessage reply = callOnBus(QStringLiteral("Get"), {Interface, name},
+    const QDBusMessage reply = callOnBus(QStringLiteral("Get"), {Interface, QLatin1String(name)},
                                          QStringLiteral("org.freedesktop.DBus.Properties"));
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
-
-// The answer to a request; junk is written and left at once.
-QByteArray askOverSocket(const QString& server, const QByteArray& bytes, bool junk = false)
-{
-    QLocalSocket socket;
-    socket.connectToServer(server);
-    if (!socket.waitForConnected(1000)) {
-        return "unreachable";
-    }
-    socket.write(bytes);
-    socket.waitForBytesWritten(1000);
-    if (junk) {
-        socket.disconnectFromServer();
-        // The server takes no more than its backlog before it accepts.
-        QTest::qWait(1);
-        return socket.readAll();
-    }
-    static_cast<void>(QTest::qWaitFor([&socket] { return socket.canReadLine(); }, 3000));
-    return socket.readAll();
-}
-
-// A main window of its own, driven from outside.
-struct RemoteRig
-{
-    explicit RemoteRig(tikkro::testing::MainWindowRig& rig)
-        : window(rig.makeWindow()), remote((window->restoreSession(), *window), rig.counter),
-          lines(&remote, &RemoteControl::LogLine)
-    {}
-    std::unique_ptr<tikkro::app::MainWindow> window;
-    RemoteControl remote;
-    QSignalSpy lines;
-};
 } // namespace
 
 class TestRemoteControl : public QObject
@@ -84,8 +48,31 @@ class TestRemoteControl : public QObject
     Q_OBJECT
 
     tikkro::testing::MainWindowRig m_rig;
-    std::unique_ptr<RemoteRig> m_published;
-    QStringList m_busLines;
+    std::unique_ptr<tikkro::app::MainWindow> m_window = m_rig.makeWindow();
+    RemoteControl m_remote{(m_window->restoreSession(), *m_window), m_rig.counter};
+    QTemporaryDir m_runtime;
+    std::unique_ptr<SingleInstance> m_instance;
+    QStringList m_lines;
+
+    // The answer to a request; junk is written and left at once.
+    QByteArray ask(const QByteArray& bytes, bool junk = false)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(m_instance->serverName());
+        socket.write(bytes);
+        socket.waitForBytesWritten(1000);
+        if (junk) {
+            socket.disconnectFromServer();
+            QTest::qWait(1); // the server takes no more than its backlog unaccepted
+        } else {
+            static_cast<void>(QTest::qWaitFor([&socket] { return socket.canReadLine(); }, 3000));
+        }
+        return socket.readAll();
+    }
+    QByteArray givenMsAgo(qint64 ms) const
+    {
+        return QByteArray::number((m_rig.counter.ticks() - ms * 10'000) * 100) + '\n';
+    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -93,36 +80,58 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
             QSKIP("No session bus; ctest runs this under dbus-run-session");
         }
-        m_published = std::make_unique<RemoteRig>(m_rig);
-        QVERIFY(m_published->remote.publish());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        m_instance = std::make_unique<SingleInstance>(m_rig.database.filePath());
+        QVERIFY(m_instance->claim());
+        m_instance->setCommandHandler(
+            [this](const RemoteRequest& r) { return m_remote.answer(r); });
+        QVERIFY(m_remote.publish());
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"))
             .connect(AppId, QString::fromLatin1(RemoteControl::ObjectPath), Interface,
                      QStringLiteral("LogLine"), this, SLOT(collect(QString)));
     }
 
-    // Each row goes on from the state the row before it left, a second on.
+    // The moment given, unless it lies ahead of now or more than a minute
+    // back; never before the command before.
+    void socketCommandsAreTimedWhenGiven()
+    {
+        QCOMPARE(ask("start " + givenMsAgo(0)), "ok\n");
+        m_rig.counter.advanceMs(10'000);
+        for (const auto& [msAgo, line] :
+             std::initializer_list<std::pair<qint64, const char*>>{{250, "00:00:09.750   Lap"},
+                                                                   {-5, "00:00:10.000   Lap"},
+                                                                   {61'000, "00:00:10.000   Lap"},
+                                                                   {1000, "00:00:10.000   Lap"}}) {
+            QCOMPARE(ask("lap " + givenMsAgo(msAgo)), "ok\n");
+            QTRY_COMPARE(m_lines.last(), QLatin1String(line));
+        }
+        QCOMPARE(ask("resume " + givenMsAgo(0)),
+                 "no Resume is not offered while the stopwatch is running.\n");
+        QCOMPARE(ask("reset " + givenMsAgo(0)), "ok\n");
+    }
+
     void everyMethodOnTheBus_data()
     {
         QTest::addColumn<QString>("method");
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("lastLine");
-        const auto row = [](const char* name, bool refused, const char* state, const char* line) {
-            QTest::newRow(name) << QString::fromLatin1(name).section(u' ', 0, 0) << refused
-                                << QString::fromLatin1(state) << QString::fromLatin1(line);
-        };
-        row("Lap while reset", true, "Ready", "");
-        row("Start", false, "Running", "00:00:00.000   Start");
-        row("Start again", true, "Running", "00:00:00.000   Start");
-        row("Lap", false, "Running", "00:00:02.000   Lap");
-        row("Pause", false, "Paused", "00:00:03.000   Pause");
-        row("Resume", false, "Running", "        Res'Time");
-        row("Reset without a Lap", true, "Running", "        Res'Time");
-        row("Toggle pauses", false, "Paused", "00:00:05.000   Pause");
-        row("Reset", false, "Ready", "");
-        row("Toggle starts", false, "Running", "00:00:00.000   Start");
-        row("ShowEventsWindow", false, "Running", "00:00:00.000   Start");
-        row("ShowMainWindow", false, "Running", "00:00:00.000   Start");
+        for (const auto& [method, refused, state, line] :
+             std::initializer_list<std::tuple<const char*, bool, const char*, const char*>>{
+                 {"Lap", true, "Ready", ""},
+                 {"Start", false, "Running", "00:00:00.000   Start"},
+                 {"Start", true, "Running", "00:00:00.000   Start"},
+                 {"Lap", false, "Running", "00:00:02.000   Lap"},
+                 {"Pause", false, "Paused", "00:00:03.000   Pause"},
+                 {"Resume", false, "Running", "        Res'Time"},
+                 {"Reset", true, "Running", "        Res'Time"},
+                 {"Toggle", false, "Paused", "00:00:05.000   Pause"},
+                 {"Reset", false, "Ready", ""},
+                 {"Toggle", false, "Running", "00:00:00.000   Start"},
+                 {"ShowEventsWindow", false, "Running", "00:00:00.000   Start"},
+                 {"ShowMainWindow", false, "Running", "00:00:00.000   Start"}}) {
+            QTest::addRow("%s %s", method, state) << method << refused << state << line;
+        }
     }
     void everyMethodOnTheBus()
     {
@@ -131,142 +140,90 @@ private Q_SLOTS:
         QFETCH(QString, state);
         QFETCH(QString, lastLine);
         m_rig.counter.advanceMs(1000);
-        const qsizetype linesBefore = m_busLines.size();
         const QDBusMessage reply = callOnBus(method);
         QCOMPARE(reply.type() == QDBusMessage::ErrorMessage, refused);
         if (reply.type() == QDBusMessage::ErrorMessage) {
             QCOMPARE(reply.errorName(), QLatin1String(RemoteControl::NotOfferedError));
             QVERIFY(reply.errorMessage().startsWith(method + QStringLiteral(" is not offered")));
-            QCOMPARE(m_busLines.size(), linesBefore);
         }
-        QCOMPARE(busProperty(QStringLiteral("State")).toString(), state);
-        QTRY_COMPARE(m_busLines.value(m_busLines.size() - 1).right(lastLine.size()), lastLine);
-        const qint64 elapsed = busProperty(QStringLiteral("ElapsedMilliseconds")).toLongLong();
-        QCOMPARE(busProperty(QStringLiteral("ElapsedText")).toString(),
-                 tikkro::stopwatch::ElapsedFormat::text(elapsed));
-        if (method == QLatin1String("ShowEventsWindow")) {
-            QVERIFY(m_published->window->alarmWindows().events()->isVisible());
-        }
-        if (method == QLatin1String("ShowMainWindow")) {
-            QVERIFY(m_published->window->isVisible());
-        }
-    }
-
-    // Stamps: the moment given, unless it lies ahead of now or more than a
-    // minute back; never before the command before.
-    void socketCommandsAreTimedWhenGiven_data()
-    {
-        QTest::addColumn<qint64>("lapGivenMsAgo");
-        QTest::addColumn<QString>("lapLine");
-        QTest::newRow("given 250 ms ago") << qint64(250) << "00:00:09.750   Lap";
-        QTest::newRow("ahead of now") << qint64(-5) << "00:00:10.000   Lap";
-        QTest::newRow("more than a minute back") << qint64(61'000) << "00:00:10.000   Lap";
-        QTest::newRow("before the Start") << qint64(10'500) << "00:00:00.000   Lap";
-    }
-    void socketCommandsAreTimedWhenGiven()
-    {
-        QFETCH(qint64, lapGivenMsAgo);
-        QFETCH(QString, lapLine);
-        RemoteRig rig(m_rig);
-        QTemporaryDir runtime;
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        SingleInstance instance(m_rig.database.filePath());
-        QVERIFY(instance.claim());
-        instance.setCommandHandler([&rig](const RemoteRequest& r) { return rig.remote.answer(r); });
-        const auto givenMsAgo = [this](qint64 ms) {
-            return QByteArray::number((m_rig.counter.ticks() - ms * 10'000) * 100);
-        };
-        QCOMPARE(askOverSocket(instance.serverName(), "start " + givenMsAgo(0) + '\n'), "ok\n");
-        m_rig.counter.advanceMs(10'000);
-        const QByteArray lap = "lap " + givenMsAgo(lapGivenMsAgo) + '\n';
-        QCOMPARE(askOverSocket(instance.serverName(), lap), "ok\n");
-        QCOMPARE(rig.lines.last().at(0).toString(), lapLine);
-        QCOMPARE(askOverSocket(instance.serverName(), "resume " + givenMsAgo(0) + '\n'),
-                 "no Resume is not offered while the stopwatch is running.\n");
+        QCOMPARE(busProperty("State").toString(), state);
+        QTRY_VERIFY(m_lines.last().endsWith(lastLine));
+        QCOMPARE(busProperty("ElapsedText").toString(),
+                 tikkro::stopwatch::ElapsedFormat::text(
+                     busProperty("ElapsedMilliseconds").toLongLong()));
+        QVERIFY(method != QLatin1String("ShowEventsWindow") ||
+                m_window->alarmWindows().events()->isVisible());
     }
 
     // Random bytes, malformed and oversized requests run nothing and bring
     // nothing forward; the socket still answers afterwards.
     void socketDropsAnythingElse()
     {
-        RemoteRig rig(m_rig);
-        QTemporaryDir runtime;
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        SingleInstance instance(m_rig.database.filePath());
-        QVERIFY(instance.claim());
-        instance.setCommandHandler([&rig](const RemoteRequest& r) { return rig.remote.answer(r); });
-        QSignalSpy forward(&instance, &SingleInstance::comeForwardRequested);
+        QSignalSpy forward(m_instance.get(), &SingleInstance::comeForwardRequested);
         QRandomGenerator random(21);
-        QList<QByteArray> junk{QByteArray(100'000, 'a'),
-                               "lap\n",
-                               "lap 12x\n",
-                               "lap -5\n",
-                               "lap 1234567890123456789012\n",
-                               "start 5\nlap 6\n",
-                               "fly 5\n"};
+        QList<QByteArray> junk{
+            QByteArray(100'000, 'a'),    "lap\n",          "lap 1x\n", "lap -5\n",
+            "lap 1234567890123456789\n", "lap 5\nlap 6\n", "fly 5\n"};
         for (int i = 0; i < 300; ++i) {
-            QByteArray bytes(random.bounded(1, 300), '\0');
-            for (char& byte : bytes) {
-                byte = static_cast<char>(random.bounded(256));
-            }
-            junk.append(bytes);
+            junk.append(QByteArray(random.bounded(1, 300), '\0'));
+            std::generate(junk.last().begin(), junk.last().end(),
+                          [&random] { return char(random.bounded(256)); });
         }
+        const qsizetype linesBefore = m_lines.size();
         for (const QByteArray& bytes : junk) {
-            QCOMPARE(askOverSocket(instance.serverName(), bytes, true), QByteArray());
+            QCOMPARE(ask(bytes, true), QByteArray());
         }
         QTest::qWait(50);
-        QTRY_COMPARE(instance.findChildren<QLocalSocket*>().size(), 0);
-        QCOMPARE(rig.remote.state(), QStringLiteral("Ready"));
+        QTRY_COMPARE(m_instance->findChildren<QLocalSocket*>().size(), 0);
+        QCOMPARE(m_lines.size(), linesBefore);
         QCOMPARE(forward.size(), 0);
-        QCOMPARE(askOverSocket(instance.serverName(), "toggle 1\n"), "ok\n");
-        QCOMPARE(rig.remote.state(), QStringLiteral("Running"));
+        QCOMPARE(ask("lap 1\n"), "ok\n");
     }
 
-    // The real program: each verb given to a running copy, and to none.
+    // The real program: each verb given to none running, then to a copy.
     void commandLine()
     {
         QDBusConnection::sessionBus().unregisterService(AppId);
         QTemporaryDir folder;
-        QTemporaryDir runtime;
         const QString program = folder.filePath(QStringLiteral("tikkro"));
         QVERIFY(QFile::copy(QStringLiteral(TIKKRO_PROGRAM), program));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
         const auto give = [&](const char* option, int status) {
             QProcess process;
-            process.setProcessEnvironment(environment);
             process.start(program, {QLatin1String(option)});
             QVERIFY(process.waitForFinished(10'000));
             QCOMPARE(process.readAllStandardOutput(), QByteArray());
             QCOMPARE(int(process.readAllStandardError().count('\n')), status == 0 ? 0 : 1);
             QCOMPARE(process.exitCode(), status);
         };
-        const auto copyIsUp = [&](const char* state) {
+        for (const auto& [option, status, state] :
+             std::initializer_list<std::tuple<const char*, int, const char*>>{
+                 {"--lap", 2, "Ready"}, {"--start", 0, "Running"}}) {
+            give(option, status); // a copy is started, with the command if it is offered
             QTRY_VERIFY_WITH_TIMEOUT(bus->isServiceRegistered(AppId), 20'000);
-            QCOMPARE(busProperty(QStringLiteral("State")).toString(), QLatin1String(state));
-        };
-        const auto endCopy = [&] {
-            ::kill(static_cast<pid_t>(bus->servicePid(AppId).value()), SIGTERM);
-            QTRY_VERIFY_WITH_TIMEOUT(!bus->isServiceRegistered(AppId), 10'000);
-        };
-
-        give("--lap", 2);
-        copyIsUp("Ready");
-        endCopy();
-        give("--start", 0);
-        copyIsUp("Running");
-        const std::vector<std::pair<const char*, int>> steps{
-            {"--start", 2}, {"--lap", 0},    {"--pause", 0}, {"--lap", 2},    {"--resume", 0},
-            {"--reset", 2}, {"--toggle", 0}, {"--reset", 0}, {"--toggle", 0}, {"--pause", 0}};
-        for (const auto& [option, status] : steps) {
+            QCOMPARE(busProperty("State").toString(), QLatin1String(state));
+            if (status == 2) {
+                ::kill(static_cast<pid_t>(bus->servicePid(AppId).value()), SIGTERM);
+                QTRY_VERIFY_WITH_TIMEOUT(!bus->isServiceRegistered(AppId), 10'000);
+            }
+        }
+        for (const auto& [option, status] :
+             std::initializer_list<std::pair<const char*, int>>{{"--start", 2},
+                                                                {"--lap", 0},
+                                                                {"--pause", 0},
+                                                                {"--lap", 2},
+                                                                {"--resume", 0},
+                                                                {"--reset", 2},
+                                                                {"--toggle", 0},
+                                                                {"--reset", 0},
+                                                                {"--toggle", 0}}) {
             give(option, status);
         }
-        copyIsUp("Paused");
-        endCopy();
+        QCOMPARE(busProperty("State").toString(), QStringLiteral("Running"));
+        ::kill(static_cast<pid_t>(bus->servicePid(AppId).value()), SIGTERM);
     }
 
-    void collect(const QString& line) { m_busLines.append(line); }
+    void collect(const QString& line) { m_lines.append(line); }
 };
 
 QTEST_MAIN(TestRemoteControl)

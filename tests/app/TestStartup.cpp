@@ -114,6 +114,9 @@ private Q_SLOTS:
             << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
         QTest::newRow("an argument") << QStringList{"file.txt"} << true << false << 1 << QString()
                                      << QStringLiteral("Tikkro: Unexpected argument 'file.txt'.\n");
+        QTest::newRow("two commands")
+            << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
+            << QStringLiteral("Tikkro: --lap is given alone.\n");
         QTest::newRow("no display")
             << QStringList() << false << false << 1 << QString()
             << QStringLiteral("Tikkro: cannot open a window: no display (neither DISPLAY nor "
@@ -129,18 +132,6 @@ private Q_SLOTS:
         QTEST(outcome.status, "status");
         QTEST(outcome.output, "output");
         QTEST(outcome.error, "error");
-    }
-
-    void helpNamesEveryOption()
-    {
-        const QString help =
-            CommandLine::parse({"tikkro", "--help"}, QStringLiteral("/x"), false).output;
-        QVERIFY(help.startsWith(QStringLiteral("Usage: ")));
-        QVERIFY(help.contains(QStringLiteral("-h, --help")));
-        QVERIFY(help.contains(QStringLiteral("-v, --version")));
-        QVERIFY(help.contains(QStringLiteral("--toggle")));
-        QVERIFY(!help.contains(QStringLiteral("first-command")));
-        QCOMPARE(help.count(QStringLiteral("  -")), 8);
     }
 
     void displayAvailable_data()
