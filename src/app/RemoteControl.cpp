@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RemoteControl.h"
 
+#include "StopwatchAdaptor.h"
 #include "app/MainWindow.h"
 #include "stopwatch/ElapsedFormat.h"
 #include "stopwatch/PerformanceCounter.h"
@@ -33,6 +34,7 @@ RemoteControl::RemoteControl(MainWindow& window, const stopwatch::PerformanceCou
     : m_window(window), m_bootClock(bootClock)
 {
     connect(&window, &MainWindow::logAppended, this, &RemoteControl::splitIntoLines);
+    new StopwatchAdaptor(this);
 }
 
 bool RemoteControl::publish()
@@ -40,7 +42,7 @@ bool RemoteControl::publish()
     QDBusConnection bus = QDBusConnection::sessionBus();
     return bus.isConnected() &&
            bus.registerObject(QString::fromLatin1(ObjectPath), this,
-                              QDBusConnection::ExportScriptableContents) &&
+                              QDBusConnection::ExportAdaptors) &&
            bus.registerService(QStringLiteral(TIKKRO_APP_ID));
 }
 

@@ -22,11 +22,11 @@ class MainWindow;
 // shortcuts over the session bus, and from `tikkro --lap` over the
 // single-instance socket. A command runs exactly as its button would, and
 // only while its button is offered; otherwise nothing changes and the
-// caller is told why.
+// caller is told why. The bus reaches it through the adaptor generated from
+// its interface, data/org.example.tikkro.Tikkro.Stopwatch.xml.
 class RemoteControl : public QObject, protected QDBusContext
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.example.tikkro.Tikkro.Stopwatch")
     // "Ready", "Running" or "Paused".
     Q_PROPERTY(QString State READ state)
     // Computed afresh from the counter at each read.
@@ -68,19 +68,19 @@ public:
     QString elapsedText() const;
 
 public Q_SLOTS:
-    Q_SCRIPTABLE void Start();
-    Q_SCRIPTABLE void Pause();
-    Q_SCRIPTABLE void Resume();
-    Q_SCRIPTABLE void Lap();
-    Q_SCRIPTABLE void Reset();
-    Q_SCRIPTABLE void Toggle();
-    Q_SCRIPTABLE void ShowMainWindow();
-    Q_SCRIPTABLE void ShowEventsWindow();
+    void Start();
+    void Pause();
+    void Resume();
+    void Lap();
+    void Reset();
+    void Toggle();
+    void ShowMainWindow();
+    void ShowEventsWindow();
 
 Q_SIGNALS:
     // Each line the stopwatch writes to the log strip, without its line
     // end; the empty line after a run too.
-    Q_SCRIPTABLE void LogLine(const QString& line);
+    void LogLine(const QString& line);
 
 private:
     Situation situation() const;
