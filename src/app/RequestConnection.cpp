@@ -18,7 +18,9 @@ RequestConnection::RequestConnection(QLocalSocket& socket, const Handler& handle
         }
         m_socket.deleteLater();
     });
-    QTimer::singleShot(SilenceLimitMs, this, &RequestConnection::drop);
+    m_silence.setSingleShot(true);
+    connect(&m_silence, &QTimer::timeout, this, &RequestConnection::drop);
+    m_silence.start(SilenceLimitMs);
     read();
 }
 
@@ -35,21 +37,29 @@ void RequestConnection::read()
     }
     QByteArray line = m_socket.readLine(RemoteRequest::MaxSize + 1);
     line.chop(1);
-    const std::optional<RemoteRequest> request = RemoteRequest::decode(line);
-    if (!request || m_socket.bytesAvailable() > 0) {
+    m_request = RemoteRequest::decode(line);
+    if (!m_request || m_socket.bytesAvailable() > 0) {
         drop();
         return;
     }
-    m_socket.write(m_handler
-                       ? m_handler(*request)
-                       : "no " + tr("Tikkro is still starting; give the command again.").toUtf8() +
-                             '\n');
-    m_socket.disconnectFromServer();
+    // A request that is whole waits for a program still starting.
+    m_silence.stop();
+    answer();
+}
+
+void RequestConnection::answer()
+{
+    if (m_request && m_handler) {
+        m_socket.write(m_handler(*m_request));
+        m_request.reset();
+        m_socket.disconnectFromServer();
+    }
 }
 
 void RequestConnection::drop()
 {
     m_heard = true;
+    m_request.reset();
     m_socket.abort();
 }
 

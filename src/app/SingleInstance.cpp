@@ -75,6 +75,14 @@ bool SingleInstance::askRunningCopy(const QString& serverName)
     return answered;
 }
 
+void SingleInstance::setCommandHandler(RequestConnection::Handler handler)
+{
+    m_handler = std::move(handler);
+    for (RequestConnection* waiting : findChildren<RequestConnection*>()) {
+        waiting->answer();
+    }
+}
+
 bool SingleInstance::claim()
 {
     // Two copies started at the same moment must not both find nobody and

@@ -37,8 +37,9 @@ public:
 
     QString serverName() const { return m_name; }
 
-    // Answers the stopwatch commands that come over the socket.
-    void setCommandHandler(RequestConnection::Handler handler) { m_handler = std::move(handler); }
+    // Answers the stopwatch commands that come over the socket, those that
+    // came while the program was starting first.
+    void setCommandHandler(RequestConnection::Handler handler);
 
 Q_SIGNALS:
     void comeForwardRequested();

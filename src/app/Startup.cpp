@@ -79,11 +79,11 @@ int Startup::run(bool displayAvailable)
     MainWindow& window = program.start();
     const stopwatch::KernelClockCounter bootClock{stopwatch::KernelClockCounter::Clock::BootTime};
     RemoteControl remote(window, bootClock);
-    instance.setCommandHandler([&remote](const RemoteRequest& r) { return remote.answer(r); });
-    remote.publish();
     if (firstCommand) {
         remote.answer(*firstCommand);
     }
+    instance.setCommandHandler([&remote](const RemoteRequest& r) { return remote.answer(r); });
+    remote.publish();
 
     // Every way of ending goes through the main window's close, which keeps
     // its position and closes the other windows; once it is gone there is
