@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RemoteCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/FileLocations.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
@@ -66,6 +67,11 @@ int RemoteCommand::give(const char* programName, const RemoteRequest& request)
             return 2;
         }
         say(QByteArrayLiteral("the running copy did not answer."));
+        return 1;
+    }
+    if (!CommandLine::displayAvailable({}, QProcessEnvironment::systemEnvironment())) {
+        say(QByteArrayLiteral("Tikkro is not running and cannot start: no display (neither "
+                              "DISPLAY nor WAYLAND_DISPLAY is set)."));
         return 1;
     }
     // A stopwatch that has just started offers Start alone.
