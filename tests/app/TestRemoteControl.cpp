@@ -188,9 +188,9 @@ private Q_SLOTS:
         const QString program = folder.filePath(QStringLiteral("tikkro"));
         QVERIFY(QFile::copy(QStringLiteral(TIKKRO_PROGRAM), program));
         QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-        const auto give = [&](const char* option, int status) {
+        const auto give = [&](const QString& option, int status) {
             QProcess process;
-            process.start(program, {QLatin1String(option)});
+            process.start(program, {option});
             QVERIFY(process.waitForFinished(10'000));
             QCOMPARE(process.readAllStandardOutput(), QByteArray());
             QCOMPARE(int(process.readAllStandardError().count('\n')), status == 0 ? 0 : 1);
@@ -199,7 +199,8 @@ private Q_SLOTS:
         for (const auto& [option, status, state] :
              std::initializer_list<std::tuple<const char*, int, const char*>>{
                  {"--lap", 2, "Ready"}, {"--start", 0, "Running"}}) {
-            give(option, status); // a copy is started, with the command if it is offered
+            // Starts a copy, which runs the command if it is offered.
+            give(QLatin1String(option), status);
             QTRY_VERIFY_WITH_TIMEOUT(bus->isServiceRegistered(AppId), 20'000);
             QCOMPARE(busProperty("State").toString(), QLatin1String(state));
             if (status == 2) {
@@ -207,17 +208,10 @@ private Q_SLOTS:
                 QTRY_VERIFY_WITH_TIMEOUT(!bus->isServiceRegistered(AppId), 10'000);
             }
         }
-        for (const auto& [option, status] :
-             std::initializer_list<std::pair<const char*, int>>{{"--start", 2},
-                                                                {"--lap", 0},
-                                                                {"--pause", 0},
-                                                                {"--lap", 2},
-                                                                {"--resume", 0},
-                                                                {"--reset", 2},
-                                                                {"--toggle", 0},
-                                                                {"--reset", 0},
-                                                                {"--toggle", 0}}) {
-            give(option, status);
+        for (const QString& step : QStringLiteral("--start=2 --lap=0 --pause=0 --lap=2 --resume=0 "
+                                                  "--reset=2 --toggle=0 --reset=0 --toggle=0")
+                                       .split(u' ')) {
+            give(step.section(u'=', 0, 0), step.section(u'=', 1).toInt());
         }
         QCOMPARE(busProperty("State").toString(), QStringLiteral("Running"));
         ::kill(static_cast<pid_t>(bus->servicePid(AppId).value()), SIGTERM);
