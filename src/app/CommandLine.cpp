@@ -2,9 +2,13 @@
 #include "app/CommandLine.h"
 
 #include "Version.h"
+#include "app/RemoteCommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <array>
+#include <utility>
 
 namespace tikkro::app {
 
@@ -21,37 +25,66 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
                                      QStringLiteral("Displays version information."));
     parser.addOption(help);
     parser.addOption(version);
+    // Each alone; main() gives them to the running copy.
+    const std::array<std::pair<const char*, const char*>, 6> commands{{
+        {"start", "Starts the stopwatch of the running Tikkro, starting Tikkro if none runs."},
+        {"pause", "Pauses the running stopwatch."},
+        {"resume", "Resumes the paused stopwatch."},
+        {"lap", "Takes a Lap."},
+        {"reset", "Resets the stopwatch."},
+        {"toggle", "Start, Pause or Resume, whichever is offered."},
+    }};
+    for (const auto& [word, description] : commands) {
+        parser.addOption(QCommandLineOption(QLatin1String(word), QLatin1String(description)));
+    }
+    QCommandLineOption firstCommand(QLatin1String(RemoteCommand::FirstCommandOption + 2), QString(),
+                                    QStringLiteral("request"));
+    firstCommand.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(firstCommand);
 
     const QString name = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {
         // The same words as Qt's own command-line handling.
-        return {false, 1, {}, name + QStringLiteral(": ") + parser.errorText() + u'\n'};
+        return {false, 1, {}, name + QStringLiteral(": ") + parser.errorText() + u'\n', {}};
     }
     if (!parser.positionalArguments().isEmpty()) {
         return {false,
                 1,
                 {},
                 name + QStringLiteral(": Unexpected argument '%1'.\n")
-                           .arg(parser.positionalArguments().constFirst())};
+                           .arg(parser.positionalArguments().constFirst()),
+                {}};
     }
     if (parser.isSet(help)) {
-        return {false, 0, parser.helpText(), {}};
+        return {false, 0, parser.helpText(), {}, {}};
     }
     if (parser.isSet(version)) {
         return {false,
                 0,
                 QStringLiteral("%1 %2\nDatabase: %3\n")
                     .arg(name, QLatin1String(version::text), databasePath),
+                {},
                 {}};
+    }
+    for (const auto& command : commands) {
+        if (parser.isSet(QLatin1String(command.first))) {
+            return {
+                false,
+                1,
+                {},
+                name + QStringLiteral(": --%1 is given alone.\n").arg(QLatin1String(command.first)),
+                {}};
+        }
     }
     if (!displayAvailable) {
         return {false,
                 1,
                 {},
                 name + QStringLiteral(": cannot open a window: no display (neither DISPLAY nor "
-                                      "WAYLAND_DISPLAY is set)\n")};
+                                      "WAYLAND_DISPLAY is set)\n"),
+                {}};
     }
-    return {true, 0, {}, {}};
+    return {true, 0, {}, {}, parser.value(firstCommand).toLatin1()};
 }
 
 bool CommandLine::displayAvailable(const QStringList& arguments,

@@ -7,7 +7,8 @@
 
 namespace tikkro::app {
 
-// The program's command line: --help and --version, nothing else.
+// The program's command line: --help, --version and the stopwatch commands
+// for the running copy, which main() gives before this is asked.
 class CommandLine
 {
 public:
@@ -18,6 +19,9 @@ public:
         int status = 0;
         QString output;
         QString error;
+        // A request to run once the window is up, from a command line that
+        // started this copy for it.
+        QByteArray firstCommand;
     };
 
     // arguments start with the program's name. The version names the

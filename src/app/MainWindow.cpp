@@ -387,6 +387,7 @@ void MainWindow::setAvailableCommands(const stopwatch::CommandSet& commands)
 void MainWindow::appendToLog(const QString& piece)
 {
     m_logStrip->append(piece);
+    Q_EMIT logAppended(piece);
 }
 
 bool MainWindow::logIsEmpty() const
@@ -419,9 +420,18 @@ void MainWindow::setTimerCaption(int slot, const QString& caption)
 void MainWindow::run(Command command, quint64 inputTimestamp)
 {
     // A click that waited behind a busy window is timed when it was made.
-    const stopwatch::Stopwatch::Reading at = m_inputClock.counterAt(inputTimestamp);
+    runAt(command, m_inputClock.counterAt(inputTimestamp));
+}
+
+void MainWindow::runAt(Command command, stopwatch::Stopwatch::Reading at)
+{
     m_commandButtons.at(indexOf(command))->setEnabled(false);
     m_watch.run(command, at);
+}
+
+bool MainWindow::offers(Command command) const
+{
+    return m_commandButtons.at(indexOf(command))->isEnabled();
 }
 
 bool MainWindow::event(QEvent* event)

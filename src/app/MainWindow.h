@@ -98,6 +98,10 @@ public:
     // Greys the command's button and runs the command, timed at the input
     // event stamped inputTimestamp (0: at once).
     void run(stopwatch::Command command, quint64 inputTimestamp = 0);
+    // The same at a counter reading (none: at once).
+    void runAt(stopwatch::Command command, stopwatch::Stopwatch::Reading at);
+    // Whether the command's button is offered.
+    bool offers(stopwatch::Command command) const;
 
     // StopwatchView
     void setElapsedDisplay(const QString& text) override;
@@ -115,6 +119,10 @@ public:
     ui::WindowTimer& monitorTimer() { return m_monitorTimer; }
     alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
     about::AboutBox* aboutBox() const { return m_about.loaded(); }
+
+Q_SIGNALS:
+    // Each piece the stopwatch appends to the log strip.
+    void logAppended(const QString& piece);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -26,9 +26,9 @@ SingleInstance::SingleInstance(const QString& databasePath, QObject* parent)
 {
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            // Connecting is the whole request; nothing is read.
-            socket->deleteLater();
-            Q_EMIT comeForwardRequested();
+            connect(new RequestConnection(*socket, m_handler),
+                    &RequestConnection::comeForwardRequested, this,
+                    &SingleInstance::comeForwardRequested);
         }
     });
 }
@@ -73,6 +73,14 @@ bool SingleInstance::askRunningCopy(const QString& serverName)
         errno == EAGAIN;
     ::close(fd);
     return answered;
+}
+
+void SingleInstance::setCommandHandler(RequestConnection::Handler handler)
+{
+    m_handler = std::move(handler);
+    for (RequestConnection* waiting : findChildren<RequestConnection*>()) {
+        waiting->answer();
+    }
 }
 
 bool SingleInstance::claim()

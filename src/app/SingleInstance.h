@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/RequestConnection.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,7 +12,8 @@ namespace tikkro::app {
 
 // One running copy per database file. The first copy on a file answers on
 // a local socket named after the file; a later start finds it there, asks
-// it to come forward and leaves, so no alarm or timer fires twice.
+// it to come forward and leaves, so no alarm or timer fires twice. The
+// socket also takes stopwatch commands from the command line.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -34,12 +37,17 @@ public:
 
     QString serverName() const { return m_name; }
 
+    // Answers the stopwatch commands that come over the socket, those that
+    // came while the program was starting first.
+    void setCommandHandler(RequestConnection::Handler handler);
+
 Q_SIGNALS:
     void comeForwardRequested();
 
 private:
     QString m_name;
     QLocalServer* m_server;
+    RequestConnection::Handler m_handler;
 };
 
 } // namespace tikkro::app

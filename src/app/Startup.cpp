@@ -6,6 +6,8 @@
 #include "app/CommandLine.h"
 #include "app/FileLocations.h"
 #include "app/Program.h"
+#include "app/RemoteCommand.h"
+#include "app/RemoteControl.h"
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
 #include "ui/WindowActivation.h"
@@ -63,13 +65,25 @@ int Startup::run(bool displayAvailable)
     ShutdownSignals shutdownSignals;
     files.makeDatabaseFolder();
     SingleInstance instance(files.databasePath());
+    const std::optional<RemoteRequest> firstCommand = RemoteRequest::decode(outcome.firstCommand);
     if (!instance.claim()) {
+        // A copy that came up meanwhile takes the command this one was for.
+        if (firstCommand) {
+            RemoteCommand::exchange(instance.serverName(), *firstCommand);
+        }
         return 0;
     }
 
     QApplication::setWindowIcon(programIcon());
     Program program(files.soundsFolder(), files.databasePath(), Program::sleepUntilNextWholeSecond);
     MainWindow& window = program.start();
+    const stopwatch::KernelClockCounter bootClock{stopwatch::KernelClockCounter::Clock::BootTime};
+    RemoteControl remote(window, bootClock);
+    if (firstCommand) {
+        remote.answer(*firstCommand);
+    }
+    instance.setCommandHandler([&remote](const RemoteRequest& r) { return remote.answer(r); });
+    remote.publish();
 
     // Every way of ending goes through the main window's close, which keeps
     // its position and closes the other windows; once it is gone there is

@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/PlatformChoice.h"
+#include "app/RemoteCommand.h"
 #include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // A stopwatch command is timed at the moment it was given: before Qt
+    // or anything else of the program's own costs time.
+    const qint64 givenAt = tikkro::app::RemoteRequest::bootTimeNow();
     using tikkro::app::PlatformChoice;
     using tikkro::app::Startup;
     Startup::nameProgram();
+    if (argc == 2) {
+        if (const auto verb = tikkro::app::RemoteRequest::fromOption(argv[1])) {
+            return tikkro::app::RemoteCommand::give(argv[0], {*verb, givenAt});
+        }
+    }
     // Without a display Qt would abort; --help and --version still work.
     if (!tikkro::app::CommandLine::displayAvailable(argc, argv)) {
         QCoreApplication application(argc, argv);

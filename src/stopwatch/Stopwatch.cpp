@@ -98,6 +98,17 @@ void Stopwatch::refresh()
     showElapsed();
 }
 
+qint64 Stopwatch::elapsedMilliseconds() const
+{
+    qint64 ticks = m_accumulatedTicks;
+    if (m_state == State::Reset) {
+        ticks = 0;
+    } else if (m_state != State::Paused) {
+        ticks += m_counter.ticks() - m_startTicks;
+    }
+    return ElapsedFormat::wholeMilliseconds(ticks, m_frequency);
+}
+
 qint64 Stopwatch::commandTicks(Reading at)
 {
     m_lastCommandTicks = std::max(at ? *at : m_counter.ticks(), m_lastCommandTicks);

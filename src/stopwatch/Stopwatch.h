@@ -65,6 +65,8 @@ public:
     void refresh();
 
     State state() const { return m_state; }
+    // The elapsed time at this moment, read afresh from the counter.
+    qint64 elapsedMilliseconds() const;
     // The full hh:mm:ss.fff of the last time shown; empty after Reset.
     QString elapsedText() const { return m_elapsedText; }
     // The refresh interval for the present precision level: 15, 100 or

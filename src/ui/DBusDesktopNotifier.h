@@ -3,13 +3,21 @@
 
 #include "ui/DesktopNotifier.h"
 
+#include <QObject>
+#include <QSet>
+
+class QDBusMessage;
+
 namespace tikkro::ui {
 
-// The freedesktop notification service on the session bus. The call is
-// sent without waiting for its answer, so a service that is missing, slow
-// or failing never holds up the program.
-class DBusDesktopNotifier final : public DesktopNotifier
+// The freedesktop notification service on the session bus. Calls are sent
+// without waiting for their answers, so a service that is missing, slow or
+// failing never holds up the program. Where the service offers actions, a
+// notification has a "Show" button, and the button and a click on the
+// notification itself ask for the program's window.
+class DBusDesktopNotifier final : public QObject, public DesktopNotifier
 {
+    Q_OBJECT
 public:
     static constexpr const char* Service = "org.freedesktop.Notifications";
     static constexpr const char* Path = "/org/freedesktop/Notifications";
@@ -20,9 +28,21 @@ public:
 
     void notify(const QString& summary, const QString& body) override;
 
+Q_SIGNALS:
+    // The user pressed "Show" or clicked one of this program's notifications.
+    void showRequested();
+
+private Q_SLOTS:
+    void onActionInvoked(uint id, const QString& action);
+    void onClosed(uint id);
+
 private:
+    void send(const QString& summary, const QString& body, bool withActions);
+
     QString m_appName;
     QString m_iconName;
+    // This program's notifications that are still up.
+    QSet<uint> m_shown;
 };
 
 } // namespace tikkro::ui

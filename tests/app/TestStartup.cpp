@@ -114,6 +114,9 @@ private Q_SLOTS:
             << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
         QTest::newRow("an argument") << QStringList{"file.txt"} << true << false << 1 << QString()
                                      << QStringLiteral("Tikkro: Unexpected argument 'file.txt'.\n");
+        QTest::newRow("two commands")
+            << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
+            << QStringLiteral("Tikkro: --lap is given alone.\n");
         QTest::newRow("no display")
             << QStringList() << false << false << 1 << QString()
             << QStringLiteral("Tikkro: cannot open a window: no display (neither DISPLAY nor "

@@ -13,7 +13,8 @@ namespace tikkro::fakes {
 
 // A desktop's notification service, on a connection of its own to the
 // session bus as a real one would be: records the arguments of every Notify
-// and answers it, or answers with an error while told to fail.
+// and answers it, or answers with an error while told to fail; tells its
+// capabilities, and sends the signal of a pressed button when told to.
 class FakeNotificationServer final : public QDBusVirtualObject
 {
 public:
@@ -40,6 +41,10 @@ public:
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
+        if (message.member() == QLatin1String("GetCapabilities")) {
+            connection.send(message.createReply(capabilities));
+            return true;
+        }
         if (message.member() != QLatin1String("Notify")) {
             return false;
         }
@@ -53,8 +58,18 @@ public:
 
     QString introspect(const QString&) const override { return {}; }
 
+    void pressButton(uint id, const QString& action)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            QString::fromLatin1(ui::DBusDesktopNotifier::Path),
+            QString::fromLatin1(ui::DBusDesktopNotifier::Service), QStringLiteral("ActionInvoked"));
+        signal << id << action;
+        m_bus.send(signal);
+    }
+
     QList<QVariantList> calls;
     bool failing = false;
+    QStringList capabilities;
 
 private:
     static inline const QString ConnectionName = QStringLiteral("fake-notification-server");

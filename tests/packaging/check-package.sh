@@ -14,6 +14,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 stage=$work/stage/usr
 cmake --install "$build" --prefix "$stage" >/dev/null
 desktop-file-validate "$stage/share/applications/$app_id.desktop"
+grep -qxF "Exec=$stage/bin/tikkro" "$stage/share/dbus-1/services/$app_id.service" ||
+    fail "the D-Bus service does not start the installed program"
 appstreamcli validate --no-net "$stage/share/metainfo/$app_id.metainfo.xml"
 warnings=$(zcat "$stage/share/man/man1/tikkro.1.gz" | groff -man -ww -z -Tutf8 2>&1)
 [ -z "$warnings" ] || fail "manual page: $warnings"
@@ -46,6 +48,8 @@ for file in ./usr/bin/tikkro \
     ./usr/share/tikkro/sounds/default.wav ./usr/share/tikkro/sounds/notify.wav \
     ./usr/share/tikkro/sounds/ringin.wav \
     "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
+    "./usr/share/dbus-1/services/$app_id.service" \
+    "./usr/share/dbus-1/interfaces/$app_id.Stopwatch.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     "./usr/share/icons/hicolor/48x48/apps/$app_id.png" \
     ./usr/share/man/man1/tikkro.1.gz ./usr/share/doc/tikkro/copyright; do

@@ -3,6 +3,7 @@
 #include "ui/DBusDesktopNotifier.h"
 
 #include <QDBusArgument>
+#include <QSignalSpy>
 #include <QTest>
 
 using tikkro::fakes::FakeNotificationServer;
@@ -20,13 +21,15 @@ private Q_SLOTS:
         }
     }
 
-    void notifyCarriesTheEntryAndTheIcon()
+    void notifyCarriesTheEntryTheIconAndButtons()
     {
         FakeNotificationServer server;
         if (!server.start()) {
             QSKIP("Another notification server owns the name on this bus");
         }
+        server.capabilities = QStringList{"body", "actions"};
         DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
+        QSignalSpy shows(&notifier, &DBusDesktopNotifier::showRequested);
         notifier.notify(QStringLiteral("Timer '<b>Tea</b>'"),
                         QStringLiteral("was due at: 05/12/2026 09:50:00\n"
                                        "effective at: 05/12/2026 09:57:37 !!!"));
@@ -39,10 +42,18 @@ private Q_SLOTS:
         QCOMPARE(call.at(3).toString(), QStringLiteral("Timer '<b>Tea</b>'"));
         QCOMPARE(call.at(4).toString(), QStringLiteral("was due at: 05/12/2026 09:50:00\n"
                                                        "effective at: 05/12/2026 09:57:37 !!!"));
-        QCOMPARE(call.at(5).toStringList(), QStringList());
+        QCOMPARE(call.at(5).toStringList(), (QStringList{"default", "Show", "show", "Show"}));
         const auto hints = qdbus_cast<QVariantMap>(call.at(6).value<QDBusArgument>());
         QCOMPARE(hints.value(QStringLiteral("suppress-sound")).toBool(), true);
         QCOMPARE(call.at(7).toInt(), -1);
+        // "Show" and a click on the notification ask for the events window;
+        // another key or another program's notification do not.
+        QTest::qWait(50); // for the answer that tells the notification's id
+        server.pressButton(7, QStringLiteral("show"));
+        server.pressButton(1, QStringLiteral("dismiss"));
+        server.pressButton(1, QStringLiteral("show"));
+        server.pressButton(1, QStringLiteral("default"));
+        QTRY_COMPARE(shows.size(), 2);
     }
 
     // A server that refuses, or none at all, costs nothing: the call returns
@@ -65,6 +76,8 @@ private Q_SLOTS:
         notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("first"));
         if (serverRuns) {
             QTRY_COMPARE(server->calls.size(), 1);
+            // A server without buttons gets a notification without them.
+            QCOMPARE(server->calls.first().at(5).toStringList(), QStringList());
             server->failing = false;
         } else {
             QVERIFY(server->start());
