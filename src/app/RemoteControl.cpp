@@ -182,9 +182,9 @@ void RemoteControl::splitIntoLines(const QString& piece)
 {
     m_partLine += piece;
     qsizetype end = 0;
-    while ((end = m_partLine.indexOf(QLatin1String("\r\n"))) >= 0) {
+    while ((end = m_partLine.indexOf(u'\n')) >= 0) {
         const QString line = m_partLine.first(end);
-        m_partLine.remove(0, end + 2);
+        m_partLine.remove(0, end + 1);
         Q_EMIT LogLine(line);
     }
 }

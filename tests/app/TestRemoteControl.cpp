@@ -103,7 +103,7 @@ private Q_SLOTS:
                                                                    {61'000, "00:00:10.000   Lap"},
                                                                    {1000, "00:00:10.000   Lap"}}) {
             QCOMPARE(ask("lap " + givenMsAgo(msAgo)), "ok\n");
-            QTRY_COMPARE(m_lines.last(), QLatin1String(line));
+            QTRY_COMPARE(m_lines.value(m_lines.size() - 1), QLatin1String(line));
         }
         QCOMPARE(ask("resume " + givenMsAgo(0)),
                  "no Resume is not offered while the stopwatch is running.\n");
@@ -147,7 +147,7 @@ private Q_SLOTS:
             QVERIFY(reply.errorMessage().startsWith(method + QStringLiteral(" is not offered")));
         }
         QCOMPARE(busProperty("State").toString(), state);
-        QTRY_VERIFY(m_lines.last().endsWith(lastLine));
+        QTRY_VERIFY(m_lines.value(m_lines.size() - 1).endsWith(lastLine));
         QCOMPARE(busProperty("ElapsedText").toString(),
                  tikkro::stopwatch::ElapsedFormat::text(
                      busProperty("ElapsedMilliseconds").toLongLong()));
