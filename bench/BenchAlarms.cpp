@@ -2,14 +2,14 @@
 // The alarm monitor's half-second tick: its cost when nothing is due, and a
 // whole simulated day of ticks (172,800) in which each of the four slots
 // rings once, with the time per tick and the memory the day leaves behind.
-#include "alarms/AlarmMonitor.h"
-#include "alarms/AlarmStore.h"
+#include "core/alarms/AlarmMonitor.h"
+#include "core/alarms/AlarmStore.h"
+#include "core/settings/OleDate.h"
+#include "core/settings/SettingsDatabase.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
 #include "fakes/ScratchDatabase.h"
-#include "settings/OleDate.h"
-#include "settings/SettingsDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -7,9 +7,14 @@
 // with CLOCK_MONOTONIC).
 #include "WidgetBenchmarks.h"
 #include "about/SysInfoLauncher.h"
-#include "alarms/AlarmSlots.h"
 #include "alarms/DigitField.h"
 #include "app/MainWindow.h"
+#include "core/WallClock.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/settings/DatabaseError.h"
+#include "core/settings/OleDate.h"
+#include "core/settings/SettingsDatabase.h"
+#include "core/stopwatch/KernelClockCounter.h"
 #include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
@@ -18,14 +23,9 @@
 #include "fakes/FakeSoundService.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
-#include "settings/DatabaseError.h"
-#include "settings/OleDate.h"
-#include "settings/SettingsDatabase.h"
-#include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/LogStrip.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "ui/CommandButton.h"
-#include "ui/WallClock.h"
+#include "widgets/CommandButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,7 +129,7 @@ struct App
     QTemporaryDir folder;
     tikkro::stopwatch::KernelClockCounter counter{
         tikkro::stopwatch::KernelClockCounter::Clock::BootTime};
-    tikkro::ui::SystemWallClock clock;
+    tikkro::core::SystemWallClock clock;
     tikkro::fakes::FakeMessageService messages;
     tikkro::fakes::FakeSoundService sound;
     tikkro::fakes::FakeDesktopNotifier notifier;
@@ -237,11 +237,11 @@ struct Click
 
 Click click(tikkro::app::MainWindow& window, const char* command)
 {
-    auto* button = window.findChild<tikkro::ui::CommandButton*>(QLatin1String(command) +
-                                                                QLatin1String("Button"));
+    auto* button = window.findChild<tikkro::widgets::CommandButton*>(QLatin1String(command) +
+                                                                     QLatin1String("Button"));
     Click result;
     const QMetaObject::Connection stamped =
-        QObject::connect(button, &tikkro::ui::CommandButton::commanded,
+        QObject::connect(button, &tikkro::widgets::CommandButton::commanded,
                          [&result](quint64 timestamp) { result.stamp = timestamp; });
     result.before = monotonicMs();
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {

@@ -2,10 +2,10 @@
 // Saving a 100,000-line strip: the CSV conversion alone, and the whole save
 // from the log strip's text to the file renamed into place, as text and CSV.
 #include "WidgetBenchmarks.h"
+#include "core/stopwatch/LogStripCsv.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeMessageService.h"
 #include "stopwatch/LogStrip.h"
-#include "stopwatch/LogStripCsv.h"
 #include "stopwatch/SaveLogCommand.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // What the open-per-operation rule costs: the monitor stores a fired slot's
 // flag from a timer tick, and start-up reads the window position and loads
 // the alarms before the window is shown.
-#include "alarms/AlarmStore.h"
-#include "settings/OleDate.h"
-#include "settings/SettingsDatabase.h"
+#include "core/alarms/AlarmStore.h"
+#include "core/settings/OleDate.h"
+#include "core/settings/SettingsDatabase.h"
 
 #include "fakes/FakeAlarmMenu.h"
 

@@ -2,11 +2,11 @@
 // The refresh's arithmetic and a Lap on the real log strip, empty and after a
 // long day of laps.
 #include "WidgetBenchmarks.h"
+#include "core/stopwatch/Stopwatch.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeWallClock.h"
 #include "stopwatch/LogStrip.h"
-#include "stopwatch/Stopwatch.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -4,9 +4,9 @@
 #include "Version.h"
 #include "about/AboutLogo.h"
 #include "about/SysInfoLauncher.h"
-#include "ui/ImageWidget.h"
-#include "ui/SoundService.h"
-#include "ui/WindowCentring.h"
+#include "desktop/SoundService.h"
+#include "placement/WindowCentring.h"
+#include "widgets/ImageWidget.h"
 
 #include <QBoxLayout>
 #include <QFontMetricsF>
@@ -33,8 +33,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool w
 
 } // namespace
 
-AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath,
-                   QWidget* parent)
+AboutBox::AboutBox(desktop::SoundService& sound, SysInfoLauncher& sysInfo,
+                   const QString& databasePath, QWidget* parent)
     : QWidget(parent, Qt::Dialog), m_okButton(new QPushButton(tr("OK"), this)),
       m_database(makeLabel(this, "database", {})),
       m_databaseText(tr("Database: %1").arg(databasePath))
@@ -49,7 +49,7 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QStr
     const int paragraphGap = line * 9 / 10;
     const int paragraphWidth = qRound(QFontMetricsF(font()).averageCharWidth() * 50);
 
-    auto* logo = new ui::ImageWidget(&AboutLogo::paint, this);
+    auto* logo = new widgets::ImageWidget(&AboutLogo::paint, this);
     logo->setObjectName(QStringLiteral("logo"));
     logo->setFixedSize(AboutLogo::Width, AboutLogo::Height);
 
@@ -182,7 +182,7 @@ AboutBox::AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QStr
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
     connect(sysInfoButton, &QPushButton::clicked, this, [&sysInfo] { sysInfo.launch(); });
 
-    ui::WindowCentring::centreOnScreen(*this);
+    placement::WindowCentring::centreOnScreen(*this);
     // Started and forgotten: loading goes on while it plays.
     sound.play(QString::fromLatin1(Sound));
 }

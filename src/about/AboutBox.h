@@ -6,9 +6,9 @@
 class QLabel;
 class QPushButton;
 
-namespace tikkro::ui {
+namespace tikkro::desktop {
 class SoundService;
-} // namespace tikkro::ui
+} // namespace tikkro::desktop
 
 namespace tikkro::about {
 
@@ -24,8 +24,8 @@ class AboutBox : public QWidget
 public:
     static constexpr const char* Sound = "Der Microsoft Sound.wav";
 
-    AboutBox(ui::SoundService& sound, SysInfoLauncher& sysInfo, const QString& databasePath = {},
-             QWidget* parent = nullptr);
+    AboutBox(desktop::SoundService& sound, SysInfoLauncher& sysInfo,
+             const QString& databasePath = {}, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/SysInfoLauncher.h"
 
-#include "ui/MessageService.h"
+#include "desktop/MessageService.h"
 
 #include <QStandardPaths>
 #include <array>
@@ -25,7 +25,7 @@ QString SysInfoLauncher::findOnPath(const QString& name)
 }
 
 SysInfoLauncher::SysInfoLauncher(ProgramLookup findProgram, ProgramLauncher& launcher,
-                                 ui::MessageService& messages)
+                                 desktop::MessageService& messages)
     : m_findProgram(std::move(findProgram)), m_launcher(launcher), m_messages(messages)
 {}
 
@@ -40,7 +40,7 @@ void SysInfoLauncher::launch()
     }
     if (path.isEmpty() || !m_launcher.start(path)) {
         m_messages.show(tr("System Information Is Unavailable At This Time"),
-                        ui::MessageService::Icon::None);
+                        desktop::MessageService::Icon::None);
     }
 }
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-namespace tikkro::ui {
+namespace tikkro::desktop {
 class MessageService;
 }
 
@@ -29,7 +29,7 @@ public:
     static QString findOnPath(const QString& name);
 
     SysInfoLauncher(ProgramLookup findProgram, ProgramLauncher& launcher,
-                    ui::MessageService& messages);
+                    desktop::MessageService& messages);
 
     // Starts the first installed viewer of a short list of well-known ones. A viewer that
     // is found but does not start is reported, not passed over: the user
@@ -39,7 +39,7 @@ public:
 private:
     ProgramLookup m_findProgram;
     ProgramLauncher& m_launcher;
-    ui::MessageService& m_messages;
+    desktop::MessageService& m_messages;
 };
 
 } // namespace tikkro::about

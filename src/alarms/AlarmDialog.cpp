@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/AlarmDialog.h"
 
-#include "alarms/AlarmSlots.h"
-#include "alarms/InputError.h"
-#include "settings/OleDate.h"
-#include "ui/WallClock.h"
+#include "core/WallClock.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/alarms/InputError.h"
+#include "core/settings/OleDate.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +23,7 @@ constexpr double TwoDigitWidth = 2.4;
 } // namespace
 
 AlarmDialog::AlarmDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
-                         ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
+                         core::WallClock& clock, desktop::MessageService& messages, QWidget* parent)
     : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Alarm"), parent)
 {
     // Day, month and year first, then the time, as a date is read. The hours

@@ -15,8 +15,8 @@ class AlarmDialog : public SlotDialog
 {
     Q_OBJECT
 public:
-    AlarmDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
-                ui::MessageService& messages, QWidget* parent = nullptr);
+    AlarmDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, core::WallClock& clock,
+                desktop::MessageService& messages, QWidget* parent = nullptr);
 
     void refill() override;
     void set() override;

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/AlarmWindows.h"
 
-#include "ui/DesktopNotifier.h"
-#include "ui/MessageService.h"
-#include "ui/SoundService.h"
+#include "desktop/DesktopNotifier.h"
+#include "desktop/MessageService.h"
+#include "desktop/SoundService.h"
 
 namespace tikkro::alarms {
 
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
-                           ui::WallClock& clock, ui::SoundService& sound,
-                           ui::MessageService& messages, ui::DesktopNotifier& notifier)
+                           core::WallClock& clock, desktop::SoundService& sound,
+                           desktop::MessageService& messages, desktop::DesktopNotifier& notifier)
     : m_slots(slots), m_sound(sound), m_notifier(notifier),
       m_events([] { return new EventsWindow; }),
       m_alarmDialog([&slots, &store, &menu, &clock, &messages] {
@@ -28,7 +28,7 @@ AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu
                              tr("The alarm or timer that just rang could not be stored as done; "
                                 "it may ring again after the next start.\n\n%1")
                                  .arg(reason),
-                             ui::MessageService::Icon::Warning, QStringLiteral("Tikkro"));
+                             desktop::MessageService::Icon::Warning, QStringLiteral("Tikkro"));
                      });
 }
 
@@ -61,7 +61,7 @@ void AlarmWindows::showEvents()
     m_events.show();
 }
 
-template <typename Dialog> void AlarmWindows::showAndRefill(ui::LazyWindow<Dialog>& dialog)
+template <typename Dialog> void AlarmWindows::showAndRefill(widgets::LazyWindow<Dialog>& dialog)
 {
     // A dialog fills itself when it becomes the active window, but one that
     // already is active gets no such moment, and a window manager may keep

@@ -2,17 +2,17 @@
 #pragma once
 
 #include "alarms/AlarmDialog.h"
-#include "alarms/AlarmMonitor.h"
 #include "alarms/EventsWindow.h"
 #include "alarms/TimerDialog.h"
-#include "ui/LazyWindow.h"
+#include "core/alarms/AlarmMonitor.h"
+#include "widgets/LazyWindow.h"
 
 #include <QCoreApplication>
 
-namespace tikkro::ui {
+namespace tikkro::desktop {
 class DesktopNotifier;
 class SoundService;
-} // namespace tikkro::ui
+} // namespace tikkro::desktop
 
 namespace tikkro::alarms {
 
@@ -24,9 +24,9 @@ class AlarmWindows final
 {
     Q_DECLARE_TR_FUNCTIONS(AlarmWindows)
 public:
-    AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
-                 ui::SoundService& sound, ui::MessageService& messages,
-                 ui::DesktopNotifier& notifier);
+    AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, core::WallClock& clock,
+                 desktop::SoundService& sound, desktop::MessageService& messages,
+                 desktop::DesktopNotifier& notifier);
     AlarmWindows(const AlarmWindows&) = delete;
     AlarmWindows& operator=(const AlarmWindows&) = delete;
     ~AlarmWindows();
@@ -48,15 +48,15 @@ public:
     TimerDialog* timerDialog() const { return m_timerDialog.loaded(); }
 
 private:
-    template <typename Dialog> void showAndRefill(ui::LazyWindow<Dialog>& dialog);
+    template <typename Dialog> void showAndRefill(widgets::LazyWindow<Dialog>& dialog);
     void ring(const AlarmMonitor::Firing& firing);
 
     AlarmSlots& m_slots;
-    ui::SoundService& m_sound;
-    ui::DesktopNotifier& m_notifier;
-    ui::LazyWindow<EventsWindow> m_events;
-    ui::LazyWindow<AlarmDialog> m_alarmDialog;
-    ui::LazyWindow<TimerDialog> m_timerDialog;
+    desktop::SoundService& m_sound;
+    desktop::DesktopNotifier& m_notifier;
+    widgets::LazyWindow<EventsWindow> m_events;
+    widgets::LazyWindow<AlarmDialog> m_alarmDialog;
+    widgets::LazyWindow<TimerDialog> m_timerDialog;
     AlarmMonitor m_monitor;
 };
 

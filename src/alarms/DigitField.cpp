@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/DigitField.h"
 
-#include "alarms/WholeNumber.h"
+#include "core/alarms/WholeNumber.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

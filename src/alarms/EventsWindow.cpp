@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/EventsWindow.h"
 
-#include "ui/Contrast.h"
-#include "ui/WindowCentring.h"
+#include "placement/WindowCentring.h"
+#include "widgets/Contrast.h"
 
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -22,39 +22,39 @@ constexpr double BoxLines = 9.5;
 EventsWindow::EventsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_textBox(new QPlainTextEdit(this))
+      m_textEdit(new QPlainTextEdit(this))
 {
     setWindowTitle(tr("Alarm and Timer Events"));
 
-    m_textBox->setObjectName(QStringLiteral("eventText"));
-    m_textBox->setAccessibleName(tr("Events"));
-    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_textBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    const QFontMetrics metrics = m_textBox->fontMetrics();
-    m_textBox->setFixedSize(BoxColumns * metrics.averageCharWidth(),
-                            qRound(BoxLines * metrics.lineSpacing()));
+    m_textEdit->setObjectName(QStringLiteral("eventText"));
+    m_textEdit->setAccessibleName(tr("Events"));
+    m_textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    const QFontMetrics metrics = m_textEdit->fontMetrics();
+    m_textEdit->setFixedSize(BoxColumns * metrics.averageCharWidth(),
+                             qRound(BoxLines * metrics.lineSpacing()));
     // The box keeps its cyan in every palette, so its text colour is chosen
     // for the cyan, not taken from a palette that may be light or dark.
     const QColor cyan(0, 192, 192);
-    QPalette palette = m_textBox->palette();
+    QPalette palette = m_textEdit->palette();
     palette.setColor(QPalette::Base, cyan);
-    palette.setColor(QPalette::Text, ui::Contrast::textOn(cyan));
-    m_textBox->setPalette(palette);
+    palette.setColor(QPalette::Text, widgets::Contrast::textOn(cyan));
+    m_textEdit->setPalette(palette);
 
     // The window has a fixed size: the box with a narrow border, wider above
     // and to the left.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 6, 4);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_textBox);
+    layout->addWidget(m_textEdit);
     adjustSize();
 
-    ui::WindowCentring::centreOnScreen(*this);
+    placement::WindowCentring::centreOnScreen(*this);
 }
 
 QString EventsWindow::text() const
 {
-    return m_textBox->toPlainText();
+    return m_textEdit->toPlainText();
 }
 
 QString EventsWindow::title(const AlarmMonitor::Firing& firing)
@@ -65,7 +65,7 @@ QString EventsWindow::title(const AlarmMonitor::Firing& firing)
 
 void EventsWindow::addEntry(const AlarmMonitor::Firing& firing)
 {
-    QTextDocument* document = m_textBox->document();
+    QTextDocument* document = m_textEdit->document();
     QString entry = document->isEmpty() ? QString() : QStringLiteral("\n");
     entry += title(firing) + QStringLiteral("':\n");
     entry += tr("    was due at: %1").arg(firing.due) + QLatin1Char('\n');

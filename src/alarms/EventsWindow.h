@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alarms/AlarmMonitor.h"
+#include "core/alarms/AlarmMonitor.h"
 
 #include <QWidget>
 
@@ -30,10 +30,10 @@ public:
     // Follows the effective time of an entry that rang late.
     static QString lateMark() { return tr(" !!!"); }
 
-    QPlainTextEdit* textBox() const { return m_textBox; }
+    QPlainTextEdit* textEdit() const { return m_textEdit; }
 
 private:
-    QPlainTextEdit* m_textBox;
+    QPlainTextEdit* m_textEdit;
 };
 
 } // namespace tikkro::alarms

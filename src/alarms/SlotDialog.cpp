@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "alarms/SlotDialog.h"
 
-#include "ui/ActivationWatcher.h"
-#include "ui/MessageService.h"
-#include "ui/WindowCentring.h"
+#include "desktop/MessageService.h"
+#include "placement/ActivationWatcher.h"
+#include "placement/WindowCentring.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -34,7 +34,7 @@ SlotDialog::SlotDialog(const Services& services, const QString& caption, QWidget
       m_setter(services.slots, services.store, services.menu)
 {
     setWindowTitle(caption);
-    new ui::ActivationWatcher(this, [this] { refill(); });
+    new placement::ActivationWatcher(this, [this] { refill(); });
 }
 
 void SlotDialog::build(const Texts& texts, const QVector<FieldDesign>& leftToRight,
@@ -116,7 +116,7 @@ void SlotDialog::build(const Texts& texts, const QVector<FieldDesign>& leftToRig
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-    ui::WindowCentring::centreOnScreen(*this);
+    placement::WindowCentring::centreOnScreen(*this);
 }
 
 void SlotDialog::reportingFailures(const QString& title, const std::function<void()>& command)
@@ -125,8 +125,8 @@ void SlotDialog::reportingFailures(const QString& title, const std::function<voi
         command();
     } catch (const std::exception& error) {
         // Input and database errors carry their description as UTF-8.
-        m_messages.show(QString::fromStdString(error.what()), ui::MessageService::Icon::Warning,
-                        title);
+        m_messages.show(QString::fromStdString(error.what()),
+                        desktop::MessageService::Icon::Warning, title);
     }
 }
 

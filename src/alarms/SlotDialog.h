@@ -2,7 +2,7 @@
 #pragma once
 
 #include "alarms/DigitField.h"
-#include "alarms/SlotSetter.h"
+#include "core/alarms/SlotSetter.h"
 
 #include <QDialog>
 #include <QVector>
@@ -11,10 +11,12 @@
 class QLineEdit;
 class QPushButton;
 
-namespace tikkro::ui {
-class MessageService;
+namespace tikkro::core {
 class WallClock;
-} // namespace tikkro::ui
+} // namespace tikkro::core
+namespace tikkro::desktop {
+class MessageService;
+} // namespace tikkro::desktop
 
 namespace tikkro::alarms {
 
@@ -38,8 +40,8 @@ public:
         AlarmSlots& slots;
         AlarmStore& store;
         AlarmMenu& menu;
-        ui::WallClock& clock;
-        ui::MessageService& messages;
+        core::WallClock& clock;
+        desktop::MessageService& messages;
     };
 
     // Shows the chosen slot.
@@ -110,13 +112,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     AlarmSlots& slots() const { return m_slots; }
-    ui::WallClock& clock() const { return m_clock; }
+    core::WallClock& clock() const { return m_clock; }
     SlotSetter& setter() { return m_setter; }
 
 private:
     AlarmSlots& m_slots;
-    ui::WallClock& m_clock;
-    ui::MessageService& m_messages;
+    core::WallClock& m_clock;
+    desktop::MessageService& m_messages;
     SlotSetter m_setter;
 
     QLineEdit* m_nameField = nullptr;

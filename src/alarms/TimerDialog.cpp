@@ -2,10 +2,10 @@
 #include "alarms/TimerDialog.h"
 
 #include "alarms/AlarmArt.h"
-#include "alarms/AlarmSlots.h"
-#include "alarms/Countdown.h"
-#include "ui/WallClock.h"
-#include "ui/WindowTimer.h"
+#include "core/WallClock.h"
+#include "core/WindowTimer.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/alarms/Countdown.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +15,9 @@
 namespace tikkro::alarms {
 
 TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
-                         ui::WallClock& clock, ui::MessageService& messages, QWidget* parent)
+                         core::WallClock& clock, desktop::MessageService& messages, QWidget* parent)
     : SlotDialog({slots, store, menu, clock, messages}, tr("Set/Edit Timer"), parent),
-      m_animation(new QLabel(this)), m_countdownTimer(new ui::WindowTimer(this))
+      m_animation(new QLabel(this)), m_countdownTimer(new core::WindowTimer(this))
 {
     m_animation->setObjectName(QStringLiteral("animation"));
     m_animation->setAccessibleName(tr("Countdown animation"));
@@ -30,7 +30,7 @@ TimerDialog::TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
            {tr("mm"), tr("Minutes"), 1, {60, 0, 0, 2}, 3},
            {tr("ss"), tr("Seconds"), 0, {60, 0, 0, 2}, 3}},
           {3, {9, 9}, 23, 5}, m_animation);
-    connect(m_countdownTimer, &ui::WindowTimer::tick, this, &TimerDialog::refreshCountdown);
+    connect(m_countdownTimer, &core::WindowTimer::tick, this, &TimerDialog::refreshCountdown);
 }
 
 void TimerDialog::stopTimers()

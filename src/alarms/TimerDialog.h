@@ -5,9 +5,9 @@
 
 class QLabel;
 
-namespace tikkro::ui {
+namespace tikkro::core {
 class WindowTimer;
-} // namespace tikkro::ui
+} // namespace tikkro::core
 
 namespace tikkro::alarms {
 
@@ -25,15 +25,15 @@ class TimerDialog : public SlotDialog
 public:
     static constexpr int RefreshMs = 200;
 
-    TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, ui::WallClock& clock,
-                ui::MessageService& messages, QWidget* parent = nullptr);
+    TimerDialog(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu, core::WallClock& clock,
+                desktop::MessageService& messages, QWidget* parent = nullptr);
 
     void refill() override;
     void set() override;
     // Stops the countdown and sets the fields to zero.
     void disarm() override;
 
-    ui::WindowTimer* countdownTimer() const { return m_countdownTimer; }
+    core::WindowTimer* countdownTimer() const { return m_countdownTimer; }
     int currentFrame() const { return m_currentFrame; }
 
 protected:
@@ -47,7 +47,7 @@ private:
     void resetFields();
 
     QLabel* m_animation;
-    ui::WindowTimer* m_countdownTimer;
+    core::WindowTimer* m_countdownTimer;
     int m_currentFrame = 0;
 };
 

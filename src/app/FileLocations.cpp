@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FileLocations.h"
 
-#include "settings/SettingsDatabase.h"
+#include "core/settings/SettingsDatabase.h"
 
 #include <QDir>
 #include <QFileInfo>

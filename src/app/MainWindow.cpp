@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
-#include "alarms/AlarmSlots.h"
+#include "accessibility/AccessibleFactory.h"
 #include "app/PlatformChoice.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/settings/DatabaseError.h"
+#include "core/settings/SettingsDatabase.h"
+#include "desktop/MessageService.h"
 #include "printing/PrintCommand.h"
-#include "settings/DatabaseError.h"
-#include "settings/SettingsDatabase.h"
 #include "stopwatch/LogStrip.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "ui/CommandButton.h"
-#include "ui/DisplayField.h"
-#include "ui/MessageService.h"
-#include "ui/PauseWhileHidden.h"
+#include "widgets/CommandButton.h"
+#include "widgets/DisplayField.h"
+#include "widgets/PauseWhileHidden.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -108,18 +109,21 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       }),
       m_placement(*this)
 {
+    // Screen readers learn our own widgets' texts from the factory; Qt asks it
+    // only once a reader is listening.
+    accessibility::AccessibleFactory::install();
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
     buildMenus();
-    connect(&m_refreshTimer, &ui::WindowTimer::tick, this, [this] { m_watch.refresh(); });
-    connect(&m_monitorTimer, &ui::WindowTimer::tick, this, &MainWindow::checkDue);
+    connect(&m_refreshTimer, &core::WindowTimer::tick, this, [this] { m_watch.refresh(); });
+    connect(&m_monitorTimer, &core::WindowTimer::tick, this, &MainWindow::checkDue);
     connect(&m_writer, &settings::SettingsWriter::failed, this, [this](const QString& report) {
-        m_services.messages.showModeless(report, ui::MessageService::Icon::Warning,
+        m_services.messages.showModeless(report, desktop::MessageService::Icon::Warning,
                                          QStringLiteral("Tikkro"));
     });
     // Nobody sees the display of a hidden or minimised window. The times
     // come from the counter, so the first refresh on showing is exact.
-    new ui::PauseWhileHidden(*this, m_refreshTimer);
+    new widgets::PauseWhileHidden(*this, m_refreshTimer);
 }
 
 MainWindow::~MainWindow() = default;
@@ -131,7 +135,7 @@ void MainWindow::buildControls()
     setColours(client, QPalette::Window, WindowColor, QPalette::WindowText, ClockText);
     setCentralWidget(client);
 
-    m_elapsedField = new ui::DisplayField(QStringLiteral("00:00:00.000"), client);
+    m_elapsedField = new widgets::DisplayField(QStringLiteral("00:00:00.000"), client);
     m_elapsedField->setObjectName(QStringLiteral("elapsedTime"));
     setColours(m_elapsedField, QPalette::Window, ElapsedBackground, QPalette::WindowText,
                ElapsedText);
@@ -149,7 +153,7 @@ void MainWindow::buildControls()
     setColours(m_logStrip, QPalette::Base, LogBackground, QPalette::Text, Qt::white);
     m_logStrip->setAccessibleName(tr("Log strip"));
 
-    m_clockField = new ui::DisplayField(QStringLiteral("00.00.00   00:00:00"), client);
+    m_clockField = new widgets::DisplayField(QStringLiteral("00.00.00   00:00:00"), client);
     m_clockField->setObjectName(QStringLiteral("clockField"));
     setColours(m_clockField, QPalette::Window, WindowColor, QPalette::WindowText, ClockText);
     m_clockField->setFont(boldFont(font(), ClockScale));
@@ -162,13 +166,13 @@ void MainWindow::buildControls()
     buttons->setVerticalSpacing(2);
     for (std::size_t i = 0; i < Commands.size(); ++i) {
         const CommandDesign& design = Commands.at(i);
-        auto* button = new ui::CommandButton(tr(design.text), client);
+        auto* button = new widgets::CommandButton(tr(design.text), client);
         button->setObjectName(QLatin1String(design.name));
         m_commandButtons.at(i) = button;
         const auto command = static_cast<Command>(i);
-        connect(button, &ui::CommandButton::commanded, this,
+        connect(button, &widgets::CommandButton::commanded, this,
                 [this, command](quint64 timestamp) { run(command, timestamp); });
-        connect(button, &ui::CommandButton::shortcutPressed, this,
+        connect(button, &widgets::CommandButton::shortcutPressed, this,
                 [this, command] { run(command, std::exchange(m_shortcutKeyStamp, 0)); });
         if (command != Command::Reset) {
             buttons->addWidget(button, static_cast<int>(i / 2), static_cast<int>(i % 2),
@@ -178,10 +182,10 @@ void MainWindow::buildControls()
 
     // All five the size of the widest word's.
     QSize buttonSize = ButtonSize;
-    for (const ui::CommandButton* button : m_commandButtons) {
+    for (const widgets::CommandButton* button : m_commandButtons) {
         buttonSize = buttonSize.expandedTo(button->sizeHint());
     }
-    for (ui::CommandButton* button : m_commandButtons) {
+    for (widgets::CommandButton* button : m_commandButtons) {
         button->setMinimumSize(buttonSize);
     }
 
@@ -226,7 +230,7 @@ void MainWindow::buildMenus()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     addAction(file, tr("&Print Log Strip"), QStringLiteral("printAction"), [this] {
         if (const auto failure = m_services.print.run(this, m_logStrip->text())) {
-            m_services.messages.show(*failure, ui::MessageService::Icon::Warning,
+            m_services.messages.show(*failure, desktop::MessageService::Icon::Warning,
                                      printing::PrintCommand::failureTitle());
         }
     });
@@ -330,7 +334,7 @@ void MainWindow::reportStartupProblems(const QStringList& problems)
 {
     m_services.messages.show(tr("Tikkro could not use its settings file as it should.") +
                                  QStringLiteral("\n\n") + problems.join(QStringLiteral("\n\n")),
-                             ui::MessageService::Icon::Warning);
+                             desktop::MessageService::Icon::Warning);
 }
 
 void MainWindow::saveSession()
@@ -357,7 +361,7 @@ void MainWindow::saveSession()
         QGuiApplication::setQuitOnLastWindowClosed(false);
         hide();
         m_services.messages.showFor(notKept.join(QStringLiteral("\n\n")),
-                                    ui::MessageService::Icon::Warning, ExitNoteShown);
+                                    desktop::MessageService::Icon::Warning, ExitNoteShown);
     }
     // A report box left open by the monitor must not keep the program alive.
     QCoreApplication::quit();

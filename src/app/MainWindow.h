@@ -2,17 +2,17 @@
 #pragma once
 
 #include "about/AboutBox.h"
-#include "alarms/AlarmMenu.h"
-#include "alarms/AlarmStore.h"
 #include "alarms/AlarmWindows.h"
-#include "settings/SettingsWriter.h"
-#include "stopwatch/InputClock.h"
-#include "stopwatch/KernelClockCounter.h"
-#include "stopwatch/Stopwatch.h"
-#include "stopwatch/StopwatchView.h"
-#include "ui/LazyWindow.h"
-#include "ui/WindowPlacement.h"
-#include "ui/WindowTimer.h"
+#include "core/WindowTimer.h"
+#include "core/alarms/AlarmMenu.h"
+#include "core/alarms/AlarmStore.h"
+#include "core/settings/SettingsWriter.h"
+#include "core/stopwatch/InputClock.h"
+#include "core/stopwatch/KernelClockCounter.h"
+#include "core/stopwatch/Stopwatch.h"
+#include "core/stopwatch/StopwatchView.h"
+#include "placement/WindowPlacement.h"
+#include "widgets/LazyWindow.h"
 
 #include <QMainWindow>
 #include <array>
@@ -39,14 +39,18 @@ class PerformanceCounter;
 class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
-namespace tikkro::ui {
-class CommandButton;
+namespace tikkro::core {
+class WallClock;
+} // namespace tikkro::core
+namespace tikkro::desktop {
 class DesktopNotifier;
-class DisplayField;
 class MessageService;
 class SoundService;
-class WallClock;
-} // namespace tikkro::ui
+} // namespace tikkro::desktop
+namespace tikkro::widgets {
+class CommandButton;
+class DisplayField;
+} // namespace tikkro::widgets
 
 namespace tikkro::app {
 
@@ -60,12 +64,12 @@ public:
     struct Services
     {
         const stopwatch::PerformanceCounter& counter;
-        ui::WallClock& clock;
-        ui::MessageService& messages;
+        core::WallClock& clock;
+        desktop::MessageService& messages;
         alarms::AlarmSlots& slots;
         const settings::SettingsDatabase& database;
-        ui::SoundService& sound;
-        ui::DesktopNotifier& notifier;
+        desktop::SoundService& sound;
+        desktop::DesktopNotifier& notifier;
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;
@@ -115,8 +119,8 @@ public:
     void setTimerCaption(int slot, const QString& caption) override;
 
     const stopwatch::Stopwatch& watch() const { return m_watch; }
-    ui::WindowTimer& refreshTimer() { return m_refreshTimer; }
-    ui::WindowTimer& monitorTimer() { return m_monitorTimer; }
+    core::WindowTimer& refreshTimer() { return m_refreshTimer; }
+    core::WindowTimer& monitorTimer() { return m_monitorTimer; }
     alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
     about::AboutBox* aboutBox() const { return m_about.loaded(); }
 
@@ -141,19 +145,19 @@ private:
         stopwatch::KernelClockCounter::Clock::Monotonic};
     const stopwatch::InputClock m_inputClock;
     settings::SettingsWriter m_writer;
-    ui::WindowTimer m_refreshTimer;
-    ui::WindowTimer m_monitorTimer;
+    core::WindowTimer m_refreshTimer;
+    core::WindowTimer m_monitorTimer;
     stopwatch::Stopwatch m_watch;
     alarms::AlarmStore m_store;
     alarms::AlarmWindows m_alarmWindows;
-    ui::LazyWindow<about::AboutBox> m_about;
-    ui::WindowPlacement m_placement;
+    widgets::LazyWindow<about::AboutBox> m_about;
+    placement::WindowPlacement m_placement;
 
-    ui::DisplayField* m_clockField = nullptr;
-    ui::DisplayField* m_elapsedField = nullptr;
+    widgets::DisplayField* m_clockField = nullptr;
+    widgets::DisplayField* m_elapsedField = nullptr;
     stopwatch::LogStrip* m_logStrip = nullptr;
     // Indexed by Command; a button is enabled while its command is offered.
-    std::array<ui::CommandButton*, 5> m_commandButtons{};
+    std::array<widgets::CommandButton*, 5> m_commandButtons{};
     // The time stamp of the key that is being tried as a shortcut, on the
     // platform's input clock: a command key reaches its button as a
     // shortcut, which carries none.

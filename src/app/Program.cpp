@@ -15,7 +15,7 @@ Program::Program(const QString& soundsFolder, const QString& databasePath,
                 m_print, m_saveLog, std::move(waitForWholeSecond)})
 {
     m_messages.setParent(&m_window);
-    QObject::connect(&m_notifier, &ui::DBusDesktopNotifier::showRequested, &m_window,
+    QObject::connect(&m_notifier, &desktop::DBusDesktopNotifier::showRequested, &m_window,
                      [this] { m_window.alarmWindows().showEvents(); });
 }
 

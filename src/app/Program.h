@@ -3,17 +3,17 @@
 
 #include "about/QtProgramLauncher.h"
 #include "about/SysInfoLauncher.h"
-#include "alarms/AlarmSlots.h"
 #include "app/MainWindow.h"
+#include "core/WallClock.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/settings/SettingsDatabase.h"
+#include "core/stopwatch/KernelClockCounter.h"
+#include "desktop/DBusDesktopNotifier.h"
+#include "desktop/QtFileDialogService.h"
+#include "desktop/QtMessageService.h"
+#include "desktop/QtSoundService.h"
 #include "printing/PrintCommand.h"
-#include "settings/SettingsDatabase.h"
-#include "stopwatch/KernelClockCounter.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "ui/DBusDesktopNotifier.h"
-#include "ui/QtFileDialogService.h"
-#include "ui/QtMessageService.h"
-#include "ui/QtSoundService.h"
-#include "ui/WallClock.h"
 
 #include <QGuiApplication>
 
@@ -39,18 +39,18 @@ public:
 
 private:
     const stopwatch::KernelClockCounter m_counter{stopwatch::KernelClockCounter::Clock::BootTime};
-    ui::SystemWallClock m_clock;
-    ui::QtMessageService m_messages;
-    ui::QtSoundService m_sound;
+    core::SystemWallClock m_clock;
+    desktop::QtMessageService m_messages;
+    desktop::QtSoundService m_sound;
     // The icon is installed under the desktop file's name.
-    ui::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"),
-                                       QGuiApplication::desktopFileName()};
+    desktop::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"),
+                                            QGuiApplication::desktopFileName()};
     alarms::AlarmSlots m_slots;
     const settings::SettingsDatabase m_database;
     about::QtProgramLauncher m_launcher;
     about::SysInfoLauncher m_sysInfo;
     printing::PrintCommand m_print;
-    ui::QtFileDialogService m_fileDialogs;
+    desktop::QtFileDialogService m_fileDialogs;
     stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
     MainWindow m_window;
 };

@@ -3,9 +3,9 @@
 
 #include "StopwatchAdaptor.h"
 #include "app/MainWindow.h"
-#include "stopwatch/ElapsedFormat.h"
-#include "stopwatch/PerformanceCounter.h"
-#include "ui/WindowActivation.h"
+#include "core/stopwatch/ElapsedFormat.h"
+#include "core/stopwatch/PerformanceCounter.h"
+#include "placement/WindowActivation.h"
 
 #include <QDBusConnection>
 
@@ -170,7 +170,7 @@ void RemoteControl::Toggle()
 
 void RemoteControl::ShowMainWindow()
 {
-    ui::WindowActivation::bringForward(m_window);
+    placement::WindowActivation::bringForward(m_window);
 }
 
 void RemoteControl::ShowEventsWindow()

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/RemoteRequest.h"
-#include "stopwatch/StopwatchView.h"
+#include "core/stopwatch/StopwatchView.h"
 
 #include <QDBusContext>
 #include <QObject>

@@ -10,7 +10,7 @@
 #include "app/RemoteControl.h"
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
-#include "ui/WindowActivation.h"
+#include "placement/WindowActivation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -97,7 +97,7 @@ int Startup::run(bool displayAvailable)
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, shutDown);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &window, shutDown);
     QObject::connect(&instance, &SingleInstance::comeForwardRequested, &window,
-                     [&window] { ui::WindowActivation::bringForward(window); });
+                     [&window] { placement::WindowActivation::bringForward(window); });
     shutdownSignals.startDelivering();
     return QApplication::exec();
 }

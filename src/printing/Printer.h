@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "printing/PrintLayout.h"
+#include "core/printing/PrintLayout.h"
 
 #include <QString>
 

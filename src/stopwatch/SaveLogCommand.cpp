@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stopwatch/SaveLogCommand.h"
 
-#include "stopwatch/LogStripCsv.h"
-#include "ui/FileDialogService.h"
-#include "ui/MessageService.h"
+#include "core/stopwatch/LogStripCsv.h"
+#include "desktop/FileDialogService.h"
+#include "desktop/MessageService.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,8 +24,8 @@ QString startFolder()
 }
 } // namespace
 
-SaveLogCommand::SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageService& messages,
-                               SaveFileFactory openSaveFile)
+SaveLogCommand::SaveLogCommand(desktop::FileDialogService& dialogs,
+                               desktop::MessageService& messages, SaveFileFactory openSaveFile)
     : m_dialogs(dialogs), m_messages(messages), m_openSaveFile(std::move(openSaveFile)),
       m_folder(startFolder())
 {
@@ -36,7 +36,7 @@ SaveLogCommand::SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageServic
 
 void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
 {
-    const std::optional<ui::FileDialogService::SaveChoice> choice = m_dialogs.askSaveFileName(
+    const std::optional<desktop::FileDialogService::SaveChoice> choice = m_dialogs.askSaveFileName(
         parent, Caption, m_folder, {TextFilter, CsvFilter}, m_csv ? CsvFilter : TextFilter);
     if (!choice || choice->path.isEmpty()) {
         return;
@@ -63,7 +63,7 @@ void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
     if (const std::optional<QString> reason = write(path, bytes)) {
         m_messages.show(QStringLiteral("%1 could not be saved.\n\n%2")
                             .arg(QDir::toNativeSeparators(path), *reason),
-                        ui::MessageService::Icon::Warning, Caption);
+                        desktop::MessageService::Icon::Warning, Caption);
     }
 }
 

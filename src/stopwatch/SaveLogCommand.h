@@ -10,10 +10,10 @@ class QByteArray;
 class QSaveFile;
 class QWidget;
 
-namespace tikkro::ui {
+namespace tikkro::desktop {
 class FileDialogService;
 class MessageService;
-} // namespace tikkro::ui
+} // namespace tikkro::desktop
 
 namespace tikkro::stopwatch {
 
@@ -32,7 +32,7 @@ public:
     // disk would.
     using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;
 
-    SaveLogCommand(ui::FileDialogService& dialogs, ui::MessageService& messages,
+    SaveLogCommand(desktop::FileDialogService& dialogs, desktop::MessageService& messages,
                    SaveFileFactory openSaveFile = {});
 
     // logStripText has its lines ended by LF, as the log strip reads back.
@@ -41,8 +41,8 @@ public:
 private:
     std::optional<QString> write(const QString& path, const QByteArray& bytes) const;
 
-    ui::FileDialogService& m_dialogs;
-    ui::MessageService& m_messages;
+    desktop::FileDialogService& m_dialogs;
+    desktop::MessageService& m_messages;
     SaveFileFactory m_openSaveFile;
     QString m_folder;
     bool m_csv = false;

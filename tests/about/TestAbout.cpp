@@ -4,7 +4,7 @@
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeProgramLauncher.h"
 #include "fakes/FakeSoundService.h"
-#include "ui/LazyWindow.h"
+#include "widgets/LazyWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +25,8 @@ struct Rig
     fakes::FakeSoundService sound;
     SysInfoLauncher sysInfo{[this](const QString& name) { return installed.value(name); }, launcher,
                             messages};
-    ui::LazyWindow<about::AboutBox> slot{[this] { return new about::AboutBox(sound, sysInfo); }};
+    widgets::LazyWindow<about::AboutBox> slot{
+        [this] { return new about::AboutBox(sound, sysInfo); }};
 };
 
 // Labels whose text does not fit in the room the window gives them.

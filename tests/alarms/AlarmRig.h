@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alarms/AlarmStore.h"
 #include "alarms/AlarmWindows.h"
+#include "core/alarms/AlarmStore.h"
+#include "core/settings/OleDate.h"
+#include "core/settings/SettingsDatabase.h"
 #include "fakes/FakeAlarmMenu.h"
 #include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeSoundService.h"
 #include "fakes/FakeWallClock.h"
 #include "fakes/ScratchDatabase.h"
-#include "settings/OleDate.h"
-#include "settings/SettingsDatabase.h"
 
 #include <QMap>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
 #include "alarms/DigitField.h"
-#include "alarms/SlotSetter.h"
-#include "ui/Contrast.h"
-#include "ui/WindowTimer.h"
+#include "core/WindowTimer.h"
+#include "core/alarms/SlotSetter.h"
+#include "widgets/Contrast.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,7 +29,7 @@ QPoint arrow(const alarms::DigitField* field, bool up)
     return {field->width() - 5, field->height() / 2 + (up ? -4 : 4)};
 }
 
-void tick(ui::WindowTimer* timer, int count = 1)
+void tick(core::WindowTimer* timer, int count = 1)
 {
     for (int i = 0; i < count; ++i) {
         Q_EMIT timer->tick();
@@ -500,12 +500,12 @@ private Q_SLOTS:
         // The middle of the up arrow, and the dialog around it.
         const QImage picture = field->grab().toImage();
         const QColor ink = picture.pixelColor(arrow(field, true));
-        QVERIFY(ui::Contrast::ratio(ink, dialog->palette().color(QPalette::Window)) >= 4.5);
+        QVERIFY(widgets::Contrast::ratio(ink, dialog->palette().color(QPalette::Window)) >= 4.5);
 
         rig.windows.showEvents();
-        const QPalette events = rig.windows.events()->textBox()->palette();
-        QVERIFY(ui::Contrast::ratio(events.color(QPalette::Text), events.color(QPalette::Base)) >=
-                4.5);
+        const QPalette events = rig.windows.events()->textEdit()->palette();
+        QVERIFY(widgets::Contrast::ratio(events.color(QPalette::Text),
+                                         events.color(QPalette::Base)) >= 4.5);
     }
 
     void damagedDueTimeIsReportedOnRefill()

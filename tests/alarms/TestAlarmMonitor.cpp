@@ -135,7 +135,7 @@ private Q_SLOTS:
     {
         Rig rig;
         rig.windows.showEvents();
-        QPlainTextEdit* box = rig.windows.events()->textBox();
+        QPlainTextEdit* box = rig.windows.events()->textEdit();
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("note"));
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "alarms/AlarmStore.h"
-#include "settings/DatabaseError.h"
+#include "core/alarms/AlarmStore.h"
+#include "core/settings/DatabaseError.h"
 
 #include "fakes/FakeAlarmMenu.h"
 #include "fakes/ScratchDatabase.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
 #include "alarms/DigitField.h"
+#include "core/WindowTimer.h"
 #include "fakes/LocalZone.h"
-#include "ui/WindowTimer.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "about/SysInfoLauncher.h"
-#include "alarms/AlarmSlots.h"
 #include "app/MainWindow.h"
+#include "core/alarms/AlarmSlots.h"
+#include "core/settings/SettingsDatabase.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeFileDialogService.h"
@@ -15,7 +16,6 @@
 #include "fakes/RecordingPrinterFactory.h"
 #include "fakes/ScratchDatabase.h"
 #include "printing/PrintCommand.h"
-#include "settings/SettingsDatabase.h"
 #include "stopwatch/SaveLogCommand.h"
 
 #include <memory>
@@ -34,10 +34,10 @@ struct MainWindowRig
     // Desktop notifications go to the fake and settings to the scratch file
     // unless others are given.
     std::unique_ptr<app::MainWindow>
-    makeWindow(ui::DesktopNotifier* otherNotifier = nullptr,
+    makeWindow(desktop::DesktopNotifier* otherNotifier = nullptr,
                const settings::SettingsDatabase* otherDatabase = nullptr)
     {
-        ui::DesktopNotifier& notifying = otherNotifier != nullptr ? *otherNotifier : notifier;
+        desktop::DesktopNotifier& notifying = otherNotifier != nullptr ? *otherNotifier : notifier;
         return std::make_unique<app::MainWindow>(app::MainWindow::Services{
             counter, clock, messages, slots, otherDatabase != nullptr ? *otherDatabase : database,
             sound, notifying, sysInfo, print, saveLog, [this] { ++waits; }, &eventClock});

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowRig.h"
+#include "core/settings/OleDate.h"
+#include "desktop/DBusDesktopNotifier.h"
 #include "fakes/FakeNotificationServer.h"
-#include "settings/OleDate.h"
-#include "ui/CommandButton.h"
-#include "ui/DBusDesktopNotifier.h"
-#include "ui/DisplayField.h"
+#include "widgets/CommandButton.h"
+#include "widgets/DisplayField.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -63,7 +63,8 @@ class TestDesktop : public QObject
     Q_OBJECT
 
     std::unique_ptr<Rig> rig;
-    tikkro::ui::DBusDesktopNotifier notifier{QStringLiteral("Tikkro"), QStringLiteral("tikkro")};
+    tikkro::desktop::DBusDesktopNotifier notifier{QStringLiteral("Tikkro"),
+                                                  QStringLiteral("tikkro")};
     std::unique_ptr<tikkro::app::MainWindow> window;
 
     // The program's tree as the screen reader's side reads it, after it has
@@ -103,7 +104,8 @@ class TestDesktop : public QObject
 
     QString elapsedDisplay() const
     {
-        return window->findChild<tikkro::ui::DisplayField*>(QStringLiteral("elapsedTime"))->text();
+        return window->findChild<tikkro::widgets::DisplayField*>(QStringLiteral("elapsedTime"))
+            ->text();
     }
 
 private Q_SLOTS:
@@ -158,7 +160,7 @@ private Q_SLOTS:
             QSKIP("Needs a window manager to minimise and to give the focus (openbox)");
         }
         QTest::mouseClick(
-            window->findChild<tikkro::ui::CommandButton*>(QStringLiteral("startButton")),
+            window->findChild<tikkro::widgets::CommandButton*>(QStringLiteral("startButton")),
             Qt::LeftButton, {}, QPoint(20, 10));
         window->showMinimized();
         QTRY_VERIFY(window->isMinimized());

@@ -2,10 +2,10 @@
 #include "MainWindowRig.h"
 #include "alarms/DigitField.h"
 #include "fakes/DatabaseLockHolder.h"
+#include "placement/Twips.h"
 #include "stopwatch/LogStrip.h"
-#include "ui/CommandButton.h"
-#include "ui/DisplayField.h"
-#include "ui/Twips.h"
+#include "widgets/CommandButton.h"
+#include "widgets/DisplayField.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -46,9 +46,10 @@ class TestMainWindow : public QObject
         Q_ASSERT(found != nullptr);
         return found;
     }
-    tikkro::ui::CommandButton* button(const char* command) const
+    tikkro::widgets::CommandButton* button(const char* command) const
     {
-        return child<tikkro::ui::CommandButton>(QLatin1String(command) + QLatin1String("Button"));
+        return child<tikkro::widgets::CommandButton>(QLatin1String(command) +
+                                                     QLatin1String("Button"));
     }
     QAction* action(const char* name) const { return child<QAction>(QLatin1String(name)); }
     tikkro::stopwatch::LogStrip* logStrip() const
@@ -57,7 +58,7 @@ class TestMainWindow : public QObject
     }
     QString display(const char* name) const
     {
-        return child<tikkro::ui::DisplayField>(QLatin1String(name))->text();
+        return child<tikkro::widgets::DisplayField>(QLatin1String(name))->text();
     }
     void click(const char* command, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -219,7 +220,7 @@ private Q_SLOTS:
         click("lap");
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("run.txt"));
-        rig->fileDialogs.answer = tikkro::ui::FileDialogService::SaveChoice{path, {}};
+        rig->fileDialogs.answer = tikkro::desktop::FileDialogService::SaveChoice{path, {}};
         child(QStringLiteral("elapsedTime"))->setFocus();
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(rig->fileDialogs.openings.size(), 1);
@@ -331,7 +332,7 @@ private Q_SLOTS:
                  QVariant(0));
         QTRY_COMPARE(window->frameGeometry().right(),
                      QGuiApplication::primaryScreen()->geometry().right());
-        QCOMPARE(window->y(), tikkro::ui::toPixels(270));
+        QCOMPARE(window->y(), tikkro::placement::toPixels(270));
         QCOMPARE(rig->waits, 1);
         QCOMPARE(window->monitorTimer().interval(), 500);
         QVERIFY(rig->messages.messages.isEmpty());
@@ -377,7 +378,7 @@ private Q_SLOTS:
         broken->restoreSession();
         QCOMPARE(rig->messages.messages.size(), 1);
         QVERIFY(rig->messages.messages.first().text.contains(rig->scratch.path()));
-        QCOMPARE(broken->y(), tikkro::ui::toPixels(270));
+        QCOMPARE(broken->y(), tikkro::placement::toPixels(270));
         QCOMPARE(broken->monitorTimer().interval(), 500);
         broken->close(); // shut-down ignores the failures
         QCOMPARE(rig->messages.messages.size(), 1);

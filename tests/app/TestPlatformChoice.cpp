@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PlatformChoice.h"
-#include "settings/SettingsDatabase.h"
+#include "core/settings/SettingsDatabase.h"
 
 #include <QDir>
 #include <QProcess>

@@ -5,7 +5,7 @@
 #include "MainWindowRig.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
-#include "stopwatch/ElapsedFormat.h"
+#include "core/stopwatch/ElapsedFormat.h"
 
 #include <QDBusConnectionInterface>
 #include <QLocalSocket>

@@ -2,7 +2,7 @@
 // The real program in processes of its own: what it does with its command
 // line, with signals and with a second start.
 #include "app/SingleInstance.h"
-#include "settings/SettingsDatabase.h"
+#include "core/settings/SettingsDatabase.h"
 
 #include <QLocalSocket>
 #include <QProcess>

@@ -4,7 +4,7 @@
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "ui/WindowActivation.h"
+#include "placement/WindowActivation.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,7 +218,7 @@ private Q_SLOTS:
     {
         QWidget window;
         window.showMinimized();
-        tikkro::ui::WindowActivation::bringForward(window);
+        tikkro::placement::WindowActivation::bringForward(window);
         QVERIFY(window.isVisible());
         QVERIFY(!window.isMinimized());
     }

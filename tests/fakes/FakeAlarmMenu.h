@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alarms/AlarmMenu.h"
+#include "core/alarms/AlarmMenu.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "stopwatch/PerformanceCounter.h"
+#include "core/stopwatch/PerformanceCounter.h"
 
 namespace tikkro::fakes {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/DesktopNotifier.h"
+#include "desktop/DesktopNotifier.h"
 
 #include <QList>
 
 namespace tikkro::fakes {
 
 // Records every desktop notification instead of sending it.
-class FakeDesktopNotifier final : public ui::DesktopNotifier
+class FakeDesktopNotifier final : public desktop::DesktopNotifier
 {
 public:
     struct Notification

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/FileDialogService.h"
+#include "desktop/FileDialogService.h"
 
 #include <QList>
 
@@ -9,7 +9,7 @@ namespace tikkro::fakes {
 
 // Answers the file dialog with a preset choice, or cancels it, and records
 // where and with which filter it was opened.
-class FakeFileDialogService final : public ui::FileDialogService
+class FakeFileDialogService final : public desktop::FileDialogService
 {
 public:
     struct Opening

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/IntervalTimer.h"
+#include "core/IntervalTimer.h"
 
 #include <QList>
 
 namespace tikkro::fakes {
 
 // A window timer that never ticks by itself and remembers every interval set.
-class FakeIntervalTimer final : public ui::IntervalTimer
+class FakeIntervalTimer final : public core::IntervalTimer
 {
 public:
     int interval() const override { return m_interval; }

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/MessageService.h"
+#include "desktop/MessageService.h"
 
 #include <QList>
 
 namespace tikkro::fakes {
 
 // Records every message box instead of showing it.
-class FakeMessageService final : public ui::MessageService
+class FakeMessageService final : public desktop::MessageService
 {
 public:
     struct Message

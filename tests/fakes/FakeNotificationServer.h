@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/DBusDesktopNotifier.h"
+#include "desktop/DBusDesktopNotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -23,8 +23,8 @@ public:
     {}
     ~FakeNotificationServer() override
     {
-        m_bus.unregisterObject(QString::fromLatin1(ui::DBusDesktopNotifier::Path));
-        m_bus.unregisterService(QString::fromLatin1(ui::DBusDesktopNotifier::Service));
+        m_bus.unregisterObject(QString::fromLatin1(desktop::DBusDesktopNotifier::Path));
+        m_bus.unregisterService(QString::fromLatin1(desktop::DBusDesktopNotifier::Service));
         QDBusConnection::disconnectFromBus(ConnectionName);
     }
     FakeNotificationServer(const FakeNotificationServer&) = delete;
@@ -34,8 +34,8 @@ public:
     bool start()
     {
         return m_bus.isConnected() &&
-               m_bus.registerService(QString::fromLatin1(ui::DBusDesktopNotifier::Service)) &&
-               m_bus.registerVirtualObject(QString::fromLatin1(ui::DBusDesktopNotifier::Path),
+               m_bus.registerService(QString::fromLatin1(desktop::DBusDesktopNotifier::Service)) &&
+               m_bus.registerVirtualObject(QString::fromLatin1(desktop::DBusDesktopNotifier::Path),
                                            this);
     }
 
@@ -60,9 +60,10 @@ public:
 
     void pressButton(uint id, const QString& action)
     {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QString::fromLatin1(ui::DBusDesktopNotifier::Path),
-            QString::fromLatin1(ui::DBusDesktopNotifier::Service), QStringLiteral("ActionInvoked"));
+        QDBusMessage signal =
+            QDBusMessage::createSignal(QString::fromLatin1(desktop::DBusDesktopNotifier::Path),
+                                       QString::fromLatin1(desktop::DBusDesktopNotifier::Service),
+                                       QStringLiteral("ActionInvoked"));
         signal << id << action;
         m_bus.send(signal);
     }

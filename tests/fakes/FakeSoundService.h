@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/SoundService.h"
+#include "desktop/SoundService.h"
 
 #include <QStringList>
 
 namespace tikkro::fakes {
 
-class FakeSoundService final : public ui::SoundService
+class FakeSoundService final : public desktop::SoundService
 {
 public:
     void play(const QString& bareName) override { played.append(bareName); }

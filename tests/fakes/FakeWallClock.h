@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/WallClock.h"
+#include "core/WallClock.h"
 
 namespace tikkro::fakes {
 
-class FakeWallClock final : public ui::WallClock
+class FakeWallClock final : public core::WallClock
 {
 public:
     explicit FakeWallClock(QDateTime now = QDateTime(QDate(2026, 12, 5), QTime(9, 57, 37)))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/DatabaseError.h"
+#include "core/settings/DatabaseError.h"
 
 #include <QFile>
 #include <QList>

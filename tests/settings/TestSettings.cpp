@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/DatabaseError.h"
-#include "settings/OleDate.h"
-#include "settings/SettingsDatabase.h"
+#include "core/settings/DatabaseError.h"
+#include "core/settings/OleDate.h"
+#include "core/settings/SettingsDatabase.h"
 
 #include "fakes/DatabaseLockHolder.h"
 #include "fakes/ScratchDatabase.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/DatabaseError.h"
-#include "settings/SettingsDatabase.h"
-#include "settings/SettingsWriter.h"
+#include "core/settings/DatabaseError.h"
+#include "core/settings/SettingsDatabase.h"
+#include "core/settings/SettingsWriter.h"
 
 #include "fakes/DatabaseLockHolder.h"
 #include "fakes/ScratchDatabase.h"

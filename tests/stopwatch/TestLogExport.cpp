@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/stopwatch/LogStripCsv.h"
+#include "core/stopwatch/Stopwatch.h"
+#include "desktop/QtFileDialogService.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeFileDialogService.h"
 #include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeMessageService.h"
 #include "fakes/FakeWallClock.h"
 #include "fakes/FullDiskSaveFile.h"
-#include "stopwatch/LogStripCsv.h"
 #include "stopwatch/SaveLogCommand.h"
-#include "stopwatch/Stopwatch.h"
-#include "ui/QtFileDialogService.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -286,7 +286,7 @@ private Q_SLOTS:
     void realDialogAddsTheChosenExtension()
     {
         QTemporaryDir dir;
-        ui::QtFileDialogService dialogs;
+        desktop::QtFileDialogService dialogs;
         fakes::FakeMessageService messages;
         SaveLogCommand command(dialogs, messages);
         QTimer answer;

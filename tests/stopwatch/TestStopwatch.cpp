@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/stopwatch/ElapsedFormat.h"
+#include "core/stopwatch/InputClock.h"
+#include "core/stopwatch/Stopwatch.h"
 #include "fakes/FakeCounter.h"
 #include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeWallClock.h"
-#include "stopwatch/ElapsedFormat.h"
-#include "stopwatch/InputClock.h"
-#include "stopwatch/Stopwatch.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/DBusDesktopNotifier.h"
 #include "fakes/FakeNotificationServer.h"
-#include "ui/DBusDesktopNotifier.h"
 
 #include <QDBusArgument>
 #include <QSignalSpy>
 #include <QTest>
 
+using tikkro::desktop::DBusDesktopNotifier;
 using tikkro::fakes::FakeNotificationServer;
-using tikkro::ui::DBusDesktopNotifier;
 
 // Runs on a private session bus (dbus-run-session), never on the user's.
 class TestDesktopNotifier : public QObject

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/QtSoundService.h"
+#include "desktop/QtSoundService.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using tikkro::ui::QtSoundService;
+using tikkro::desktop::QtSoundService;
 
 class TestSoundService : public QObject
 {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/DisplayField.h"
-#include "ui/LazyWindow.h"
-#include "ui/QtMessageService.h"
-#include "ui/Twips.h"
-#include "ui/WindowTimer.h"
+#include "core/WindowTimer.h"
+#include "desktop/QtMessageService.h"
+#include "placement/Twips.h"
+#include "widgets/DisplayField.h"
+#include "widgets/LazyWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,7 +11,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using namespace tikkro::ui;
+using namespace tikkro::core;
+using namespace tikkro::widgets;
+using namespace tikkro::desktop;
+using namespace tikkro::placement;
 
 class TestUi : public QObject
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Twips.h"
-#include "ui/WindowPlacement.h"
+#include "placement/Twips.h"
+#include "placement/WindowPlacement.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-using tikkro::ui::toTwips;
-using tikkro::ui::WindowPlacement;
+using tikkro::placement::toTwips;
+using tikkro::placement::WindowPlacement;
 
 namespace {
 
