@@ -3,6 +3,7 @@
 
 #include "accessibility/AccessibleFactory.h"
 #include "app/PlatformChoice.h"
+#include "core/WallClock.h"
 #include "core/alarms/AlarmSlots.h"
 #include "core/settings/DatabaseError.h"
 #include "core/settings/SettingsDatabase.h"
@@ -23,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -305,11 +307,18 @@ void MainWindow::restoreSession()
     m_watch.reset();
 
     // Ticks of the monitor fall half a second after each whole second, so
-    // the clock field turns over with the system clock.
-    if (m_services.waitForWholeSecond) {
-        m_services.waitForWholeSecond();
+    // the clock field turns over with the system clock. The window does not
+    // wait for that second: it shows at once with the present time, and the
+    // monitor starts on its own when the second comes.
+    const int untilWholeSecond = m_services.msToWholeSecond ? m_services.msToWholeSecond() : 0;
+    if (untilWholeSecond > 0) {
+        m_clockField->setText(
+            m_services.clock.now().toString(QLatin1String(alarms::AlarmMonitor::ClockPattern)));
+        QTimer::singleShot(untilWholeSecond, Qt::PreciseTimer, this,
+                           [this] { m_monitorTimer.setInterval(MonitorInterval); });
+    } else {
+        m_monitorTimer.setInterval(MonitorInterval);
     }
-    m_monitorTimer.setInterval(MonitorInterval);
 
     if (fileThere) {
         try {

@@ -73,8 +73,9 @@ public:
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;
-        // Blocks until the next whole second of the system clock.
-        std::function<void()> waitForWholeSecond;
+        // Milliseconds until the system clock's next whole second, when the
+        // monitor starts; not given, it starts at once.
+        std::function<int()> msToWholeSecond;
         // The clock the platform stamps input events with; CLOCK_MONOTONIC
         // when not given.
         const stopwatch::PerformanceCounter* inputEventClock = nullptr;

@@ -2,17 +2,16 @@
 #include "app/Program.h"
 
 #include <chrono>
-#include <thread>
 
 namespace tikkro::app {
 
 Program::Program(const QString& soundsFolder, const QString& databasePath,
-                 std::function<void()> waitForWholeSecond)
+                 std::function<int()> msToWholeSecond)
     : m_sound(soundsFolder), m_database(databasePath),
       m_sysInfo(&about::SysInfoLauncher::findOnPath, m_launcher, m_messages),
       m_print(printing::PrintCommand::withQtPrinting()),
       m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_notifier, m_sysInfo,
-                m_print, m_saveLog, std::move(waitForWholeSecond)})
+                m_print, m_saveLog, std::move(msToWholeSecond)})
 {
     m_messages.setParent(&m_window);
     QObject::connect(&m_notifier, &desktop::DBusDesktopNotifier::showRequested, &m_window,
@@ -26,12 +25,11 @@ MainWindow& Program::start()
     return m_window;
 }
 
-void Program::sleepUntilNextWholeSecond()
+int Program::msToNextWholeSecond()
 {
-    // Sleeps rather than spins: the same alignment to the next whole second,
-    // without burning a core while the program starts.
     using namespace std::chrono;
-    std::this_thread::sleep_until(floor<seconds>(system_clock::now()) + seconds(1));
+    const auto now = system_clock::now();
+    return static_cast<int>(ceil<milliseconds>(floor<seconds>(now) + seconds(1) - now).count());
 }
 
 } // namespace tikkro::app

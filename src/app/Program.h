@@ -29,13 +29,13 @@ class Program
 {
 public:
     Program(const QString& soundsFolder, const QString& databasePath,
-            std::function<void()> waitForWholeSecond);
+            std::function<int()> msToWholeSecond);
 
     // Loads the main window and shows it.
     MainWindow& start();
 
-    // Sleeps until the system clock's next whole second.
-    static void sleepUntilNextWholeSecond();
+    // Milliseconds until the system clock's next whole second.
+    static int msToNextWholeSecond();
 
 private:
     const stopwatch::KernelClockCounter m_counter{stopwatch::KernelClockCounter::Clock::BootTime};

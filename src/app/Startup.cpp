@@ -75,7 +75,7 @@ int Startup::run(bool displayAvailable)
     }
 
     QApplication::setWindowIcon(programIcon());
-    Program program(files.soundsFolder(), files.databasePath(), Program::sleepUntilNextWholeSecond);
+    Program program(files.soundsFolder(), files.databasePath(), Program::msToNextWholeSecond);
     MainWindow& window = program.start();
     const stopwatch::KernelClockCounter bootClock{stopwatch::KernelClockCounter::Clock::BootTime};
     RemoteControl remote(window, bootClock);

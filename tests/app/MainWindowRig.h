@@ -40,7 +40,8 @@ struct MainWindowRig
         desktop::DesktopNotifier& notifying = otherNotifier != nullptr ? *otherNotifier : notifier;
         return std::make_unique<app::MainWindow>(app::MainWindow::Services{
             counter, clock, messages, slots, otherDatabase != nullptr ? *otherDatabase : database,
-            sound, notifying, sysInfo, print, saveLog, [this] { ++waits; }, &eventClock});
+            sound, notifying, sysInfo, print, saveLog, [this] { return untilWholeSecond; },
+            &eventClock});
     }
 
     fakes::ScratchDatabase scratch;
@@ -58,7 +59,8 @@ struct MainWindowRig
     printing::PrintCommand print;
     fakes::FakeFileDialogService fileDialogs;
     stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
-    int waits = 0;
+    // How far the system clock is from its next whole second.
+    int untilWholeSecond = 0;
 };
 
 } // namespace tikkro::testing

@@ -333,7 +333,6 @@ private Q_SLOTS:
         QTRY_COMPARE(window->frameGeometry().right(),
                      QGuiApplication::primaryScreen()->geometry().right());
         QCOMPARE(window->y(), tikkro::placement::toPixels(270));
-        QCOMPARE(rig->waits, 1);
         QCOMPARE(window->monitorTimer().interval(), 500);
         QVERIFY(rig->messages.messages.isEmpty());
 
@@ -356,6 +355,18 @@ private Q_SLOTS:
         auto again = rig->makeWindow();
         again->restoreSession();
         QCOMPARE(again->pos(), QPoint(100, 50));
+    }
+
+    // The window shows the time at once; the monitor starts half a second
+    // before its first tick, at the next whole second.
+    void monitorStartsAtTheWholeSecondWithoutHoldingTheWindow()
+    {
+        rig->untilWholeSecond = 30;
+        window = rig->makeWindow();
+        window->restoreSession();
+        QCOMPARE(display("clockField"), QStringLiteral("05.12.26   09:57:37"));
+        QCOMPARE(window->monitorTimer().interval(), 0);
+        QTRY_COMPARE(window->monitorTimer().interval(), 500);
     }
 
     void savedLeftWithoutTopTakesTheDefaultTop()
