@@ -292,7 +292,7 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>tikkro::alarms::AlarmDialog</name>
     <message>
         <source>Set/Edit Alarm</source>
-        <translation>Alarm stellen/bearbeiten</translation>
+        <translation>Alarm einstellen</translation>
     </message>
     <message>
         <source>Alarm name:</source>
@@ -421,7 +421,7 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>tikkro::alarms::TimerDialog</name>
     <message>
         <source>Set/Edit Timer</source>
-        <translation>Timer stellen/bearbeiten</translation>
+        <translation>Timer einstellen</translation>
     </message>
     <message>
         <source>Countdown animation</source>

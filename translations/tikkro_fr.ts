@@ -292,7 +292,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>tikkro::alarms::AlarmDialog</name>
     <message>
         <source>Set/Edit Alarm</source>
-        <translation>Régler/modifier l’alarme</translation>
+        <translation>Réglage de l’alarme</translation>
     </message>
     <message>
         <source>Alarm name:</source>
@@ -421,7 +421,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>tikkro::alarms::TimerDialog</name>
     <message>
         <source>Set/Edit Timer</source>
-        <translation>Régler/modifier la minuterie</translation>
+        <translation>Réglage de la minuterie</translation>
     </message>
     <message>
         <source>Countdown animation</source>
