@@ -500,7 +500,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Nullen</translation>
     </message>
     <message>
         <source>Elapsed time</source>
@@ -611,7 +611,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Nullen</translation>
     </message>
     <message>
         <source>Toggle</source>

@@ -61,7 +61,7 @@ déclenchée à&#xa0;: %2%3</translation>
     </message>
     <message>
         <source>Start, Pause or Resume, whichever is offered.</source>
-        <translation>Démarrer, Pause ou Reprendre, selon ce qui est proposé.</translation>
+        <translation>Départ, Pause ou Reprise, selon ce qui est proposé.</translation>
     </message>
     <message>
         <source>: Unexpected argument &apos;%1&apos;.
@@ -484,7 +484,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>tikkro::app::MainWindow</name>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Démarrer</translation>
+        <translation>&amp;Départ</translation>
     </message>
     <message>
         <source>&amp;Lap</source>
@@ -492,7 +492,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation>&amp;Reprendre</translation>
+        <translation>&amp;Reprise</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
@@ -500,7 +500,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Rese&amp;t</source>
-        <translation>Réi&amp;nitialiser</translation>
+        <translation>&amp;Zéro</translation>
     </message>
     <message>
         <source>Elapsed time</source>
@@ -595,7 +595,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>tikkro::app::RemoteControl</name>
     <message>
         <source>Start</source>
-        <translation>Démarrer</translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -603,7 +603,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Reprendre</translation>
+        <translation>Reprise</translation>
     </message>
     <message>
         <source>Lap</source>
@@ -611,7 +611,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Réinitialiser</translation>
+        <translation>Zéro</translation>
     </message>
     <message>
         <source>Toggle</source>
@@ -619,19 +619,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is reset.</source>
-        <translation>%1 n’est pas proposé tant que le chronomètre est à zéro.</translation>
+        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre est à zéro.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is paused.</source>
-        <translation>%1 n’est pas proposé tant que le chronomètre est en pause.</translation>
+        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre est en pause.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch runs: take a Lap or Pause first.</source>
-        <translation>%1 n’est pas proposé tant que le chronomètre tourne&#xa0;: prenez d’abord un tour ou mettez-le en pause.</translation>
+        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre tourne : prenez d’abord un tour ou faites une pause.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is running.</source>
-        <translation>%1 n’est pas proposé tant que le chronomètre tourne.</translation>
+        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre tourne.</translation>
     </message>
 </context>
 <context>

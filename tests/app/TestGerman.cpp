@@ -14,7 +14,7 @@ class TestGerman : public QObject
 {
     Q_OBJECT
 
-    // A run with the Alt keys of Start, Lap, Pause, Resume and Reset; the
+    // A run with the Alt keys of Start, Lap, Pause, Resume, Pause and Reset; the
     // log strip, the clock field and the menu bar's words.
     static QStringList run(const QString& keys)
     {
@@ -40,14 +40,13 @@ class TestGerman : public QObject
 private Q_SLOTS:
     void storedTextsStayEnglish()
     {
-        const QStringList english = run(QStringLiteral("slprt"));
+        const QStringList english = run(QStringLiteral("slprpt"));
         QTranslator german;
         QVERIFY(german.load(QStringLiteral("tikkro_de"), QStringLiteral(TIKKRO_TRANSLATIONS)));
         QCoreApplication::installTranslator(&german);
-        const QStringList inGerman = run(QStringLiteral("srpwz"));
+        const QStringList inGerman = run(QStringLiteral("srpwpn"));
         QCOMPARE(inGerman.value(3), QStringLiteral("&Datei"));
-        QVERIFY2(english.constFirst().count(QLatin1Char('\n')) >= 4,
-                 qPrintable(english.join(u'|')));
+        QVERIFY2(english.value(1).contains(QLatin1String("Reset")), qPrintable(english.value(1)));
         QCOMPARE(inGerman.mid(0, 3), english.mid(0, 3));
     }
 };
