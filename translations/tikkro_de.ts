@@ -277,7 +277,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Copyright © the Tikkro developers. Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
-        <translation>Copyright © die Tikkro-Entwickler. Freie Software unter der GNU General Public License, Version 3 oder neuer, ohne jede Gewährleistung.</translation>
+        <translation>Copyright © die Tikkro-Entwickler. Freie Software unter der GNU General Public License, Version 3 oder neuer, ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>For news and help, visit the web site or write to us:</source>

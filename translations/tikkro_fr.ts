@@ -277,7 +277,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Copyright © the Tikkro developers. Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
-        <translation>Copyright © les développeurs de Tikkro. Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie.</translation>
+        <translation>Copyright © les développeurs de Tikkro. Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie.</translation>
     </message>
     <message>
         <source>For news and help, visit the web site or write to us:</source>
