@@ -26,5 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # the binary loads by name, so no library scan can find it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+# Qt's own catalogues, for the words of its dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

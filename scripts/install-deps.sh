@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make clang-format clang-tidy pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-wayland
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libcups2-dev libbenchmark-dev
     fonts-dejavu-core poppler-utils python3
     xvfb xauth libxcb1-dev openbox xdotool x11-utils

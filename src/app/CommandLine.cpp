@@ -17,25 +17,26 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A precise stopwatch with a lap log, two alarms and two countdown timers."));
+        tr("A precise stopwatch with a lap log, two alarms and two countdown timers."));
     // Qt's own help option would add --help-all, which lists Qt's options.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
+                                  tr("Displays help on commandline options."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+                                     tr("Displays version information."));
     parser.addOption(help);
     parser.addOption(version);
     // Each alone; main() gives them to the running copy.
     const std::array<std::pair<const char*, const char*>, 6> commands{{
-        {"start", "Starts the stopwatch of the running Tikkro, starting Tikkro if none runs."},
-        {"pause", "Pauses the running stopwatch."},
-        {"resume", "Resumes the paused stopwatch."},
-        {"lap", "Takes a Lap."},
-        {"reset", "Resets the stopwatch."},
-        {"toggle", "Start, Pause or Resume, whichever is offered."},
+        {"start", QT_TR_NOOP("Starts the stopwatch of the running Tikkro, starting Tikkro if none "
+                             "runs.")},
+        {"pause", QT_TR_NOOP("Pauses the running stopwatch.")},
+        {"resume", QT_TR_NOOP("Resumes the paused stopwatch.")},
+        {"lap", QT_TR_NOOP("Takes a Lap.")},
+        {"reset", QT_TR_NOOP("Resets the stopwatch.")},
+        {"toggle", QT_TR_NOOP("Start, Pause or Resume, whichever is offered.")},
     }};
     for (const auto& [word, description] : commands) {
-        parser.addOption(QCommandLineOption(QLatin1String(word), QLatin1String(description)));
+        parser.addOption(QCommandLineOption(QLatin1String(word), tr(description)));
     }
     QCommandLineOption firstCommand(QLatin1String(RemoteCommand::FirstCommandOption + 2), QString(),
                                     QStringLiteral("request"));
@@ -48,12 +49,13 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
         return {false, 1, {}, name + QStringLiteral(": ") + parser.errorText() + u'\n', {}};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return {false,
-                1,
-                {},
-                name + QStringLiteral(": Unexpected argument '%1'.\n")
-                           .arg(parser.positionalArguments().constFirst()),
-                {}};
+        return {
+            false,
+            1,
+            {},
+            name +
+                tr(": Unexpected argument '%1'.\n").arg(parser.positionalArguments().constFirst()),
+            {}};
     }
     if (parser.isSet(help)) {
         return {false, 0, parser.helpText(), {}, {}};
@@ -61,27 +63,25 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
     if (parser.isSet(version)) {
         return {false,
                 0,
-                QStringLiteral("%1 %2\nDatabase: %3\n")
-                    .arg(name, QLatin1String(version::text), databasePath),
+                tr("%1 %2\nDatabase: %3\n").arg(name, QLatin1String(version::text), databasePath),
                 {},
                 {}};
     }
     for (const auto& command : commands) {
         if (parser.isSet(QLatin1String(command.first))) {
-            return {
-                false,
-                1,
-                {},
-                name + QStringLiteral(": --%1 is given alone.\n").arg(QLatin1String(command.first)),
-                {}};
+            return {false,
+                    1,
+                    {},
+                    name + tr(": --%1 is given alone.\n").arg(QLatin1String(command.first)),
+                    {}};
         }
     }
     if (!displayAvailable) {
         return {false,
                 1,
                 {},
-                name + QStringLiteral(": cannot open a window: no display (neither DISPLAY nor "
-                                      "WAYLAND_DISPLAY is set)\n"),
+                name + tr(": cannot open a window: no display (neither DISPLAY nor "
+                          "WAYLAND_DISPLAY is set)\n"),
                 {}};
     }
     return {true, 0, {}, {}, parser.value(firstCommand).toLatin1()};

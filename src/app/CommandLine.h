@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ namespace tikkro::app {
 // for the running copy, which main() gives before this is asked.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     // What the program does with its command line: run, or print and end.
     struct Outcome

@@ -19,8 +19,9 @@ FileLocations::FileLocations(const QString& programFolder, const QString& userDa
 {
     const QString installedData = QDir(programFolder).filePath(QLatin1String(DataFromBin));
     m_installed = QFileInfo(installedData).isDir();
-    m_soundsFolder =
-        (m_installed ? QDir::cleanPath(installedData) : programFolder) + QStringLiteral("/sounds");
+    const QString dataFolder = m_installed ? QDir::cleanPath(installedData) : programFolder;
+    m_soundsFolder = dataFolder + QStringLiteral("/sounds");
+    m_translationsFolder = dataFolder + QStringLiteral("/translations");
 
     // A file beside the program is only ever the file of the folder's owner:
     // a folder several users may write, or a file another user left there,

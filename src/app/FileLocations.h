@@ -6,10 +6,11 @@
 
 namespace tikkro::app {
 
-// Where the program finds its sounds and keeps its database file. A copy run
-// from a folder of its own (the build tree, a portable copy) keeps both
-// beside itself; an installed copy reads its sounds from the shared data
-// folder and keeps one database per user in the user's data folder.
+// Where the program finds its sounds and catalogues and keeps its database
+// file. A copy run from a folder of its own (the build tree, a portable copy)
+// keeps them beside itself; an installed copy reads its sounds and catalogues
+// from the shared data folder and keeps one database per user in the user's
+// data folder.
 class FileLocations
 {
 public:
@@ -29,6 +30,7 @@ public:
 
     bool isInstalled() const { return m_installed; }
     QString soundsFolder() const { return m_soundsFolder; }
+    QString translationsFolder() const { return m_translationsFolder; }
     QString databasePath() const { return m_databasePath; }
 
     // Makes the folder that holds the database when it is missing; false
@@ -40,6 +42,7 @@ public:
 private:
     bool m_installed = false;
     QString m_soundsFolder;
+    QString m_translationsFolder;
     QString m_databasePath;
 };
 

@@ -22,10 +22,16 @@ using Verb = RemoteRequest::Verb;
 constexpr std::array<Command, 6> Commands{Command::Start, Command::Pause, Command::Resume,
                                           Command::Lap,   Command::Reset, Command::Start};
 
+// The commands' words in the messages saying why one is not offered.
 const char* caption(Verb verb)
 {
-    constexpr std::array<const char*, 6> Captions{"Start", "Pause", "Resume",
-                                                  "Lap",   "Reset", "Toggle"};
+    constexpr std::array<const char*, 6> Captions{
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Start"),
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Pause"),
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Resume"),
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Lap"),
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Reset"),
+        QT_TRANSLATE_NOOP("tikkro::app::RemoteControl", "Toggle")};
     return Captions.at(static_cast<std::size_t>(verb));
 }
 } // namespace
@@ -99,7 +105,7 @@ QString RemoteControl::refusal(Verb verb, Situation situation)
                    : tr("%1 is not offered while the stopwatch is running.");
         break;
     }
-    return text.arg(QLatin1String(caption(verb)));
+    return text.arg(tr(caption(verb)));
 }
 
 RemoteControl::Situation RemoteControl::situation() const

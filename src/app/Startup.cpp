@@ -10,6 +10,7 @@
 #include "app/RemoteControl.h"
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "placement/WindowActivation.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ bool Startup::handOverToRunningCopy()
 int Startup::run(bool displayAvailable)
 {
     const FileLocations files = FileLocations::forThisProgram();
+    Translations::install(files.translationsFolder());
     const CommandLine::Outcome outcome =
         CommandLine::parse(QCoreApplication::arguments(), files.databasePath(), displayAvailable);
     if (!outcome.run) {

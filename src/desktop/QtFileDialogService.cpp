@@ -43,8 +43,8 @@ QtFileDialogService::askSaveFileName(QWidget* parent, const QString& caption, co
 bool QtFileDialogService::confirmReplace(QWidget* parent, const QString& caption,
                                          const QString& path)
 {
-    const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(path).fileName());
+    const QString question =
+        tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
     return QMessageBox::warning(parent, caption, question, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }

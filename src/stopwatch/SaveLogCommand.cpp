@@ -13,10 +13,6 @@
 namespace tikkro::stopwatch {
 
 namespace {
-const QString Caption = QStringLiteral("Save Log Strip As");
-const QString TextFilter = QStringLiteral("Text (*.txt)");
-const QString CsvFilter = QStringLiteral("CSV (*.csv)");
-
 QString startFolder()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -36,8 +32,11 @@ SaveLogCommand::SaveLogCommand(desktop::FileDialogService& dialogs,
 
 void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
 {
+    const QString caption = tr("Save Log Strip As");
+    const QString textFilter = tr("Text (*.txt)");
+    const QString csvFilter = tr("CSV (*.csv)");
     const std::optional<desktop::FileDialogService::SaveChoice> choice = m_dialogs.askSaveFileName(
-        parent, Caption, m_folder, {TextFilter, CsvFilter}, m_csv ? CsvFilter : TextFilter);
+        parent, caption, m_folder, {textFilter, csvFilter}, m_csv ? csvFilter : textFilter);
     if (!choice || choice->path.isEmpty()) {
         return;
     }
@@ -45,13 +44,13 @@ void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
     QString path = choice->path;
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool typed = suffix == u"csv" || suffix == u"txt";
-    m_csv = typed ? suffix == u"csv" : choice->filter == CsvFilter;
+    m_csv = typed ? suffix == u"csv" : choice->filter == csvFilter;
     if (!typed) {
         path += m_csv ? QStringLiteral(".csv") : QStringLiteral(".txt");
     }
     m_folder = QFileInfo(path).absolutePath();
     // The dialog asked about the name as typed, not about the one completed.
-    if (!typed && QFileInfo(path).isFile() && !m_dialogs.confirmReplace(parent, Caption, path)) {
+    if (!typed && QFileInfo(path).isFile() && !m_dialogs.confirmReplace(parent, caption, path)) {
         return;
     }
 
@@ -61,9 +60,9 @@ void SaveLogCommand::run(QWidget* parent, const QString& logStripText)
         m_csv ? LogStripCsv::csv(logStripText)
               : QString(logStripText).replace(u'\n', QStringLiteral("\r\n")).toUtf8();
     if (const std::optional<QString> reason = write(path, bytes)) {
-        m_messages.show(QStringLiteral("%1 could not be saved.\n\n%2")
-                            .arg(QDir::toNativeSeparators(path), *reason),
-                        desktop::MessageService::Icon::Warning, Caption);
+        m_messages.show(
+            tr("%1 could not be saved.\n\n%2").arg(QDir::toNativeSeparators(path), *reason),
+            desktop::MessageService::Icon::Warning, caption);
     }
 }
 

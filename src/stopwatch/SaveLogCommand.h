@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -27,6 +28,8 @@ namespace tikkro::stopwatch {
 // no partial one; the failure is reported naming the file and the reason.
 class SaveLogCommand
 {
+    Q_DECLARE_TR_FUNCTIONS(SaveLogCommand)
+
 public:
     // Opens the file the bytes go to; a test gives one that fails as a full
     // disk would.

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 using tikkro::app::MainWindow;
@@ -90,6 +91,28 @@ private Q_SLOTS:
     {
         window.reset();
         rig.reset();
+    }
+
+    // In German the Alt keys follow the German captions, and the strip, which
+    // the CSV is made from, reads byte for byte as in English.
+    void germanKeysKeepTheStripEnglish()
+    {
+        const auto run = [this](std::initializer_list<Qt::Key> keys) {
+            for (const Qt::Key key : keys) {
+                counter().advanceMs(1'234);
+                altKey(key);
+            }
+            return strip();
+        };
+        using Qt::Key_L, Qt::Key_N, Qt::Key_P, Qt::Key_R, Qt::Key_S, Qt::Key_T, Qt::Key_W;
+        const QString english = run({Key_S, Key_L, Key_P, Key_R, Key_P, Key_T, Key_S});
+        QCOMPARE(english.count(QLatin1String("Date/Time started")), 2);
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("tikkro_de"), QStringLiteral(TIKKRO_TRANSLATIONS)));
+        QCoreApplication::installTranslator(&german);
+        cleanup();
+        init();
+        QCOMPARE(run({Key_S, Key_R, Key_P, Key_W, Key_P, Key_N, Key_S}), english);
     }
 
     // A whole run with the mouse, checking the buttons after every command

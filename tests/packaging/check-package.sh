@@ -28,6 +28,9 @@ version=$("$stage/bin/tikkro" --version)
 expected="Tikkro 1.0.32
 Database: $XDG_DATA_HOME/Tikkro/tikkro.mdb"
 [ "$version" = "$expected" ] || fail "--version said: $version"
+help=$(LANGUAGE=de "$stage/bin/tikkro" --help)
+grep -qF "Zeigt die Versionsinformationen an" <<<"$help" ||
+    fail "the installed program does not find its German catalogue: $help"
 QT_QPA_PLATFORM=offscreen "$stage/bin/tikkro" &
 pid=$!
 for _ in $(seq 200); do
@@ -47,6 +50,7 @@ listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/tikkro \
     ./usr/share/tikkro/sounds/default.wav ./usr/share/tikkro/sounds/notify.wav \
     ./usr/share/tikkro/sounds/ringin.wav \
+    ./usr/share/tikkro/translations/tikkro_de.qm ./usr/share/tikkro/translations/tikkro_fr.qm \
     "./usr/share/applications/$app_id.desktop" "./usr/share/metainfo/$app_id.metainfo.xml" \
     "./usr/share/dbus-1/services/$app_id.service" \
     "./usr/share/dbus-1/interfaces/$app_id.Stopwatch.xml" \
