@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
 
-#include <QPlainTextEdit>
-#include <QTest>
+#include "TestSupport.h"
 
 using namespace tikkro;
 using alarms::AlarmSlots;

@@ -2,13 +2,7 @@
 #include "app/PlatformChoice.h"
 #include "core/settings/SettingsDatabase.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include "TestSupport.h"
 #include <sys/stat.h>
 
 using tikkro::app::PlatformChoice;

@@ -7,15 +7,9 @@
 #include "app/SingleInstance.h"
 #include "core/stopwatch/ElapsedFormat.h"
 
+#include "TestSupport.h"
 #include <QDBusConnectionInterface>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <csignal>
 
 using tikkro::app::RemoteControl;
 using tikkro::app::RemoteRequest;

@@ -6,11 +6,7 @@
 #include "fakes/DatabaseLockHolder.h"
 #include "fakes/ScratchDatabase.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <optional>
+#include "TestSupport.h"
 
 using tikkro::fakes::DatabaseLockHolder;
 using tikkro::settings::SettingsDatabase;
