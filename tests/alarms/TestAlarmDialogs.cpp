@@ -175,7 +175,6 @@ private Q_SLOTS:
     {
         QFETCH(bool, alarm);
         QFETCH(QStringList, fields);
-        QFETCH(QString, message);
         Rig rig;
         const alarms::AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
         rig.slots.alarms[1] = rig.slots.timers[0] = before;
@@ -186,7 +185,7 @@ private Q_SLOTS:
         }
         QCOMPARE(rig.messages.messages.size(), 1);
         const auto& shown = rig.messages.messages[0];
-        QCOMPARE(shown.text, message);
+        QTEST(shown.text, "message");
         QCOMPARE(shown.title,
                  alarm ? QStringLiteral("Set Alarm 2") : QStringLiteral("Set Timer 1"));
         QVERIFY(!shown.modeless);
@@ -232,10 +231,9 @@ private Q_SLOTS:
     void markupInANameIsShownAsTyped()
     {
         QFETCH(QString, name);
-        QFETCH(QString, caption);
         Rig rig;
         set(timerDialog(rig, 0), name, Zeros);
-        QCOMPARE(rig.menu.timerCaptions[0], caption);
+        QTEST(rig.menu.timerCaptions[0], "caption");
         rig.windows.checkDue();
         QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
     }
@@ -335,12 +333,11 @@ private Q_SLOTS:
     void alarmSetCarriesLikeACalendar()
     {
         QFETCH(QStringList, fields);
-        QFETCH(QDateTime, due);
         Rig rig;
         AlarmDialog* dialog = alarmDialog(rig, 1);
         set(dialog, QStringLiteral("Wake"), fields);
         QVERIFY2(rig.messages.messages.isEmpty(), qPrintable(rig.messages.messages.value(0).text));
-        QCOMPARE(OleDate::toDateTime(rig.slots.alarms[1].due), due);
+        QTEST(OleDate::toDateTime(rig.slots.alarms[1].due), "due");
         QVERIFY(rig.slots.alarms[1].active);
         QCOMPARE(rig.menu.alarmCaptions[1], QStringLiteral("&2:Wake"));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));

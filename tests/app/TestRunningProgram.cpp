@@ -88,7 +88,6 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(bool, display);
         QFETCH(int, status);
-        QFETCH(QString, firstLine);
         ScratchProgram scratch;
         if (!display) {
             for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -99,7 +98,7 @@ private Q_SLOTS:
         QVERIFY(endedWith(*process, status));
         const QString text = QString::fromLocal8Bit(status == 0 ? process->readAllStandardOutput()
                                                                 : process->readAllStandardError());
-        QCOMPARE(text.section(u'\n', 0, 0), firstLine);
+        QTEST(text.section(u'\n', 0, 0), "firstLine");
         if (status == 0) {
             QCOMPARE(text.section(u'\n', 1),
                      QStringLiteral("Database: %1\n").arg(scratch.database()));

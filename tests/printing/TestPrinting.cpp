@@ -179,9 +179,8 @@ private Q_SLOTS:
         QFETCH(int, failingCopy);
         QFETCH(Failure, failure);
         QFETCH(QString, ended);
-        QFETCH(QString, warning);
         const auto [docs, shown] = print(lapStrip(2000), answer, failingCopy, failure);
-        QCOMPARE(shown.value_or(QString()), warning);
+        QTEST(shown.value_or(QString()), "warning");
         QString actual;
         for (const auto& doc : docs) {
             actual += doc.ended ? u'+' : u'-';
