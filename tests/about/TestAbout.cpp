@@ -6,10 +6,7 @@
 #include "fakes/FakeSoundService.h"
 #include "widgets/LazyWindow.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
+#include "TestSupport.h"
 
 using namespace tikkro;
 using about::SysInfoLauncher;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "alarms/AlarmDialog.h"
 #include "alarms/AlarmWindows.h"
+#include "alarms/DigitField.h"
+#include "alarms/TimerDialog.h"
+#include "core/WindowTimer.h"
 #include "core/alarms/AlarmStore.h"
 #include "core/settings/OleDate.h"
 #include "core/settings/SettingsDatabase.h"
@@ -12,7 +16,7 @@
 #include "fakes/FakeWallClock.h"
 #include "fakes/ScratchDatabase.h"
 
-#include <QMap>
+#include "TestSupport.h"
 
 namespace tikkro::testing {
 
@@ -58,5 +62,49 @@ struct AlarmRig
         return result;
     }
 };
+
+inline void tick(core::WindowTimer* timer, int count = 1)
+{
+    for (int i = 0; i < count; ++i) {
+        Q_EMIT timer->tick();
+    }
+}
+
+inline alarms::TimerDialog* timerDialog(AlarmRig& rig, int slot)
+{
+    rig.windows.showTimerDialog(slot);
+    return rig.windows.timerDialog();
+}
+
+inline alarms::AlarmDialog* alarmDialog(AlarmRig& rig, int slot)
+{
+    rig.windows.showAlarmDialog(slot);
+    return rig.windows.alarmDialog();
+}
+
+// Field indices left to right as shown: hours, minutes, seconds; or day,
+// month, year, hour, minute, second.
+template <class Dialog> const QList<int> Order{2, 1, 0};
+template <> const QList<int> Order<alarms::AlarmDialog>{3, 4, 5, 2, 1, 0};
+
+template <class Dialog> QStringList fields(const Dialog* dialog)
+{
+    QStringList result;
+    for (int index : Order<Dialog>) {
+        result.append(dialog->field(index)->text());
+    }
+    return result;
+}
+
+// Types the name and the leading fields, then presses Set.
+template <class Dialog> Dialog* set(Dialog* dialog, const QString& name, const QStringList& fields)
+{
+    dialog->nameField()->setText(name);
+    for (int i = 0; i < fields.size(); ++i) {
+        dialog->field(Order<Dialog>.at(i))->setText(fields.at(i));
+    }
+    QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+    return dialog;
+}
 
 } // namespace tikkro::testing

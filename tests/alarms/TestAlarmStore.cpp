@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/alarms/AlarmStore.h"
+#include "AlarmRig.h"
 #include "core/settings/DatabaseError.h"
-
-#include "fakes/FakeAlarmMenu.h"
-#include "fakes/ScratchDatabase.h"
-
-#include <QTest>
 
 using tikkro::alarms::AlarmSlot;
 using tikkro::settings::DatabaseError;
@@ -28,20 +23,13 @@ QString describe(const AlarmSlot& slot)
 }
 
 // A fresh database file holding the given tAlarm records, and the store on it.
-struct Fixture
+struct Fixture : tikkro::testing::AlarmRig
 {
     explicit Fixture(const QStringList& records = {})
     {
-        database.createIfMissing();
         for (const QString& values : records)
             QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + values));
     }
-
-    tikkro::fakes::ScratchDatabase scratch;
-    tikkro::settings::SettingsDatabase database{scratch.path()};
-    tikkro::alarms::AlarmSlots slots;
-    tikkro::alarms::AlarmStore store{database, slots};
-    tikkro::fakes::FakeAlarmMenu menu;
 };
 
 } // namespace
@@ -142,5 +130,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAlarmStore)
+QTEST_MAIN(TestAlarmStore)
 #include "TestAlarmStore.moc"

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
-#include "alarms/DigitField.h"
-#include "core/WindowTimer.h"
 #include "fakes/LocalZone.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "TestSupport.h"
 
 using namespace tikkro;
 using alarms::TimerDialog;
-using testing::at;
+using namespace tikkro::testing;
 using Rig = testing::AlarmRig;
 
 namespace {
@@ -20,23 +16,11 @@ QDateTime utc(int year, int month, int day, int hour, int minute)
     return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC);
 }
 
-// Types the length, hours first, into timer 1's dialog and presses Set.
-TimerDialog* setTimer(Rig& rig, const QStringList& length)
-{
-    rig.windows.showTimerDialog(0);
-    TimerDialog* dialog = rig.windows.timerDialog();
-    for (int i = 0; i < 3; ++i) {
-        dialog->field(2 - i)->setText(length.at(i));
-    }
-    QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
-    return dialog;
-}
-
 // The fields, hours first, after the dialog's next refresh.
 QStringList shown(const TimerDialog* dialog)
 {
-    Q_EMIT dialog->countdownTimer()->tick();
-    return {dialog->field(2)->text(), dialog->field(1)->text(), dialog->field(0)->text()};
+    tick(dialog->countdownTimer());
+    return fields(dialog);
 }
 
 QStringList hms(qint64 seconds)
@@ -75,7 +59,8 @@ private Q_SLOTS:
         Rig rig;
         const QDateTime second = at(5, 9, 57, 37);
         rig.clock.set(second.addMSecs(setPhase));
-        TimerDialog* dialog = setTimer(rig, {"0", "0", QString::number(length)});
+        TimerDialog* dialog =
+            set(timerDialog(rig, 0), "Timer 1", {"0", "0", QString::number(length)});
         QVERIFY(rig.messages.messages.isEmpty());
         QCOMPARE(shown(dialog), hms(length));
 
@@ -101,7 +86,7 @@ private Q_SLOTS:
     void pastDueShowsZerosAndRingsLate()
     {
         Rig rig;
-        TimerDialog* dialog = setTimer(rig, {"0", "0", "4"});
+        TimerDialog* dialog = set(timerDialog(rig, 0), "Timer 1", {"0", "0", "4"});
         rig.clock.advanceMs(6'000);
         QCOMPARE(shown(dialog), hms(0));
         QCOMPARE(dialog->countdownTimer()->interval(), TimerDialog::RefreshMs);
@@ -138,7 +123,7 @@ private Q_SLOTS:
         const fakes::LocalZone local(zone);
         Rig rig;
         rig.clock.set(setAt.toLocalTime());
-        TimerDialog* dialog = setTimer(rig, length);
+        TimerDialog* dialog = set(timerDialog(rig, 0), "Timer 1", length);
         QCOMPARE(shown(dialog), length);
 
         rig.clock.set(endsAt.addMSecs(-500).toLocalTime());
@@ -174,13 +159,7 @@ private Q_SLOTS:
         const fakes::LocalZone local(zone);
         Rig rig;
         rig.clock.set(ringsAt.addDays(-1).toLocalTime());
-        rig.windows.showAlarmDialog(0);
-        alarms::AlarmDialog* dialog = rig.windows.alarmDialog();
-        const QList<int> order{3, 4, 5, 2, 1, 0};
-        for (int i = 0; i < order.size(); ++i) {
-            dialog->field(order.at(i))->setText(fields.at(i));
-        }
-        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        set(alarmDialog(rig, 0), "Alarm 1", fields);
 
         rig.clock.set(ringsAt.addMSecs(-1).toLocalTime());
         rig.windows.checkDue();

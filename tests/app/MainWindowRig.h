@@ -18,7 +18,7 @@
 #include "printing/PrintCommand.h"
 #include "stopwatch/SaveLogCommand.h"
 
-#include <memory>
+#include "TestSupport.h"
 
 namespace tikkro::testing {
 

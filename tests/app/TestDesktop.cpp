@@ -6,15 +6,10 @@
 #include "widgets/CommandButton.h"
 #include "widgets/DisplayField.h"
 
-#include <QApplication>
-#include <QDeadlineTimer>
+#include "TestSupport.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
-#include <QProcess>
-#include <QTest>
-#include <QWindow>
 
 #include <cstdio>
 

@@ -7,17 +7,7 @@
 #include "widgets/CommandButton.h"
 #include "widgets/DisplayField.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QClipboard>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTranslator>
-#include <memory>
+#include "TestSupport.h"
 
 using tikkro::app::MainWindow;
 using tikkro::fakes::DatabaseLockHolder;
@@ -67,7 +57,7 @@ class TestMainWindow : public QObject
     }
     void altKey(Qt::Key key, Qt::KeyboardModifiers extra = {})
     {
-        QTest::keyClick(logStrip(), key, Qt::AltModifier | extra);
+        this->key(window.get(), key, Qt::AltModifier | extra);
     }
     QString strip() const { return logStrip()->text(); }
     // Keys go to the window as the keyboard sends them: to the focused
@@ -121,7 +111,6 @@ private Q_SLOTS:
     {
         click("start");
         QCOMPARE(shown(), (CommandSet{false, true, false, true, false}));
-        QCOMPARE(window->refreshTimer().interval(), 15);
         QCOMPARE(QApplication::focusWidget(), logStrip());
 
         counter().advanceMs(12'345);
@@ -174,9 +163,21 @@ private Q_SLOTS:
         QCOMPARE(window->watch().state(), Stopwatch::State::Paused);
     }
 
-    void altKeysInTheStrip()
+    void altKeysRunCommandsWhereverTheFocusIs_data()
     {
-        logStrip()->setFocus();
+        QTest::addColumn<QString>("focus"); // empty: no control has it
+        QTest::newRow("log strip") << "logStrip";
+        QTest::newRow("elapsed time") << "elapsedTime";
+        QTest::newRow("the window itself") << "";
+    }
+    void altKeysRunCommandsWhereverTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        if (focus.isEmpty()) {
+            QApplication::focusWidget()->clearFocus();
+        } else {
+            child(focus)->setFocus();
+        }
         altKey(Qt::Key_L); // Lap is not offered: nothing
         altKey(Qt::Key_T); // nor is Reset
         altKey(Qt::Key_S, Qt::ControlModifier);
@@ -210,7 +211,6 @@ private Q_SLOTS:
         counter().advanceMs(3'000);
         action("clearLogAction")->trigger();
         QVERIFY(logStrip()->isEmpty());
-        QCOMPARE(window->refreshTimer().interval(), 15);
         counter().advanceMs(1'000);
         click("lap");
         QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\n"));
@@ -254,28 +254,6 @@ private Q_SLOTS:
 
     // --- keyboard, assistive technology, idle cost -------------------------
 
-    void commandKeysWorkWhereverTheFocusIs_data()
-    {
-        QTest::addColumn<QString>("focus"); // empty: no control has it
-        QTest::newRow("elapsed time") << "elapsedTime";
-        QTest::newRow("the window itself") << "";
-    }
-    void commandKeysWorkWhereverTheFocusIs()
-    {
-        QFETCH(QString, focus);
-        if (focus.isEmpty()) {
-            QApplication::focusWidget()->clearFocus();
-        } else {
-            child(focus)->setFocus();
-        }
-        key(window.get(), Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
-        counter().advanceMs(250);
-        key(window.get(), Qt::Key_L, Qt::AltModifier);
-        QCOMPARE(strip().section(QStringLiteral("\n"), 1),
-                 QStringLiteral("00:00:00.000   Start\n00:00:00.250   Lap\n"));
-    }
-
     // Start the program, open Timer 1, set 00:00:03, let it ring: no mouse
     // anywhere.
     void keyboardOnlyRun()
@@ -301,6 +279,7 @@ private Q_SLOTS:
         // The first monitor tick after the three seconds.
         rig->clock.advanceMs(3'500);
         Q_EMIT window->monitorTimer().tick();
+        QCOMPARE(display("clockField"), QStringLiteral("05.12.26   09:57:40"));
         QVERIFY(window->alarmWindows().events()->text().startsWith(
             QStringLiteral("Timer 'Timer 1':\n    was due at: 05/12/2026 09:57:40\n")));
         QCOMPARE(rig->notifier.sent.size(), 1);
@@ -333,14 +312,11 @@ private Q_SLOTS:
         QVERIFY(window->refreshTimer().isTicking());
         minimise ? window->showMinimized() : window->hide();
         QVERIFY(!window->refreshTimer().isTicking());
-        // Still running as far as the watch knows.
-        QCOMPARE(window->refreshTimer().interval(), 15);
 
         counter().advanceMs(75'000);
         window->showNormal();
         QVERIFY(window->refreshTimer().isTicking());
         QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:15.0"));
-        QCOMPARE(window->refreshTimer().interval(), 100);
         counter().advanceMs(500);
         click("lap");
         QVERIFY(strip().endsWith(QStringLiteral("00:01:15.500   Lap\n")));
@@ -356,12 +332,11 @@ private Q_SLOTS:
         QTRY_COMPARE(window->frameGeometry().right(),
                      QGuiApplication::primaryScreen()->geometry().right());
         QCOMPARE(window->y(), tikkro::placement::toPixels(270));
-        QCOMPARE(window->monitorTimer().interval(), 500);
         QVERIFY(rig->messages.messages.isEmpty());
 
         QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
         QCOMPARE(shown(), (CommandSet{true, false, false, false, false}));
-        QCOMPARE(window->refreshTimer().interval(), 0);
+        QCOMPARE(window->refreshTimer().interval(), 0); // a reset watch costs nothing
         QCOMPARE(QApplication::focusWidget(), logStrip());
     }
 
@@ -413,7 +388,6 @@ private Q_SLOTS:
         QCOMPARE(rig->messages.messages.size(), 1);
         QVERIFY(rig->messages.messages.first().text.contains(rig->scratch.path()));
         QCOMPARE(broken->y(), tikkro::placement::toPixels(270));
-        QCOMPARE(broken->monitorTimer().interval(), 500);
         broken->close(); // shut-down ignores the failures
         QCOMPARE(rig->messages.messages.size(), 1);
         QCOMPARE(file.size(), 4096);
@@ -436,13 +410,6 @@ private Q_SLOTS:
         QVERIFY(window->alarmWindows().timerDialog() == nullptr);
         QVERIFY(window->aboutBox() == nullptr);
         QVERIFY(!window->isVisible());
-    }
-
-    void monitorTickFillsTheClockField()
-    {
-        rig->clock.set(QDateTime(QDate(2026, 12, 7), QTime(8, 5, 9)));
-        Q_EMIT window->monitorTimer().tick();
-        QCOMPARE(display("clockField"), QStringLiteral("07.12.26   08:05:09"));
     }
 
     void alarmMenusChooseTheSlot()
@@ -542,6 +509,8 @@ private Q_SLOTS:
         action("exitAction")->trigger();
         QVERIFY(!window->isVisible());
         QCOMPARE(rig->messages.messages.size(), 1);
+        // A note that goes by itself never holds up a logout.
+        QVERIFY(rig->messages.messages.first().timeout > 0ms);
         const QString note = rig->messages.messages.first().text;
         QVERIFY2(note.startsWith("The window position could not be kept.") &&
                      note.contains("database is locked") && note.contains(rig->scratch.path()),

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Version.h"
 #include "app/CommandLine.h"
 #include "app/FileLocations.h"
 #include "app/ShutdownSignals.h"
@@ -6,17 +7,10 @@
 #include "app/Startup.h"
 #include "placement/WindowActivation.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSet>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
+#include "TestSupport.h"
 
-#include <csignal>
-#include <unistd.h>
-
+using namespace tikkro;
+using namespace Qt::StringLiterals;
 using tikkro::app::CommandLine;
 using tikkro::app::FileLocations;
 using tikkro::app::SingleInstance;
@@ -101,12 +95,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("error");
-        const QString version = QStringLiteral("Tikkro 1.0.32\nDatabase: /home/u/tikkro.mdb\n");
+        const QString shown = u"Tikkro %1\nDatabase: /home/u/tikkro.mdb\n"_s.arg(version::text);
         QTest::newRow("nothing") << QStringList() << true << true << 0 << QString() << QString();
         QTest::newRow("--version")
-            << QStringList{"--version"} << true << false << 0 << version << QString();
+            << QStringList{"--version"} << true << false << 0 << shown << QString();
         QTest::newRow("-v without display")
-            << QStringList{"-v"} << false << false << 0 << version << QString();
+            << QStringList{"-v"} << false << false << 0 << shown << QString();
         QTest::newRow("unknown option") << QStringList{"--bogus"} << true << false << 1 << QString()
                                         << QStringLiteral("Tikkro: Unknown option 'bogus'.\n");
         QTest::newRow("Qt's --help-all is not offered")
@@ -180,15 +174,15 @@ private Q_SLOTS:
     {
         tikkro::app::ShutdownSignals signals;
         QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
-        ::raise(SIGTERM);
-        ::raise(SIGINT);
+        for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+            ::raise(number);
+        }
         QCoreApplication::processEvents();
         QCOMPARE(received.count(), 0);
 
         signals.startDelivering();
-        QTRY_COMPARE(received.count(), 2);
-        QCOMPARE(received.at(0).at(0).toInt(), SIGTERM);
-        QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
+        QTRY_COMPARE(received.count(), 3);
+        QCOMPARE(received.at(2).at(0).toInt(), SIGHUP);
     }
 
     void signalsIgnoredFromTheStartStayIgnored()

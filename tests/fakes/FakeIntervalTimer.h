@@ -3,22 +3,14 @@
 
 #include "core/IntervalTimer.h"
 
-#include <QList>
-
 namespace tikkro::fakes {
 
-// A window timer that never ticks by itself and remembers every interval set.
+// A window timer that never ticks by itself.
 class FakeIntervalTimer final : public core::IntervalTimer
 {
 public:
     int interval() const override { return m_interval; }
-    void setInterval(int milliseconds) override
-    {
-        m_interval = milliseconds;
-        history.append(milliseconds);
-    }
-
-    QList<int> history;
+    void setInterval(int milliseconds) override { m_interval = milliseconds; }
 
 private:
     int m_interval = 0;

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <chrono>
+
 namespace tikkro::fakes {
 
 // Records every message box instead of showing it.
@@ -14,18 +16,24 @@ public:
     struct Message
     {
         QString text;
-        Icon icon;
         QString title;
         bool modeless;
+        // How long a note that goes by itself stays; zero: until answered.
+        std::chrono::milliseconds timeout;
     };
 
-    void show(const QString& text, Icon icon, const QString& title = {}) override
+    void show(const QString& text, Icon, const QString& title = {}) override
     {
-        messages.append({text, icon, title, false});
+        messages.append({text, title, false, {}});
     }
-    void showModeless(const QString& text, Icon icon, const QString& title = {}) override
+    void showModeless(const QString& text, Icon, const QString& title = {}) override
     {
-        messages.append({text, icon, title, true});
+        messages.append({text, title, true, {}});
+    }
+    void showFor(const QString& text, Icon, std::chrono::milliseconds timeout,
+                 const QString& title = {}) override
+    {
+        messages.append({text, title, false, timeout});
     }
     void beep() override { ++beeps; }
 

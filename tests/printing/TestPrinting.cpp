@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Version.h"
 #include "fakes/FakePrintDialog.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
 #include "printing/QtPrintDialog.h"
 #include "printing/QtPrinterFactory.h"
 
-#include <QDialogButtonBox>
-#include <QDir>
+#include "TestSupport.h"
 #include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QSpinBox>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QXmlStreamReader>
 #include <sys/mount.h>
 
 using namespace tikkro;
@@ -125,11 +116,13 @@ private Q_SLOTS:
         QTest::addColumn<double>("pageHeight");
         QTest::addColumn<QStringList>("pages");
         const QString header =
-            u"T24 Tikkro|S31 Morvane's sophisticated Stop Watch|B36 Version 1.0.32"_s;
+            u"T24 Tikkro|S31 Morvane's sophisticated Stop Watch|B36 "_s + version::label;
         QTest::newRow("empty strip") << u""_s << 200.0 << QStringList{header};
         QTest::newRow("last line without end")
             << u"a\ntyped"_s << 200.0 << QStringList{header + "|B46 a|B51 typed"};
         QTest::newRow("line end at the end") << u"a\n"_s << 200.0 << QStringList{header + "|B46 a"};
+        QTest::newRow("last line on the foot")
+            << u"1\n2\n3"_s << 57.0 << QStringList{header + "|B46 1|B51 2|B56 3"};
         QTest::newRow("second page") << u"1\n2\n3\n\n\n\n5\n6"_s << 60.0
                                      << QStringList{header + "|B46 1|B51 2|B56 3", u"B4 5|B9 6"_s};
     }
@@ -186,15 +179,13 @@ private Q_SLOTS:
         QFETCH(int, failingCopy);
         QFETCH(Failure, failure);
         QFETCH(QString, ended);
-        QFETCH(QString, warning);
         const auto [docs, shown] = print(lapStrip(2000), answer, failingCopy, failure);
-        QCOMPARE(shown.value_or(QString()), warning);
+        QTEST(shown.value_or(QString()), "warning");
         QString actual;
         for (const auto& doc : docs) {
             actual += doc.ended ? u'+' : u'-';
             QCOMPARE(doc.orientation, answer->orientation);
             if (doc.ended) {
-                QVERIFY(doc.pages.size() > 1);
                 QCOMPARE(render(doc.pages.last()), render(docs.front().pages.last()));
             }
         }
@@ -230,7 +221,7 @@ private Q_SLOTS:
         layout.setOrientation(QPageLayout::Landscape);
         const QRectF area = layout.paintRect(QPageLayout::Point);
         QVERIFY(area.width() > area.height());
-        QStringList expected{"Tikkro", "Morvane's sophisticated Stop Watch", "Version 1.0.32"};
+        QStringList expected{"Tikkro", "Morvane's sophisticated Stop Watch", version::label};
         for (const QString& line : strip.split(u'\n'))
             expected.append(line.simplified());
         for (const QString& file : {chosen, dir.filePath(QStringLiteral("log.v1-copy2.pdf"))}) {

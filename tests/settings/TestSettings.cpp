@@ -6,13 +6,9 @@
 #include "fakes/DatabaseLockHolder.h"
 #include "fakes/ScratchDatabase.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTest>
-#include <unistd.h>
+#include "TestSupport.h"
 
 #include <cmath>
-#include <optional>
 
 using tikkro::fakes::DatabaseLockHolder;
 using tikkro::fakes::failureOf;

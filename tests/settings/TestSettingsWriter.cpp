@@ -6,11 +6,7 @@
 #include "fakes/DatabaseLockHolder.h"
 #include "fakes/ScratchDatabase.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <optional>
+#include "TestSupport.h"
 
 using tikkro::fakes::DatabaseLockHolder;
 using tikkro::settings::SettingsDatabase;
@@ -65,7 +61,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, file);
         QFETCH(QString, failure);
-        QFETCH(bool, busy);
         Fixture f;
         const QByteArray before = f.scratch.bytes();
         const SettingsDatabase readOnly(f.scratch.path(), SettingsDatabase::DefaultBusyTimeout,
@@ -81,7 +76,7 @@ private Q_SLOTS:
             QVERIFY2(!failure.isEmpty() && error.description().contains(failure) &&
                          error.description().contains(f.scratch.path()),
                      qPrintable(error.description()));
-            QCOMPARE(error.fileBusy(), busy);
+            QTEST(error.fileBusy(), "busy");
         }
         lock.reset();
         QCOMPARE(f.scratch.bytes(), before);

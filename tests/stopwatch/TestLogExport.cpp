@@ -10,15 +10,7 @@
 #include "fakes/FullDiskSaveFile.h"
 #include "stopwatch/SaveLogCommand.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <unistd.h>
+#include "TestSupport.h"
 
 using namespace tikkro;
 using stopwatch::LogStripCsv;
@@ -157,7 +149,7 @@ private Q_SLOTS:
         QTest::newRow("edited by hand")
             << lines({"00:00:05.000   Lap", "00:00:07.500   Pause", "", "", "Heat 2, lane \"4\"",
                       "05.12.2026  10:15:00  Date/Time started", "00:00:09.000   Lap",
-                      "Zürich – „fast“", "00:00:12.000   Lap", "00:00:14.000   Pause", "", "",
+                      "Zürich – „fast“ \"1\"", "00:00:12.000   Lap", "00:00:14.000   Pause", "", "",
                       "10:20:00          Res'Time", "00:00:15.000   Lap",
                       "10:25:00          Res'Time", "31.02.2026  10:15:00  Date/Time started",
                       "00:60:00.000   Lap", "00:00:13.000    Lap"})
@@ -166,7 +158,7 @@ private Q_SLOTS:
                            ",,Reset,,,,,",
                            ",,,,,,,\"Heat 2, lane \"\"4\"\"\"",
                            "1,2026-12-05T10:15:00,Lap,00:00:09.000,9000,,,",
-                           ",,,,,,,Zürich – „fast“",
+                           ",,,,,,,\"Zürich – „fast“ \"\"1\"\"\"",
                            "1,2026-12-05T10:15:00,Lap,00:00:12.000,12000,3000,,",
                            "1,2026-12-05T10:15:00,Pause,00:00:14.000,14000,2000,,",
                            "1,2026-12-05T10:15:00,Resume,,,,10:20:00,",

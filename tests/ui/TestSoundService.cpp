@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/QtSoundService.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRegularExpression>
+#include "TestSupport.h"
 #include <QSoundEffect>
-#include <QTemporaryDir>
-#include <QTest>
 
 using tikkro::desktop::QtSoundService;
 

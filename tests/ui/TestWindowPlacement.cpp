@@ -2,12 +2,7 @@
 #include "placement/Twips.h"
 #include "placement/WindowPlacement.h"
 
-#include <QApplication>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QVBoxLayout>
-#include <QWidget>
+#include "TestSupport.h"
 
 using tikkro::placement::toTwips;
 using tikkro::placement::WindowPlacement;
