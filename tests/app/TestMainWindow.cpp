@@ -105,6 +105,64 @@ private Q_SLOTS:
         QCOMPARE(run({Key_S, Key_R, Key_P, Key_W, Key_P, Key_N, Key_S}), english);
     }
 
+    // In German and French, at the desktop's font and at 16 pt, every window
+    // grows to show each label and button whole rather than cutting a word.
+    void translatedWindowsShowEveryTextWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<QString>("fileMenu");
+        for (const int points : {0, 16}) {
+            QTest::addRow("de %d", points) << "de" << points << "&Datei";
+            QTest::addRow("fr %d", points) << "fr" << points << "&Fichier";
+        }
+    }
+    void translatedWindowsShowEveryTextWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, points);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load("tikkro_" + language, QStringLiteral(TIKKRO_TRANSLATIONS)));
+        QCoreApplication::installTranslator(&catalogue);
+        const QFont desktop = QApplication::font();
+        const auto restoreFont = qScopeGuard([&desktop] { QApplication::setFont(desktop); });
+        if (points > 0) {
+            QFont larger = desktop;
+            larger.setPointSize(points);
+            QApplication::setFont(larger);
+        }
+        cleanup();
+        init();
+        QTEST(window->menuBar()->actions().at(0)->text(), "fileMenu");
+        window->alarmWindows().showAlarmDialog(0);
+        window->alarmWindows().showTimerDialog(0);
+        window->alarmWindows().showEvents();
+        action("aboutAction")->trigger();
+        QStringList titles;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible()) {
+                continue;
+            }
+            titles.append(top->windowTitle());
+            for (const QLabel* label : top->findChildren<QLabel*>()) {
+                const bool whole = label->wordWrap()
+                                       ? label->heightForWidth(label->width()) <= label->height()
+                                       : label->width() >= label->minimumSizeHint().width();
+                QVERIFY2(whole, qPrintable(label->text()));
+            }
+            for (const QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(),
+                         qPrintable(button->text()));
+            }
+        }
+        titles.sort();
+        if (language == "de") {
+            QCOMPARE(titles, QStringList({"Alarm einstellen", "Alarm- und Timer-Ereignisse",
+                                          "Tikkro", "Timer einstellen", "Über Tikkro"}));
+        }
+        QCOMPARE(titles.size(), 5);
+    }
+
     // A whole run with the mouse, checking the buttons after every command
     // and the exact text of the strip at the end.
     void wholeRunWithTheMouse()
