@@ -79,8 +79,7 @@ int Startup::run(bool displayAvailable)
     QApplication::setWindowIcon(programIcon());
     Program program(files.soundsFolder(), files.databasePath(), Program::msToNextWholeSecond);
     MainWindow& window = program.start();
-    const stopwatch::KernelClockCounter bootClock{stopwatch::KernelClockCounter::Clock::BootTime};
-    RemoteControl remote(window, bootClock);
+    RemoteControl remote(window, program.counter());
     if (firstCommand) {
         remote.answer(*firstCommand);
     }
