@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TestMain.h"
+
 // The Qt and system headers the tests share, in one place.
 #include <QtSql>
 #include <QtTest>

@@ -198,5 +198,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+TIKKRO_TEST(TestSettings)
 #include "TestSettings.moc"

@@ -151,5 +151,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSettingsWriter)
+TIKKRO_TEST(TestSettingsWriter)
 #include "TestSettingsWriter.moc"
