@@ -15,7 +15,8 @@ if command -v ld.gold >/dev/null; then
     linker=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold)
 fi
 
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Release "${linker[@]}"
+# Benchmarks are built where they are run (bench/), not here.
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Release -DTIKKRO_BUILD_BENCHMARKS=OFF "${linker[@]}"
 cmake --build build-tests -j"$jobs"
 ctest --test-dir build-tests --output-on-failure -j"$test_jobs"
 
