@@ -36,7 +36,6 @@ void RingWhenClosed::start(QMenu& menu)
     m_switch->setCheckable(true);
     m_switch->setChecked(m_on);
     connect(m_switch, &QAction::toggled, this, &RingWhenClosed::setOn);
-    plan();
 }
 
 void RingWhenClosed::setOn(bool on)

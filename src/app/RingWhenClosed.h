@@ -35,8 +35,10 @@ public:
                    const settings::SettingsDatabase& database, desktop::WakeScheduler& scheduler,
                    desktop::MessageService& messages, QObject* parent = nullptr);
 
-    // Reads the switch from the file, puts it into the menu and hands the
-    // scheduler the slots as they are.
+    // Reads the switch from the file and puts it into the menu. The slots
+    // go to the scheduler at the monitor's next armedChanged(), once it has
+    // fired what is already due: a moment already past would have the
+    // service manager start the program at once.
     void start(QMenu& menu);
 
     bool isOn() const { return m_on; }

@@ -173,6 +173,8 @@ bool SystemdWakeScheduler::removeUnits() const
     for (const QString& path : {enablingLink(), timerPath(), servicePath()}) {
         any = QFile::remove(path) || any;
     }
+    // Only when empty: other units may be wanted there too.
+    QDir().rmdir(QFileInfo(enablingLink()).path());
     return any;
 }
 
