@@ -635,6 +635,17 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>tikkro::app::RingWhenClosed</name>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>Auch &amp;geschlossen klingeln</translation>
+    </message>
+    <message>
+        <source>The choice holds until Tikkro ends, but could not be kept: %1</source>
+        <translation>Die Wahl gilt, bis Tikkro endet, konnte aber nicht gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>tikkro::desktop::DBusDesktopNotifier</name>
     <message>
         <source>Show</source>

@@ -635,6 +635,17 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>tikkro::app::RingWhenClosed</name>
+    <message>
+        <source>&amp;Ring When Closed</source>
+        <translation>&amp;Sonner même fermé</translation>
+    </message>
+    <message>
+        <source>The choice holds until Tikkro ends, but could not be kept: %1</source>
+        <translation>Le choix vaut jusqu’à la fermeture de Tikkro, mais n’a pas pu être enregistré : %1</translation>
+    </message>
+</context>
+<context>
     <name>tikkro::desktop::DBusDesktopNotifier</name>
     <message>
         <source>Show</source>

@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -249,15 +250,20 @@ void MainWindow::buildMenus()
     for (int i = 0; i < 2; ++i) {
         const QString digit = QString::number(i + 1);
         const auto slot = static_cast<std::size_t>(i);
-        m_alarmActions.at(slot) =
-            addAction(absolute, tr("Alarm&%1").arg(digit), QStringLiteral("alarmAction") + digit,
-                      [this, i] { m_alarmWindows.showAlarmDialog(i); });
-        m_timerActions.at(slot) =
-            addAction(countDown, tr("Timer&%1").arg(digit), QStringLiteral("timerAction") + digit,
-                      [this, i] { m_alarmWindows.showTimerDialog(i); });
+        m_alarmActions.at(slot) = addAction(absolute, tr("Alarm&%1").arg(digit),
+                                            QStringLiteral("alarmAction") + digit, [this, i] {
+                                                m_alarmWindows.showAlarmDialog(i);
+                                                watchSetAndDisarm(m_alarmWindows.alarmDialog());
+                                            });
+        m_timerActions.at(slot) = addAction(countDown, tr("Timer&%1").arg(digit),
+                                            QStringLiteral("timerAction") + digit, [this, i] {
+                                                m_alarmWindows.showTimerDialog(i);
+                                                watchSetAndDisarm(m_alarmWindows.timerDialog());
+                                            });
     }
 
     QMenu* extra = menuBar()->addMenu(tr("&Extra"));
+    m_extraMenu = extra;
     addAction(extra, tr("&Clear Log Strip"), QStringLiteral("clearLogAction"),
               [this] { m_logStrip->clear(); });
     addAction(extra, tr("Show &Events Window"), QStringLiteral("eventsAction"),
@@ -265,6 +271,14 @@ void MainWindow::buildMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addAction(help, tr("&About"), QStringLiteral("aboutAction"), [this] { m_about.show(); });
+}
+
+void MainWindow::watchSetAndDisarm(alarms::SlotDialog* dialog)
+{
+    for (QPushButton* button : {dialog->setButton(), dialog->disarmButton()}) {
+        connect(button, &QPushButton::clicked, &m_alarmWindows.monitor(),
+                &alarms::AlarmMonitor::checkNow, Qt::UniqueConnection);
+    }
 }
 
 void MainWindow::restoreSession()

@@ -20,6 +20,7 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 
 namespace tikkro::about {
 class SysInfoLauncher;
@@ -124,6 +125,7 @@ public:
     core::WindowTimer& monitorTimer() { return m_monitorTimer; }
     alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
     about::AboutBox* aboutBox() const { return m_about.loaded(); }
+    QMenu* extraMenu() const { return m_extraMenu; }
 
 Q_SIGNALS:
     // Each piece the stopwatch appends to the log strip.
@@ -140,6 +142,9 @@ private:
 
     void buildControls();
     void buildMenus();
+    // Has the monitor look at the slots as soon as the dialog sets or
+    // disarms one, not only at its next tick.
+    void watchSetAndDisarm(alarms::SlotDialog* dialog);
 
     Services m_services;
     const stopwatch::KernelClockCounter m_monotonic{
@@ -165,6 +170,7 @@ private:
     quint64 m_shortcutKeyStamp = 0;
     std::array<QAction*, 2> m_alarmActions{};
     std::array<QAction*, 2> m_timerActions{};
+    QMenu* m_extraMenu = nullptr;
 };
 
 } // namespace tikkro::app

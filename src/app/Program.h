@@ -4,14 +4,17 @@
 #include "about/QtProgramLauncher.h"
 #include "about/SysInfoLauncher.h"
 #include "app/MainWindow.h"
+#include "app/RingWhenClosed.h"
 #include "core/WallClock.h"
 #include "core/alarms/AlarmSlots.h"
 #include "core/settings/SettingsDatabase.h"
 #include "core/stopwatch/KernelClockCounter.h"
 #include "desktop/DBusDesktopNotifier.h"
+#include "desktop/LogindSleepWatcher.h"
 #include "desktop/QtFileDialogService.h"
 #include "desktop/QtMessageService.h"
 #include "desktop/QtSoundService.h"
+#include "desktop/SystemdWakeScheduler.h"
 #include "printing/PrintCommand.h"
 #include "stopwatch/SaveLogCommand.h"
 
@@ -31,7 +34,8 @@ public:
     Program(const QString& soundsFolder, const QString& databasePath,
             std::function<int()> msToWholeSecond);
 
-    // Loads the main window and shows it.
+    // Loads the main window, shows it, and fires at once what fell due
+    // while the program was closed.
     MainWindow& start();
     // The stopwatch's clock, for commands timed outside the window.
     const stopwatch::PerformanceCounter& counter() const { return m_counter; }
@@ -54,7 +58,10 @@ private:
     printing::PrintCommand m_print;
     desktop::QtFileDialogService m_fileDialogs;
     stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
+    desktop::SystemdWakeScheduler m_wakeScheduler;
+    desktop::LogindSleepWatcher m_sleepWatcher;
     MainWindow m_window;
+    RingWhenClosed m_ringWhenClosed;
 };
 
 } // namespace tikkro::app

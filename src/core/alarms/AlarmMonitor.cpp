@@ -16,24 +16,43 @@ AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, core::WallClock
 
 QString AlarmMonitor::checkDue()
 {
-    // One reading serves the whole tick, so every slot firing in it shares
-    // the same effective time.
     const QDateTime t = m_clock.now();
-    const qint64 now = t.toMSecsSinceEpoch();
-    std::optional<QString> effective;
-    for (int i = 0; i < 2; ++i) {
-        fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
-        fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
+    if (fireDue(t)) {
+        Q_EMIT armedChanged();
     }
     return t.toString(m_clockPattern);
 }
 
-void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
+void AlarmMonitor::checkNow()
+{
+    fireDue(m_clock.now());
+    Q_EMIT armedChanged();
+}
+
+bool AlarmMonitor::fireDue(const QDateTime& t)
+{
+    // One reading serves the whole tick, so every slot firing in it shares
+    // the same effective time.
+    const qint64 now = t.toMSecsSinceEpoch();
+    std::optional<QString> effective;
+    bool fired = false;
+    for (int i = 0; i < 2; ++i) {
+        fired =
+            fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective) ||
+            fired;
+        fired =
+            fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective) ||
+            fired;
+    }
+    return fired;
+}
+
+bool AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                              std::optional<QString>& effective)
 {
     const std::optional<qint64> due = slot.active ? slot.dueInstant() : std::nullopt;
     if (!due || now < *due) {
-        return;
+        return false;
     }
     // Disarmed first: whatever happens below, the slot fires only once.
     slot.active = false;
@@ -57,6 +76,7 @@ void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDate
         // the stored flag could not follow.
         Q_EMIT storeFailed(error.description());
     }
+    return true;
 }
 
 } // namespace tikkro::alarms

@@ -44,7 +44,15 @@ public:
 
     static constexpr const char* ClockPattern = "dd.MM.yy   HH:mm:ss";
 
+public Q_SLOTS:
+    // Fires what is due at once, outside the tick, and says armedChanged():
+    // for a slot just set or disarmed, and on waking from sleep.
+    void checkNow();
+
 Q_SIGNALS:
+    // The armed slots may have changed: after checkNow() and after a tick
+    // that fired a slot.
+    void armedChanged();
     // The slot is already disarmed in memory; its flag is stored once the
     // receivers have returned. Slots firing in one tick come in the order
     // alarm 1, timer 1, alarm 2, timer 2.
@@ -54,7 +62,10 @@ Q_SIGNALS:
 
 private:
     using Kind = AlarmSlots::Kind;
-    void fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
+    // Fires every slot due at t; true when one did.
+    bool fireDue(const QDateTime& t);
+    // True when the slot fired.
+    bool fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                    std::optional<QString>& effective);
 
     AlarmSlots& m_slots;

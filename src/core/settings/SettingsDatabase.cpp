@@ -41,6 +41,15 @@ const char* const FindAlarm = "SELECT rowid FROM tAlarm WHERE aA = ? ORDER BY ro
 const char* const UpdateAlarm = "UPDATE tAlarm SET aA = ?, an = ?, aT = ?, aF = ? WHERE rowid = ?";
 const char* const UpdateArmedFlag = "UPDATE tAlarm SET aF = ? WHERE rowid = ?";
 const char* const InsertAlarm = "INSERT INTO tAlarm (aA, an, aT, aF) VALUES (?, ?, ?, ?)";
+// Options by name, in a table of their own that older files lack: the
+// tables above stay as every earlier file has them.
+const char* const FindOptions =
+    "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'tOption'";
+const char* const CreateOptions =
+    "CREATE TABLE IF NOT EXISTS tOption (oName TEXT PRIMARY KEY, oValue INTEGER)";
+const char* const ReadOption = "SELECT oValue FROM tOption WHERE oName = ?";
+const char* const WriteOption = "INSERT OR REPLACE INTO tOption (oName, oValue) VALUES (?, ?)";
+const char* const RingWhenClosed = "RingWhenClosed";
 } // namespace sql
 
 QString nextConnectionName()
@@ -278,6 +287,26 @@ void SettingsDatabase::saveArmedFlag(const AlarmRecord& record) const
     } else {
         handle.exec(QLatin1String(sql::InsertAlarm), alarmValues(record));
     }
+    transaction.commit();
+}
+
+bool SettingsDatabase::ringsWhenClosed() const
+{
+    const DatabaseHandle handle = open();
+    if (!handle.exec(QLatin1String(sql::FindOptions)).next()) {
+        return true;
+    }
+    QSqlQuery query =
+        handle.exec(QLatin1String(sql::ReadOption), {QLatin1String(sql::RingWhenClosed)});
+    return !query.next() || query.isNull(0) || query.value(0).toInt() != 0;
+}
+
+void SettingsDatabase::saveRingsWhenClosed(bool on) const
+{
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    handle.exec(QLatin1String(sql::CreateOptions));
+    handle.exec(QLatin1String(sql::WriteOption), {QLatin1String(sql::RingWhenClosed), on ? 1 : 0});
     transaction.commit();
 }
 

@@ -72,6 +72,12 @@ public:
     // yet, adds the whole of it.
     void saveArmedFlag(const AlarmRecord& record) const;
 
+    // Whether the service manager is to start the program for an alarm
+    // while it is closed; yes in a file that never said.
+    bool ringsWhenClosed() const;
+    // Keeps the choice, adding the table of options to a file without it.
+    void saveRingsWhenClosed(bool on) const;
+
 private:
     // A new connection to the existing file; never creates the file.
     DatabaseHandle open() const;

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RingWhenClosed.h"
+#include "desktop/SystemdWakeScheduler.h"
+#include "fakes/FakeWakeScheduler.h"
+
+#include "MainWindowRig.h"
+
+using tikkro::desktop::SystemdWakeScheduler;
+
+namespace {
+// Stands for a cancel among the expected moments.
+constexpr int Cancelled = -1;
+} // namespace
+
+class TestWakeScheduling : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<tikkro::testing::MainWindowRig> rig;
+    std::unique_ptr<tikkro::app::MainWindow> window;
+    tikkro::fakes::FakeWakeScheduler scheduler;
+    std::unique_ptr<tikkro::app::RingWhenClosed> ring;
+
+    qint64 inSeconds(int seconds) const
+    {
+        return rig->clock.now().toMSecsSinceEpoch() + seconds * qint64(1000);
+    }
+    std::optional<qint64> expected(int seconds) const
+    {
+        return seconds == Cancelled ? std::nullopt : std::optional<qint64>(inSeconds(seconds));
+    }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(name); }
+
+    // The program's start: the window, then the switch, then the slots that
+    // fell due fire at once.
+    void startWith(const QList<int>& armedInSeconds);
+    // A new window and switch on the same file.
+    void restart()
+    {
+        ring.reset();
+        window = rig->makeWindow();
+        scheduler.handed.clear();
+        ring = std::make_unique<tikkro::app::RingWhenClosed>(
+            rig->slots, window->alarmWindows().monitor(), rig->database, scheduler, rig->messages);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        rig = std::make_unique<tikkro::testing::MainWindowRig>();
+        restart();
+    }
+    void cleanup()
+    {
+        ring.reset();
+        window.reset();
+        rig.reset();
+    }
+
+    void unitText_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("present");
+        const auto at = [](QDate date, QTime time) {
+            return SystemdWakeScheduler::timerText(QDateTime(date, time).toMSecsSinceEpoch());
+        };
+        QProcessEnvironment env;
+        env.insert("DISPLAY", ":0");
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/user/1000/bus,guid=\"a\\b\"");
+        env.insert("LANG", "de_DE.UTF-8");
+        env.insert("HOME", "/home/user");
+        const QString service = SystemdWakeScheduler::serviceText("/opt/my tools/tikkro%1", env);
+
+        QTest::newRow("winter time, to the second below")
+            << at(QDate(2026, 12, 7), QTime(22, 30, 0, 750)) << "OnCalendar=2026-12-07 21:30:00 UTC"
+            << true;
+        QTest::newRow("summer time") << at(QDate(2026, 7, 1), QTime(0, 15, 59, 999))
+                                     << "OnCalendar=2026-06-30 22:15:59 UTC" << true;
+        QTest::newRow("blank and specifier in the program's path")
+            << service << "ExecStart=\"/opt/my tools/tikkro%%1\"" << true;
+        QTest::newRow("display") << service << "Environment=\"DISPLAY=:0\"" << true;
+        QTest::newRow("quote and backslash in a value")
+            << service
+            << "Environment=\"DBUS_SESSION_BUS_ADDRESS=unix:path=/run/user/1000/"
+               "bus,guid=\\\"a\\\\b\\\"\""
+            << true;
+        QTest::newRow("language of the session")
+            << service << "Environment=\"LANG=de_DE.UTF-8\"" << true;
+        QTest::newRow("unset variable left out")
+            << service << "Environment=\"WAYLAND_DISPLAY=\"" << false;
+        QTest::newRow("nothing beyond what a start needs")
+            << service << "Environment=\"HOME=/home/user\"" << false;
+    }
+    void unitText()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, line);
+        QFETCH(bool, present);
+        QVERIFY2(unit.split('\n').contains(line) == present, qPrintable(unit));
+    }
+
+    void handsOverTheEarliest_data()
+    {
+        QTest::addColumn<QList<int>>("armed"); // alarm 1, timer 1, alarm 2, timer 2
+        QTest::addColumn<bool>("switchedOff");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("nothing armed: removed") << QList<int>{} << false << Cancelled;
+        QTest::newRow("one") << QList<int>{60} << false << 60;
+        QTest::newRow("earliest of several") << QList<int>{600, 3600, 59, 61} << false << 59;
+        QTest::newRow("fired gives way to the next") << QList<int>{-5, 120} << false << 120;
+        QTest::newRow("last one fired: removed") << QList<int>{-5} << false << Cancelled;
+        QTest::newRow("switched off: removed") << QList<int>{60} << true << Cancelled;
+    }
+    void handsOverTheEarliest()
+    {
+        QFETCH(QList<int>, armed);
+        QFETCH(bool, switchedOff);
+        QFETCH(int, expected);
+        startWith(armed);
+        if (switchedOff) {
+            action("ringWhenClosedAction")->trigger();
+            QVERIFY(!rig->database.ringsWhenClosed());
+        }
+        QVERIFY(!scheduler.handed.isEmpty());
+        QCOMPARE(scheduler.handed.last(), this->expected(expected));
+    }
+
+    // Set and disarm in a dialog, a firing and a switch kept off over a
+    // restart each reach the service manager at once.
+    void followsEveryChange()
+    {
+        startWith({});
+        action("timerAction1")->trigger();
+        auto* dialog = window->alarmWindows().timerDialog();
+        dialog->field(0)->setText("30");
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        QCOMPARE(scheduler.handed.last(), expected(30));
+        QTest::mouseClick(dialog->disarmButton(), Qt::LeftButton);
+        QCOMPARE(scheduler.handed.last(), expected(Cancelled));
+        dialog->field(0)->setText("30");
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        rig->clock.advanceMs(30'000);
+        Q_EMIT window->monitorTimer().tick();
+        QCOMPARE(scheduler.handed.last(), expected(Cancelled));
+        QCOMPARE(scheduler.handed.size(), 5);
+
+        action("ringWhenClosedAction")->trigger();
+        restart();
+        startWith({60});
+        QVERIFY(!action("ringWhenClosedAction")->isChecked());
+        QCOMPARE(scheduler.handed, (QList<std::optional<qint64>>{std::nullopt}));
+    }
+
+    void writesAndRemovesTheUnits()
+    {
+        const QTemporaryDir config;
+        const QString database = rig->scratch.path();
+        QCOMPARE(SystemdWakeScheduler::unitName(QFileInfo(database).path() + "/./tikkro.mdb"),
+                 SystemdWakeScheduler::unitName(database));
+        QVERIFY(SystemdWakeScheduler::unitName(database + "2") !=
+                SystemdWakeScheduler::unitName(database));
+
+        const SystemdWakeScheduler units(database, "/usr/bin/tikkro", {}, config.path());
+        const qint64 at = inSeconds(60);
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(units.writeUnits(at + round * 1000));
+        }
+        QFile timer(units.timerPath());
+        QVERIFY(timer.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(timer.readAll()), SystemdWakeScheduler::timerText(at + 1000));
+        QVERIFY(QFile::exists(units.servicePath()));
+        QCOMPARE(QFileInfo(units.enablingLink()).symLinkTarget(), units.timerPath());
+        QVERIFY(units.removeUnits());
+        QVERIFY(!QFileInfo(units.enablingLink()).isSymLink() && !QFile::exists(units.timerPath()) &&
+                !QFile::exists(units.servicePath()));
+        QVERIFY(!units.removeUnits());
+    }
+};
+
+void TestWakeScheduling::startWith(const QList<int>& armedInSeconds)
+{
+    window->restoreSession();
+    for (qsizetype i = 0; i < armedInSeconds.size(); ++i) {
+        auto& kind = i % 2 == 0 ? rig->slots.alarms : rig->slots.timers;
+        tikkro::alarms::AlarmSlot& slot = kind.at(static_cast<std::size_t>(i / 2));
+        slot.setDueInstant(inSeconds(armedInSeconds.at(i)));
+        slot.active = true;
+    }
+    ring->start(*window->extraMenu());
+    window->alarmWindows().monitor().checkNow();
+}
+
+TIKKRO_TEST(TestWakeScheduling)
+#include "TestWakeScheduling.moc"
