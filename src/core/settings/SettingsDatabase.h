@@ -2,11 +2,13 @@
 #pragma once
 
 #include "core/settings/AlarmRecord.h"
+#include "core/settings/RunRecord.h"
 #include "core/settings/StoredPosition.h"
 
 #include <QString>
 
 #include <chrono>
+#include <optional>
 #include <vector>
 
 namespace tikkro::settings {
@@ -71,6 +73,15 @@ public:
     // Writes only the armed flag of the record of its key; with no record
     // yet, adds the whole of it.
     void saveArmedFlag(const AlarmRecord& record) const;
+
+    // The stopwatch run kept by the last start; nothing when none was kept,
+    // in a file from before runs were kept too.
+    std::optional<RunRecord> storedRun() const;
+    // Replaces the kept run, adding its table to a file that has none.
+    void saveRun(const RunRecord& run) const;
+    // Marks the kept run as ended by the user; a file with none is left
+    // alone.
+    void markRunEnded() const;
 
 private:
     // A new connection to the existing file; never creates the file.
