@@ -385,7 +385,7 @@ settings::RunRecord MainWindow::currentRun() const
 {
     using Watch = settings::RunRecord::Watch;
     settings::RunRecord run;
-    run.log = m_logStrip->text();
+    run.log = m_logStrip->textSinceLast();
     run.watch = m_watch.state() == stopwatch::Stopwatch::State::Reset    ? Watch::Reset
                 : m_watch.state() == stopwatch::Stopwatch::State::Paused ? Watch::Paused
                                                                          : Watch::Running;
