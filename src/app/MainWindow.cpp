@@ -25,6 +25,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -102,7 +103,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_inputClock(services.counter,
                    services.inputEventClock != nullptr ? *services.inputEventClock : m_monotonic),
       m_writer(services.database), m_refreshTimer(this), m_monitorTimer(this),
-      m_watch(services.counter, services.clock, m_refreshTimer, *this),
+      m_watch(services.counter, services.clock, m_refreshTimer, *this), m_runSaveTimer(this),
+      m_runKeeper(services.database, services.counter, m_runSaveTimer,
+                  [this] { return currentRun(); }),
       m_store(services.database, services.slots, m_writer),
       m_alarmWindows(services.slots, m_store, *this, services.clock, services.sound,
                      services.messages, services.notifier),
@@ -120,6 +123,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     buildMenus();
     connect(&m_refreshTimer, &core::WindowTimer::tick, this, [this] { m_watch.refresh(); });
     connect(&m_monitorTimer, &core::WindowTimer::tick, this, &MainWindow::checkDue);
+    connect(&m_runSaveTimer, &core::WindowTimer::tick, &m_runKeeper, &settings::RunKeeper::saveDue);
     connect(&m_writer, &settings::SettingsWriter::failed, this, [this](const QString& report) {
         m_services.messages.showModeless(report, desktop::MessageService::Icon::Warning,
                                          QStringLiteral("Tikkro"));
@@ -319,6 +323,24 @@ void MainWindow::restoreSession()
     m_watch.readFrequency();
     m_logStrip->clear();
     m_watch.reset();
+    bool restored = false;
+    bool keepRun = fileThere && !m_writer.keepsInMemoryOnly();
+    try {
+        restored = keepRun && restoreRun();
+    } catch (const settings::DatabaseError& error) {
+        // Kept untouched for the next start rather than overwritten.
+        keepRun = false;
+        qWarning("Tikkro: the last run could not be read: %s", qPrintable(error.description()));
+    }
+    if (keepRun) {
+        connect(m_logStrip->document(), &QTextDocument::contentsChanged, &m_runKeeper,
+                &settings::RunKeeper::changed);
+        m_runKeeper.start();
+        if (restored) {
+            // Kept again with the line that says it was restored.
+            m_runKeeper.changed();
+        }
+    }
 
     // Ticks of the monitor fall half a second after each whole second, so
     // the clock field turns over with the system clock. The window does not
@@ -353,11 +375,51 @@ void MainWindow::restorePosition()
     m_placement.restore(stored.left, stored.top);
 }
 
+bool MainWindow::restoreRun()
+{
+    const std::optional<settings::RunRecord> run = m_services.database.storedRun();
+    using Watch = settings::RunRecord::Watch;
+    if (!run || run->endedCleanly || (run->log.isEmpty() && run->watch == Watch::Reset)) {
+        return false;
+    }
+    QString log = run->log;
+    if (!log.isEmpty() && !log.endsWith(QLatin1Char('\n'))) {
+        log += QLatin1Char('\n');
+    }
+    m_logStrip->setPlainText(log);
+    using State = stopwatch::Stopwatch::State;
+    const State state = run->watch == Watch::Running  ? State::Running
+                        : run->watch == Watch::Paused ? State::Paused
+                                                      : State::Reset;
+    m_watch.restore(state, run->elapsedAt(m_services.clock.now()), run->startedAt, run->savedAt);
+    return true;
+}
+
+settings::RunRecord MainWindow::currentRun() const
+{
+    using Watch = settings::RunRecord::Watch;
+    settings::RunRecord run;
+    run.log = m_logStrip->textSinceLast();
+    run.watch = m_watch.state() == stopwatch::Stopwatch::State::Reset    ? Watch::Reset
+                : m_watch.state() == stopwatch::Stopwatch::State::Paused ? Watch::Paused
+                                                                         : Watch::Running;
+    run.elapsedMs = m_watch.elapsedMilliseconds();
+    run.savedAt = m_services.clock.now();
+    run.startedAt = m_watch.startedAt();
+    return run;
+}
+
 void MainWindow::reportStartupProblems(const QStringList& problems)
 {
     m_services.messages.show(tr("Tikkro could not use its settings file as it should.") +
                                  QStringLiteral("\n\n") + problems.join(QStringLiteral("\n\n")),
                              desktop::MessageService::Icon::Warning);
+}
+
+void MainWindow::closeKeepingRun()
+{
+    m_keepRunAtClose = true;
+    close();
 }
 
 void MainWindow::saveSession()
@@ -373,6 +435,13 @@ void MainWindow::saveSession()
                        [position](const settings::SettingsDatabase& db) {
                            db.savePosition(position.x(), position.y());
                        });
+    }
+    if (!m_writer.keepsInMemoryOnly()) {
+        if (m_keepRunAtClose) {
+            m_runKeeper.keepRun(ExitWait);
+        } else {
+            m_runKeeper.endRun(ExitWait);
+        }
     }
     const QStringList notKept = m_writer.finish(ExitWait);
     m_alarmWindows.unloadAll();
@@ -454,6 +523,7 @@ void MainWindow::runAt(Command command, stopwatch::Stopwatch::Reading at)
 {
     m_commandButtons.at(indexOf(command))->setEnabled(false);
     m_watch.run(command, at);
+    m_runKeeper.changed();
 }
 
 bool MainWindow::offers(Command command) const

@@ -6,6 +6,7 @@
 #include "core/WindowTimer.h"
 #include "core/alarms/AlarmMenu.h"
 #include "core/alarms/AlarmStore.h"
+#include "core/settings/RunKeeper.h"
 #include "core/settings/SettingsWriter.h"
 #include "core/stopwatch/InputClock.h"
 #include "core/stopwatch/KernelClockCounter.h"
@@ -96,6 +97,10 @@ public:
     // whatever the others met; all that went wrong is said in one warning.
     void restoreSession();
 
+    // The end of the program at a logout or a signal: as close(), but the
+    // run is kept to come back at the next start.
+    void closeKeepingRun();
+
     // Shut-down: keeps the window's position and closes every other window.
     // Nothing may keep the program from ending: a settings file held by
     // another program is waited for ExitWait at most.
@@ -123,6 +128,8 @@ public:
     const stopwatch::Stopwatch& watch() const { return m_watch; }
     core::WindowTimer& refreshTimer() { return m_refreshTimer; }
     core::WindowTimer& monitorTimer() { return m_monitorTimer; }
+    core::WindowTimer& runSaveTimer() { return m_runSaveTimer; }
+    settings::RunKeeper& runKeeper() { return m_runKeeper; }
     alarms::AlarmWindows& alarmWindows() { return m_alarmWindows; }
     about::AboutBox* aboutBox() const { return m_about.loaded(); }
     QMenu* extraMenu() const { return m_extraMenu; }
@@ -137,6 +144,10 @@ protected:
 
 private:
     void restorePosition();
+    // Brings back a run that did not end by the user's Exit; true if it did.
+    // Throws DatabaseError when the file cannot be read.
+    bool restoreRun();
+    settings::RunRecord currentRun() const;
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
 
@@ -154,6 +165,9 @@ private:
     core::WindowTimer m_refreshTimer;
     core::WindowTimer m_monitorTimer;
     stopwatch::Stopwatch m_watch;
+    core::WindowTimer m_runSaveTimer;
+    settings::RunKeeper m_runKeeper;
+    bool m_keepRunAtClose = false;
     alarms::AlarmStore m_store;
     alarms::AlarmWindows m_alarmWindows;
     widgets::LazyWindow<about::AboutBox> m_about;

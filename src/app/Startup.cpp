@@ -88,10 +88,11 @@ int Startup::run(bool displayAvailable)
 
     // Every way of ending goes through the main window's close, which keeps
     // its position and closes the other windows; once it is gone there is
-    // nothing left to do.
+    // nothing left to do. Ended by the session or a signal rather than by
+    // the user, the run comes back at the next start.
     const auto shutDown = [&window] {
         if (window.isVisible()) {
-            window.close();
+            window.closeKeepingRun();
         }
     };
     QObject::connect(&shutdownSignals, &ShutdownSignals::received, &window, shutDown);

@@ -9,6 +9,9 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 namespace tikkro::stopwatch {
 
 LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new QTimer(this))
@@ -20,6 +23,8 @@ LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new Q
     // before the window's timers, which would then wait two rounds.
     m_pasteTimer->setSingleShot(true);
     m_pasteTimer->setInterval(0);
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int) { m_changedFrom = std::min(m_changedFrom, position); });
     connect(m_pasteTimer, &QTimer::timeout, this, [this] {
         if (isPasting()) {
             pasteRound(false);
@@ -42,6 +47,32 @@ void LogStrip::append(const QString& piece)
 QString LogStrip::text() const
 {
     return toPlainText();
+}
+
+QString LogStrip::textSinceLast()
+{
+    // The text before the first change is as it was; it never lies beyond
+    // the end of the last text, as a change can only start within it.
+    const int length = document()->characterCount() - 1;
+    const int from = std::min(m_changedFrom, length);
+    // Taken through a cursor, text costs many times what toPlainText() does
+    // for the whole; past a sixteenth of the strip the whole is cheaper.
+    if (length - from > length / 16) {
+        m_lastText = toPlainText();
+    } else if (from < m_lastText.size() || from < length) {
+        QTextCursor rest(document());
+        rest.setPosition(from);
+        rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        // The characters toPlainText() turns into plain ones.
+        QString tail = rest.selectedText();
+        tail.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        tail.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        tail.replace(QChar::Nbsp, QLatin1Char(' '));
+        m_lastText.truncate(from);
+        m_lastText += tail;
+    }
+    m_changedFrom = std::numeric_limits<int>::max();
+    return m_lastText;
 }
 
 void LogStrip::clear()

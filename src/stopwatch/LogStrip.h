@@ -26,6 +26,10 @@ public:
 
     void append(const QString& piece);
     QString text() const;
+    // The same text, built from the one this gave last time and the part
+    // changed since, so that on a long strip it costs time in proportion to
+    // the change, not to the strip.
+    QString textSinceLast();
     void clear();
     bool isEmpty() const;
     void moveToEnd();
@@ -43,6 +47,10 @@ protected:
 private:
     // Inserts slices until PasteRoundMs have passed or `all` is done.
     void pasteRound(bool all);
+
+    // What textSinceLast() gave last, and the first position changed since.
+    QString m_lastText;
+    int m_changedFrom = 0;
 
     QString m_pasteRest;
     qsizetype m_pasteNext = 0;

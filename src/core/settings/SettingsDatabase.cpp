@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -50,6 +51,19 @@ const char* const CreateOptions =
 const char* const ReadOption = "SELECT oValue FROM tOption WHERE oName = ?";
 const char* const WriteOption = "INSERT OR REPLACE INTO tOption (oName, oValue) VALUES (?, ?)";
 const char* const RingWhenClosed = "RingWhenClosed";
+// The run: one record; moments in milliseconds since 1970 UTC. Files made
+// before runs were kept get the table at the first save.
+const char* const CreateRun = "CREATE TABLE IF NOT EXISTS tRun (rLog TEXT, rWatch INTEGER, "
+                              "rElapsed INTEGER, rSaved INTEGER, rStarted INTEGER, rClean INTEGER)";
+const char* const HasRun = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'tRun'";
+const char* const ReadRun = "SELECT rLog, rWatch, rElapsed, rSaved, rStarted, rClean FROM tRun "
+                            "ORDER BY rowid LIMIT 1";
+const char* const FindRun = "SELECT rowid FROM tRun ORDER BY rowid LIMIT 1";
+const char* const UpdateRun = "UPDATE tRun SET rLog = ?, rWatch = ?, rElapsed = ?, rSaved = ?, "
+                              "rStarted = ?, rClean = ? WHERE rowid = ?";
+const char* const InsertRun = "INSERT INTO tRun (rLog, rWatch, rElapsed, rSaved, rStarted, rClean) "
+                              "VALUES (?, ?, ?, ?, ?, ?)";
+const char* const MarkRunEnded = "UPDATE tRun SET rClean = 1";
 } // namespace sql
 
 QString nextConnectionName()
@@ -108,6 +122,28 @@ std::optional<AlarmRecord> readAlarm(const QSqlQuery& query, const QString& file
     }
     return AlarmRecord{static_cast<qint16>(key), query.value(1).toString(),
                        dueOk ? due : std::nan(""), flag != 0.0};
+}
+
+QVariant momentValue(const QDateTime& moment)
+{
+    return moment.isValid() ? QVariant(moment.toMSecsSinceEpoch()) : QVariant();
+}
+
+QDateTime momentOf(const QSqlQuery& query, int column)
+{
+    return query.isNull(column) ? QDateTime()
+                                : QDateTime::fromMSecsSinceEpoch(query.value(column).toLongLong());
+}
+
+QVariantList runValues(const RunRecord& run)
+{
+    const QString log = run.log.isNull() ? QString(QLatin1String("")) : run.log;
+    return {QVariant(log),
+            QVariant(static_cast<int>(run.watch)),
+            QVariant(run.elapsedMs),
+            momentValue(run.savedAt),
+            momentValue(run.startedAt),
+            QVariant(run.endedCleanly ? 1 : 0)};
 }
 
 } // namespace
@@ -308,6 +344,51 @@ void SettingsDatabase::saveRingsWhenClosed(bool on) const
     handle.exec(QLatin1String(sql::CreateOptions));
     handle.exec(QLatin1String(sql::WriteOption), {QLatin1String(sql::RingWhenClosed), on ? 1 : 0});
     transaction.commit();
+}
+
+std::optional<RunRecord> SettingsDatabase::storedRun() const
+{
+    const DatabaseHandle handle = open();
+    if (!handle.exec(QLatin1String(sql::HasRun)).next()) {
+        return std::nullopt;
+    }
+    QSqlQuery query = handle.exec(QLatin1String(sql::ReadRun));
+    if (!query.next()) {
+        return std::nullopt;
+    }
+    RunRecord run;
+    run.log = query.value(0).toString();
+    const int watch = query.value(1).toInt();
+    run.watch = watch == static_cast<int>(RunRecord::Watch::Running)  ? RunRecord::Watch::Running
+                : watch == static_cast<int>(RunRecord::Watch::Paused) ? RunRecord::Watch::Paused
+                                                                      : RunRecord::Watch::Reset;
+    run.elapsedMs = std::max<qint64>(0, query.value(2).toLongLong());
+    run.savedAt = momentOf(query, 3);
+    run.startedAt = momentOf(query, 4);
+    // A record that cannot say it was ended is one that was not.
+    run.endedCleanly = query.value(5).toInt() != 0;
+    return run;
+}
+
+void SettingsDatabase::saveRun(const RunRecord& run) const
+{
+    const DatabaseHandle handle = open();
+    WriteTransaction transaction(handle);
+    handle.exec(QLatin1String(sql::CreateRun));
+    if (const std::optional<qint64> rowid = firstRowid(handle, sql::FindRun)) {
+        handle.exec(QLatin1String(sql::UpdateRun), runValues(run) << *rowid);
+    } else {
+        handle.exec(QLatin1String(sql::InsertRun), runValues(run));
+    }
+    transaction.commit();
+}
+
+void SettingsDatabase::markRunEnded() const
+{
+    const DatabaseHandle handle = open();
+    if (handle.exec(QLatin1String(sql::HasRun)).next()) {
+        handle.exec(QLatin1String(sql::MarkRunEnded));
+    }
 }
 
 } // namespace tikkro::settings

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "core/settings/AlarmRecord.h"
+#include "core/settings/RunRecord.h"
 #include "core/settings/StoredPosition.h"
 
 #include <QString>
 
 #include <chrono>
+#include <optional>
 #include <vector>
 
 namespace tikkro::settings {
@@ -77,6 +79,14 @@ public:
     bool ringsWhenClosed() const;
     // Keeps the choice, adding the table of options to a file without it.
     void saveRingsWhenClosed(bool on) const;
+    // The stopwatch run kept by the last start; nothing when none was kept,
+    // in a file from before runs were kept too.
+    std::optional<RunRecord> storedRun() const;
+    // Replaces the kept run, adding its table to a file that has none.
+    void saveRun(const RunRecord& run) const;
+    // Marks the kept run as ended by the user; a file with none is left
+    // alone.
+    void markRunEnded() const;
 
 private:
     // A new connection to the existing file; never creates the file.

@@ -146,10 +146,32 @@ void Stopwatch::run(Command command, Reading at)
     }
 }
 
+void Stopwatch::restore(State state, qint64 elapsedMs, const QDateTime& startedAt,
+                        const QDateTime& endedAt)
+{
+    // A reset watch stays as it is.
+    if (state == State::Paused || state == State::Running) {
+        m_startedAt = startedAt;
+        m_accumulatedTicks = elapsedMs * m_frequency / 1000;
+        m_startTicks = commandTicks(std::nullopt);
+        m_nowTicks = m_startTicks;
+        m_state = state == State::Paused ? State::Paused : State::Running;
+        showElapsed();
+        if (m_state == State::Running) {
+            m_refreshTimer.setInterval(refreshInterval());
+        }
+        m_view.setAvailableCommands(m_state == State::Running ? RunningCommands : PausedCommands);
+    }
+    m_view.appendToLog(endedAt.toString(QStringLiteral("dd.MM.yyyy  HH:mm:ss ")) +
+                       QStringLiteral(" Date/Time ended, run restored") + LineEnd);
+    m_view.focusLogEnd();
+}
+
 void Stopwatch::start(Reading at)
 {
     m_startTicks = commandTicks(at);
     const QDateTime now = wallClockAt(m_startTicks);
+    m_startedAt = now;
     m_accumulatedTicks = 0;
     m_state = State::Started;
     m_refreshTimer.setInterval(refreshInterval());
@@ -203,6 +225,7 @@ void Stopwatch::reset()
     m_refreshTimer.setInterval(0);
     m_accumulatedTicks = 0;
     m_state = State::Reset;
+    m_startedAt = QDateTime();
     m_level = 0;
     m_view.setElapsedDisplay(ResetDisplay);
     m_view.setAvailableCommands(ReadyCommands);

@@ -64,6 +64,12 @@ public:
     // One tick of the refresh timer: reads the counter and shows the time.
     void refresh();
 
+    // On the reset watch of a start: takes up a run the program kept when
+    // it last ended, Reset, Paused or Running (counting on from elapsedMs),
+    // and logs that the run, which ended at endedAt, is back.
+    void restore(State state, qint64 elapsedMs, const QDateTime& startedAt,
+                 const QDateTime& endedAt);
+
     State state() const { return m_state; }
     // The elapsed time at this moment, read afresh from the counter.
     qint64 elapsedMilliseconds() const;
@@ -72,6 +78,8 @@ public:
     // The refresh interval for the present precision level: 15, 100 or
     // 500 ms.
     int refreshInterval() const;
+    // The moment the run's header shows; invalid after Reset.
+    QDateTime startedAt() const { return m_startedAt; }
 
 private:
     void showElapsed();
@@ -96,6 +104,7 @@ private:
     qint64 m_lastCommandTicks = std::numeric_limits<qint64>::min();
     State m_state = State::Reset;
     QString m_elapsedText;
+    QDateTime m_startedAt;
     // The display level reached in this run, into the table of levels.
     std::size_t m_level = 0;
 };
