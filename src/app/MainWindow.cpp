@@ -386,7 +386,7 @@ bool MainWindow::restoreRun()
     if (!log.isEmpty() && !log.endsWith(QLatin1Char('\n'))) {
         log += QLatin1Char('\n');
     }
-    m_logStrip->setPlainText(log);
+    m_logStrip->setKeptText(log);
     using State = stopwatch::Stopwatch::State;
     const State state = run->watch == Watch::Running  ? State::Running
                         : run->watch == Watch::Paused ? State::Paused

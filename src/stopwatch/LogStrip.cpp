@@ -75,6 +75,13 @@ QString LogStrip::textSinceLast()
     return m_lastText;
 }
 
+void LogStrip::setKeptText(const QString& text)
+{
+    setPlainText(text);
+    m_lastText = text;
+    m_changedFrom = std::numeric_limits<int>::max();
+}
+
 void LogStrip::clear()
 {
     m_pasteRest.clear();

@@ -30,6 +30,9 @@ public:
     // changed since, so that on a long strip it costs time in proportion to
     // the change, not to the strip.
     QString textSinceLast();
+    // Replaces the whole text with one textSinceLast() gave, so the next
+    // call takes only what changes after, not the whole strip again.
+    void setKeptText(const QString& text);
     void clear();
     bool isEmpty() const;
     void moveToEnd();
