@@ -40,6 +40,7 @@ class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::core {
+class ClockChanges;
 class WallClock;
 } // namespace tikkro::core
 namespace tikkro::desktop {
@@ -73,12 +74,16 @@ public:
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;
-        // Milliseconds until the system clock's next whole second, when the
-        // monitor starts; not given, it starts at once.
+        // Milliseconds until the system clock's next whole second, which
+        // the monitor's ticks follow; not given, they come every second
+        // from the start.
         std::function<int()> msToWholeSecond;
         // The clock the platform stamps input events with; CLOCK_MONOTONIC
         // when not given.
         const stopwatch::PerformanceCounter* inputEventClock = nullptr;
+        // Where the system clock or the time zone is changed; none, nobody
+        // tells the window.
+        core::ClockChanges* clockChanges = nullptr;
     };
 
     // How long shut-down waits for the settings file, and how long its note
@@ -137,6 +142,8 @@ private:
     void restorePosition();
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
+    // Until the monitor's next tick, half a second after a whole second.
+    int untilNextTick() const;
 
     void buildControls();
     void buildMenus();

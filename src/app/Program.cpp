@@ -11,7 +11,7 @@ Program::Program(const QString& soundsFolder, const QString& databasePath,
       m_sysInfo(&about::SysInfoLauncher::findOnPath, m_launcher, m_messages),
       m_print(printing::PrintCommand::withQtPrinting()),
       m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_notifier, m_sysInfo,
-                m_print, m_saveLog, std::move(msToWholeSecond)})
+                m_print, m_saveLog, std::move(msToWholeSecond), nullptr, &m_clockChanges})
 {
     m_messages.setParent(&m_window);
     QObject::connect(&m_notifier, &desktop::DBusDesktopNotifier::showRequested, &m_window,

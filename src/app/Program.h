@@ -9,6 +9,7 @@
 #include "core/settings/SettingsDatabase.h"
 #include "core/stopwatch/KernelClockCounter.h"
 #include "desktop/DBusDesktopNotifier.h"
+#include "desktop/LinuxClockChanges.h"
 #include "desktop/QtFileDialogService.h"
 #include "desktop/QtMessageService.h"
 #include "desktop/QtSoundService.h"
@@ -54,6 +55,7 @@ private:
     printing::PrintCommand m_print;
     desktop::QtFileDialogService m_fileDialogs;
     stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
+    desktop::LinuxClockChanges m_clockChanges;
     MainWindow m_window;
 };
 

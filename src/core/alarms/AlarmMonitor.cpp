@@ -6,34 +6,82 @@
 #include "core/settings/DatabaseError.h"
 #include "core/settings/OleDate.h"
 
+#include <algorithm>
+
 namespace tikkro::alarms {
 
 AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, core::WallClock& clock,
                            QObject* parent)
     : QObject(parent), m_slots(slots), m_store(store), m_clock(clock),
-      m_clockPattern(QString::fromLatin1(ClockPattern))
-{}
+      m_clockPattern(QString::fromLatin1(ClockPattern)), m_wake(this)
+{
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
+    connect(&m_wake, &QTimer::timeout, this, &AlarmMonitor::checkNow);
+}
 
 QString AlarmMonitor::checkDue()
 {
     // One reading serves the whole tick, so every slot firing in it shares
     // the same effective time.
     const QDateTime t = m_clock.now();
-    const qint64 now = t.toMSecsSinceEpoch();
-    std::optional<QString> effective;
-    for (int i = 0; i < 2; ++i) {
-        fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
-        fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
+    if (fireDue(t)) {
+        planWake(t.toMSecsSinceEpoch());
+        Q_EMIT armedChanged();
     }
     return t.toString(m_clockPattern);
 }
 
-void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
+void AlarmMonitor::checkNow()
+{
+    const QDateTime t = m_clock.now();
+    fireDue(t);
+    planWake(t.toMSecsSinceEpoch());
+    Q_EMIT armedChanged();
+}
+
+void AlarmMonitor::planAgain()
+{
+    planWake(m_clock.now().toMSecsSinceEpoch());
+    Q_EMIT armedChanged();
+}
+
+void AlarmMonitor::setTicked(bool ticked)
+{
+    m_ticked = ticked;
+    planWake(m_clock.now().toMSecsSinceEpoch());
+}
+
+void AlarmMonitor::planWake(qint64 now)
+{
+    m_wakeAt = m_ticked ? std::nullopt : m_slots.earliestDueInstant();
+    if (!m_wakeAt) {
+        m_wake.stop();
+        return;
+    }
+    m_wake.start(static_cast<int>(std::clamp<qint64>(*m_wakeAt - now, 0, LongestSleepMs)));
+}
+
+bool AlarmMonitor::fireDue(const QDateTime& t)
+{
+    const qint64 now = t.toMSecsSinceEpoch();
+    std::optional<QString> effective;
+    bool fired = false;
+    for (int i = 0; i < 2; ++i) {
+        fired |=
+            fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
+        fired |=
+            fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
+    }
+    return fired;
+}
+
+bool AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                              std::optional<QString>& effective)
 {
     const std::optional<qint64> due = slot.active ? slot.dueInstant() : std::nullopt;
     if (!due || now < *due) {
-        return;
+        return false;
     }
     // Disarmed first: whatever happens below, the slot fires only once.
     slot.active = false;
@@ -57,6 +105,7 @@ void AlarmMonitor::fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDate
         // the stored flag could not follow.
         Q_EMIT storeFailed(error.description());
     }
+    return true;
 }
 
 } // namespace tikkro::alarms
