@@ -8,7 +8,7 @@
 # Runs on its own Xvfb with openbox, so that minimising works as on a desktop.
 #
 # Usage: scripts/bench-idle.sh [-b BUILD_DIR] [-s SECONDS]
-# Needs: Xvfb, openbox, xdotool, python3 (not part of building or testing
+# Needs: Xvfb, openbox, xdotool, xprop, python3 (not part of building or testing
 # Tikkro, so install-deps.sh leaves them out).
 set -euo pipefail
 
@@ -52,6 +52,11 @@ done
 export DISPLAY=":$(tr -dc '0-9' <"$tmp/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped while the window manager starts may be left unmapped.
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 home=$tmp/home
 mkdir -p "$home/run" && chmod 700 "$home/run"
 run=(env -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$home" XDG_DATA_HOME="$home/data"
