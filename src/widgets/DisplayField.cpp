@@ -35,7 +35,9 @@ void DisplayField::setText(const QString& text)
     m_text = text;
     announceChange();
     if (beforeLaidOut && layOut(m_text)) {
-        update(changedArea(before, beforeLeft, beforeRight));
+        // Painted at once: the few characters cost less than an update
+        // request posted to the window and handled on the next pass.
+        repaint(changedArea(before, beforeLeft, beforeRight));
     } else {
         layOut(m_text);
         update(contentsRect());
