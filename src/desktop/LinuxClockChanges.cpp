@@ -15,7 +15,7 @@ namespace {
 const QString ZoneFile = QStringLiteral("/etc/localtime");
 }
 
-LinuxClockChanges::LinuxClockChanges(QObject* parent) : core::ClockChanges(parent), m_zone(this)
+LinuxClockChanges::LinuxClockChanges(QObject* parent) : core::ClockChanges(parent)
 {
     m_fd = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd >= 0) {

@@ -13,7 +13,7 @@ namespace tikkro::alarms {
 AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, core::WallClock& clock,
                            QObject* parent)
     : QObject(parent), m_slots(slots), m_store(store), m_clock(clock),
-      m_clockPattern(QString::fromLatin1(ClockPattern)), m_wake(this)
+      m_clockPattern(QString::fromLatin1(ClockPattern))
 {
     m_wake.setSingleShot(true);
     m_wake.setTimerType(Qt::PreciseTimer);
