@@ -5,6 +5,8 @@
 #include "desktop/MessageService.h"
 #include "desktop/SoundService.h"
 
+#include <QPushButton>
+
 namespace tikkro::alarms {
 
 AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu,
@@ -12,11 +14,13 @@ AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu
                            desktop::MessageService& messages, desktop::DesktopNotifier& notifier)
     : m_slots(slots), m_sound(sound), m_notifier(notifier),
       m_events([] { return new EventsWindow; }),
-      m_alarmDialog([&slots, &store, &menu, &clock, &messages] {
-          return new AlarmDialog(slots, store, menu, clock, messages);
+      m_alarmDialog([this, &slots, &store, &menu, &clock, &messages] {
+          return static_cast<AlarmDialog*>(
+              watched(new AlarmDialog(slots, store, menu, clock, messages)));
       }),
-      m_timerDialog([&slots, &store, &menu, &clock, &messages] {
-          return new TimerDialog(slots, store, menu, clock, messages);
+      m_timerDialog([this, &slots, &store, &menu, &clock, &messages] {
+          return static_cast<TimerDialog*>(
+              watched(new TimerDialog(slots, store, menu, clock, messages)));
       }),
       m_monitor(slots, store, clock)
 {
@@ -35,6 +39,16 @@ AlarmWindows::AlarmWindows(AlarmSlots& slots, AlarmStore& store, AlarmMenu& menu
 AlarmWindows::~AlarmWindows()
 {
     unloadAll();
+}
+
+SlotDialog* AlarmWindows::watched(SlotDialog* dialog)
+{
+    // Connected after the dialog's own handlers, so it runs once they have
+    // changed the slot.
+    for (QPushButton* button : {dialog->setButton(), dialog->disarmButton()}) {
+        QObject::connect(button, &QPushButton::clicked, &m_monitor, &AlarmMonitor::planAgain);
+    }
+    return dialog;
 }
 
 QString AlarmWindows::checkDue()

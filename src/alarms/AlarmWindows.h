@@ -42,6 +42,8 @@ public:
     // In shut-down order: events window, alarm dialog, timer dialog.
     void unloadAll();
 
+    AlarmMonitor& monitor() { return m_monitor; }
+
     // The loaded windows, or nullptr.
     EventsWindow* events() const { return m_events.loaded(); }
     AlarmDialog* alarmDialog() const { return m_alarmDialog.loaded(); }
@@ -50,6 +52,8 @@ public:
 
 private:
     template <typename Dialog> void showAndRefill(widgets::LazyWindow<Dialog>& dialog);
+    // A sleeping monitor plans again once a dialog has armed or disarmed.
+    SlotDialog* watched(SlotDialog* dialog);
     void ring(const AlarmMonitor::Firing& firing);
 
     AlarmSlots& m_slots;

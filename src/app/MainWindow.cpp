@@ -3,6 +3,7 @@
 
 #include "accessibility/AccessibleFactory.h"
 #include "app/PlatformChoice.h"
+#include "core/ClockChanges.h"
 #include "core/WallClock.h"
 #include "core/alarms/AlarmSlots.h"
 #include "core/settings/DatabaseError.h"
@@ -42,7 +43,12 @@ const QColor ElapsedText(0, 0, 64);
 const QColor ElapsedBackground(255, 255, 192);
 const QColor LogBackground(0, 0, 192);
 
-constexpr int MonitorInterval = 500;
+// The monitor ticks once a second, half a second after each whole second
+// of the system clock: due times fall on whole seconds, so a slot rings
+// within half a second of them, and the clock field's seconds are read well
+// inside the second they name.
+constexpr int MonitorInterval = 1000;
+constexpr int MonitorPhase = 500;
 
 // The window's look at the desktop's usual text size, in pixels: the
 // controls keep these sizes at least and grow with a larger font.
@@ -128,9 +134,24 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         m_services.messages.showModeless(report, desktop::MessageService::Icon::Warning,
                                          QStringLiteral("Tikkro"));
     });
-    // Nobody sees the display of a hidden or minimised window. The times
-    // come from the counter, so the first refresh on showing is exact.
-    new widgets::PauseWhileHidden(*this, m_refreshTimer);
+    // Nobody sees the display or the clock field of a hidden or minimised
+    // window. The times come from the counter, so the first refresh on
+    // showing is exact; the monitor ticks at once on showing, and while
+    // hidden it sleeps until the first armed slot falls due.
+    new widgets::PauseWhileHidden(*this, {&m_refreshTimer, &m_monitorTimer});
+    alarms::AlarmMonitor& monitor = m_alarmWindows.monitor();
+    connect(&m_monitorTimer, &core::WindowTimer::suspendedChanged, &monitor,
+            [&monitor](bool suspended) { monitor.setTicked(!suspended); });
+    monitor.setTicked(!m_monitorTimer.isSuspended());
+    if (m_services.clockChanges != nullptr) {
+        connect(m_services.clockChanges, &core::ClockChanges::changed, this, [this] {
+            if (m_monitorTimer.isTicking()) {
+                checkDue();
+            } else {
+                m_alarmWindows.monitor().checkNow();
+            }
+        });
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -254,16 +275,12 @@ void MainWindow::buildMenus()
     for (int i = 0; i < 2; ++i) {
         const QString digit = QString::number(i + 1);
         const auto slot = static_cast<std::size_t>(i);
-        m_alarmActions.at(slot) = addAction(absolute, tr("Alarm&%1").arg(digit),
-                                            QStringLiteral("alarmAction") + digit, [this, i] {
-                                                m_alarmWindows.showAlarmDialog(i);
-                                                watchSetAndDisarm(m_alarmWindows.alarmDialog());
-                                            });
-        m_timerActions.at(slot) = addAction(countDown, tr("Timer&%1").arg(digit),
-                                            QStringLiteral("timerAction") + digit, [this, i] {
-                                                m_alarmWindows.showTimerDialog(i);
-                                                watchSetAndDisarm(m_alarmWindows.timerDialog());
-                                            });
+        m_alarmActions.at(slot) =
+            addAction(absolute, tr("Alarm&%1").arg(digit), QStringLiteral("alarmAction") + digit,
+                      [this, i] { m_alarmWindows.showAlarmDialog(i); });
+        m_timerActions.at(slot) =
+            addAction(countDown, tr("Timer&%1").arg(digit), QStringLiteral("timerAction") + digit,
+                      [this, i] { m_alarmWindows.showTimerDialog(i); });
     }
 
     QMenu* extra = menuBar()->addMenu(tr("&Extra"));
@@ -275,14 +292,6 @@ void MainWindow::buildMenus()
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addAction(help, tr("&About"), QStringLiteral("aboutAction"), [this] { m_about.show(); });
-}
-
-void MainWindow::watchSetAndDisarm(alarms::SlotDialog* dialog)
-{
-    for (QPushButton* button : {dialog->setButton(), dialog->disarmButton()}) {
-        connect(button, &QPushButton::clicked, &m_alarmWindows.monitor(),
-                &alarms::AlarmMonitor::checkNow, Qt::UniqueConnection);
-    }
 }
 
 void MainWindow::restoreSession()
@@ -342,19 +351,11 @@ void MainWindow::restoreSession()
         }
     }
 
-    // Ticks of the monitor fall half a second after each whole second, so
-    // the clock field turns over with the system clock. The window does not
-    // wait for that second: it shows at once with the present time, and the
-    // monitor starts on its own when the second comes.
-    const int untilWholeSecond = m_services.msToWholeSecond ? m_services.msToWholeSecond() : 0;
-    if (untilWholeSecond > 0) {
-        m_clockField->setText(
-            m_services.clock.now().toString(QLatin1String(alarms::AlarmMonitor::ClockPattern)));
-        QTimer::singleShot(untilWholeSecond, Qt::PreciseTimer, this,
-                           [this] { m_monitorTimer.setInterval(MonitorInterval); });
-    } else {
-        m_monitorTimer.setInterval(MonitorInterval);
-    }
+    // The window does not wait for the monitor's first tick: it shows at
+    // once with the present time.
+    m_clockField->setText(
+        m_services.clock.now().toString(QLatin1String(alarms::AlarmMonitor::ClockPattern)));
+    m_monitorTimer.setInterval(untilNextTick());
 
     if (fileThere) {
         try {
@@ -462,6 +463,20 @@ void MainWindow::saveSession()
 void MainWindow::checkDue()
 {
     m_clockField->setText(m_alarmWindows.checkDue());
+    // Planned afresh from the system clock at every tick, so that the ticks
+    // keep their place in the second however the timers drift from it or
+    // the clock is set.
+    if (m_services.msToWholeSecond) {
+        m_monitorTimer.setInterval(untilNextTick());
+    }
+}
+
+int MainWindow::untilNextTick() const
+{
+    if (!m_services.msToWholeSecond) {
+        return MonitorInterval;
+    }
+    return (m_services.msToWholeSecond() + MonitorPhase - 1) % MonitorInterval + 1;
 }
 
 // --- StopwatchView ---------------------------------------------------------

@@ -42,6 +42,7 @@ class SaveLogCommand;
 } // namespace tikkro::stopwatch
 
 namespace tikkro::core {
+class ClockChanges;
 class WallClock;
 } // namespace tikkro::core
 namespace tikkro::desktop {
@@ -75,12 +76,16 @@ public:
         about::SysInfoLauncher& sysInfo;
         printing::PrintCommand& print;
         stopwatch::SaveLogCommand& saveLog;
-        // Milliseconds until the system clock's next whole second, when the
-        // monitor starts; not given, it starts at once.
+        // Milliseconds until the system clock's next whole second, which
+        // the monitor's ticks follow; not given, they come every second
+        // from the start.
         std::function<int()> msToWholeSecond;
         // The clock the platform stamps input events with; CLOCK_MONOTONIC
         // when not given.
         const stopwatch::PerformanceCounter* inputEventClock = nullptr;
+        // Where the system clock or the time zone is changed; none, nobody
+        // tells the window.
+        core::ClockChanges* clockChanges = nullptr;
     };
 
     // How long shut-down waits for the settings file, and how long its note
@@ -150,12 +155,11 @@ private:
     settings::RunRecord currentRun() const;
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
+    // Until the monitor's next tick, half a second after a whole second.
+    int untilNextTick() const;
 
     void buildControls();
     void buildMenus();
-    // Has the monitor look at the slots as soon as the dialog sets or
-    // disarms one, not only at its next tick.
-    void watchSetAndDisarm(alarms::SlotDialog* dialog);
 
     Services m_services;
     const stopwatch::KernelClockCounter m_monotonic{

@@ -13,7 +13,7 @@ Program::Program(const QString& soundsFolder, const QString& databasePath,
       m_wakeScheduler(databasePath, QCoreApplication::applicationFilePath(),
                       QProcessEnvironment::systemEnvironment()),
       m_window({m_counter, m_clock, m_messages, m_slots, m_database, m_sound, m_notifier, m_sysInfo,
-                m_print, m_saveLog, std::move(msToWholeSecond)}),
+                m_print, m_saveLog, std::move(msToWholeSecond), nullptr, &m_clockChanges}),
       m_ringWhenClosed(m_slots, m_window.alarmWindows().monitor(), m_database, m_wakeScheduler,
                        m_messages)
 {

@@ -10,6 +10,7 @@
 #include "core/settings/SettingsDatabase.h"
 #include "core/stopwatch/KernelClockCounter.h"
 #include "desktop/DBusDesktopNotifier.h"
+#include "desktop/LinuxClockChanges.h"
 #include "desktop/LogindSleepWatcher.h"
 #include "desktop/QtFileDialogService.h"
 #include "desktop/QtMessageService.h"
@@ -60,6 +61,7 @@ private:
     stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
     desktop::SystemdWakeScheduler m_wakeScheduler;
     desktop::LogindSleepWatcher m_sleepWatcher;
+    desktop::LinuxClockChanges m_clockChanges;
     MainWindow m_window;
     RingWhenClosed m_ringWhenClosed;
 };

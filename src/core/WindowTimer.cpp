@@ -30,6 +30,7 @@ void WindowTimer::setSuspended(bool suspended)
         return;
     }
     m_suspended = suspended;
+    Q_EMIT suspendedChanged(m_suspended);
     if (m_suspended || m_interval == 0) {
         m_timer.stop();
         return;

@@ -29,6 +29,7 @@ public:
 
 Q_SIGNALS:
     void tick();
+    void suspendedChanged(bool suspended);
 
 private:
     QTimer m_timer;

@@ -2,8 +2,12 @@
 #include "widgets/DisplayField.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace tikkro::widgets {
 
@@ -11,9 +15,12 @@ DisplayField::DisplayField(const QString& sample, QWidget* parent)
     : QFrame(parent), m_sample(sample)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    setAutoFillBackground(true);
+    // The field paints its whole background itself, so that a change of a
+    // few characters paints nothing beneath it or around them.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    takeFont();
 }
 
 void DisplayField::setText(const QString& text)
@@ -21,11 +28,38 @@ void DisplayField::setText(const QString& text)
     if (text == m_text) {
         return;
     }
+    const QString before = m_text;
+    const bool beforeLaidOut = m_laidOut;
+    const qreal beforeLeft = m_positions.front().x();
+    const qreal beforeRight = m_positions.at(static_cast<std::size_t>(before.size())).x();
     m_text = text;
     announceChange();
-    // Painted at once rather than on the next update request: a refresh
-    // every 15 ms would otherwise wake the program twice per refresh.
-    repaint(contentsRect());
+    if (beforeLaidOut && layOut(m_text)) {
+        // Painted at once: the few characters cost less than an update
+        // request posted to the window and handled on the next pass.
+        repaint(changedArea(before, beforeLeft, beforeRight));
+    } else {
+        layOut(m_text);
+        update(contentsRect());
+    }
+}
+
+QRect DisplayField::changedArea(const QString& before, qreal beforeLeft, qreal beforeRight) const
+{
+    const QRect area = contentsRect();
+    const auto count = static_cast<std::size_t>(m_text.size());
+    if (before.size() != m_text.size() || m_positions.front().x() != beforeLeft ||
+        m_positions.at(count).x() != beforeRight) {
+        return area;
+    }
+    std::size_t first = 0;
+    while (first < count && before.at(first) == m_text.at(first)) {
+        ++first;
+    }
+    // A glyph's edge may reach a pixel or two past its advance.
+    const int left = static_cast<int>(std::floor(m_positions.at(first).x())) - 2;
+    const int right = static_cast<int>(std::ceil(m_positions.at(count).x())) + 2;
+    return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())).intersected(area);
 }
 
 QRect DisplayField::characterRect(qsizetype i) const
@@ -33,8 +67,14 @@ QRect DisplayField::characterRect(qsizetype i) const
     if (i < 0 || i >= m_text.size()) {
         return {};
     }
-    const QFontMetrics metrics(font());
     const QRect area = contentsRect();
+    if (m_laidOut) {
+        const auto at = static_cast<std::size_t>(i);
+        const int left = static_cast<int>(std::round(m_positions.at(at).x()));
+        const int right = static_cast<int>(std::round(m_positions.at(at + 1).x()));
+        return {left, area.top(), right - left, area.height()};
+    }
+    const QFontMetrics metrics(font());
     const int left = area.left() + (area.width() - metrics.horizontalAdvance(m_text)) / 2;
     return {left + metrics.horizontalAdvance(m_text.left(i)), area.top(),
             metrics.horizontalAdvance(m_text.at(i)), area.height()};
@@ -69,26 +109,118 @@ void DisplayField::announceChange()
     m_announced = m_text;
 }
 
-QSize DisplayField::sizeHint() const
+void DisplayField::takeFont()
 {
+    m_rawFont = QRawFont::fromFont(font());
+    m_run.setRawFont(m_rawFont);
+    m_glyphs.fill(std::nullopt);
     const QFontMetrics metrics(font());
     const int frame = 2 * frameWidth();
     // A character's room either side, so the text never touches the frame.
-    return {metrics.horizontalAdvance(m_sample) + metrics.averageCharWidth() + frame,
-            metrics.height() + frame};
+    m_sizeHint = {metrics.horizontalAdvance(m_sample) + metrics.averageCharWidth() + frame,
+                  metrics.height() + frame};
+    layOut(m_text);
+}
+
+std::optional<DisplayField::Glyph> DisplayField::glyphOf(QChar c) const
+{
+    if (c.unicode() < FirstGlyph || c.unicode() > LastGlyph || !m_rawFont.isValid()) {
+        return std::nullopt;
+    }
+    std::optional<Glyph>& known = m_glyphs.at(c.unicode() - FirstGlyph);
+    if (!known) {
+        Glyph glyph;
+        const QList<quint32> indexes = m_rawFont.glyphIndexesForString(QString(c));
+        if (indexes.size() == 1) {
+            glyph.index = indexes.front();
+            glyph.advance = m_rawFont.advancesForGlyphIndexes(indexes).value(0).x();
+        }
+        known = glyph;
+    }
+    // Glyph 0 stands for one the font does not have.
+    return known->index != 0 ? known : std::nullopt;
+}
+
+bool DisplayField::layOut(const QString& text)
+{
+    m_laidOut = false;
+    if (text.size() > MaxGlyphs) {
+        return false;
+    }
+    const auto count = static_cast<std::size_t>(text.size());
+    qreal width = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<Glyph> glyph = glyphOf(text.at(i));
+        if (!glyph) {
+            return false;
+        }
+        m_indexes.at(i) = glyph->index;
+        m_positions.at(i).setX(width);
+        width += glyph->advance;
+    }
+    m_positions.at(count).setX(width);
+    // Centred as Qt centres a line of text: by its advance and by the
+    // font's ascent and descent.
+    const QRectF area = contentsRect();
+    const qreal left = std::round(area.left() + (area.width() - width) / 2);
+    const qreal baseline =
+        std::round(area.top() + (area.height() - m_rawFont.ascent() - m_rawFont.descent()) / 2 +
+                   m_rawFont.ascent());
+    for (std::size_t i = 0; i <= count; ++i) {
+        m_positions.at(i) = {left + m_positions.at(i).x(), baseline};
+    }
+    m_run.setRawData(m_indexes.data(), m_positions.data(), static_cast<int>(count));
+    m_laidOut = true;
+    return true;
+}
+
+QSize DisplayField::sizeHint() const
+{
+    return m_sizeHint;
 }
 
 QSize DisplayField::minimumSizeHint() const
 {
-    return sizeHint();
+    return m_sizeHint;
 }
 
 void DisplayField::paintEvent(QPaintEvent* event)
 {
-    QFrame::paintEvent(event);
+    const QColor background = palette().color(backgroundRole());
+    const bool withFrame = !contentsRect().contains(event->rect());
+    if (withFrame) {
+        {
+            QPainter painter(this);
+            painter.fillRect(event->rect(), background);
+        }
+        QFrame::paintEvent(event);
+    }
     QPainter painter(this);
+    if (!withFrame) {
+        painter.fillRect(event->rect(), background);
+    }
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(contentsRect(), Qt::AlignCenter, m_text);
+    if (m_laidOut) {
+        painter.drawGlyphRun({}, m_run);
+    } else {
+        painter.drawText(contentsRect(), Qt::AlignCenter, m_text);
+    }
+}
+
+void DisplayField::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    layOut(m_text);
+}
+
+void DisplayField::changeEvent(QEvent* event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        takeFont();
+        updateGeometry();
+        update();
+    }
 }
 
 } // namespace tikkro::widgets

@@ -2,7 +2,12 @@
 #pragma once
 
 #include <QFrame>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QString>
+
+#include <array>
+#include <optional>
 
 namespace tikkro::widgets {
 
@@ -10,6 +15,8 @@ namespace tikkro::widgets {
 // from the palette (Window behind, WindowText for the text). Its size comes
 // from the longest text it is meant to show, not from the text it shows, so
 // a running clock never makes the window lay itself out again.
+// A running clock changes a few characters at a time: only those are
+// painted again, from glyphs looked up once, without laying the text out.
 // Assistive technology reads the text whenever it asks; it is told of a
 // change only when the whole seconds or the form of the text change, so a
 // running clock does not flood it with 66 changes a second.
@@ -36,13 +43,45 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A printable ASCII character's glyph in the field's font.
+    struct Glyph
+    {
+        quint32 index = 0;
+        qreal advance = 0;
+    };
+    static constexpr char16_t FirstGlyph = 0x20;
+    static constexpr char16_t LastGlyph = 0x7e;
+    static constexpr qsizetype MaxGlyphs = 32;
+
     void announceChange();
+    // For a new font or style: the glyphs, the size and the layout afresh.
+    void takeFont();
+    std::optional<Glyph> glyphOf(QChar c) const;
+    // Lays out the text from the glyphs alone into m_indexes and m_positions;
+    // false where the font lacks a glyph, or the text is long, and only Qt's
+    // text layout, with its fallback fonts, can draw it.
+    bool layOut(const QString& text);
+    // The part of the field that differs between the text laid out and the
+    // one before it, laid out at m_positions before the call.
+    QRect changedArea(const QString& before, qreal beforeLeft, qreal beforeRight) const;
 
     QString m_sample;
     QString m_text;
     QString m_announced;
+    QSize m_sizeHint;
+    QRawFont m_rawFont;
+    // Looked up on first use, for the font in use.
+    mutable std::array<std::optional<Glyph>, LastGlyph - FirstGlyph + 1> m_glyphs;
+    // The laid-out text: the glyphs, where their baselines start and where
+    // the text ends; valid while m_laidOut.
+    std::array<quint32, MaxGlyphs> m_indexes{};
+    std::array<QPointF, MaxGlyphs + 1> m_positions{};
+    bool m_laidOut = false;
+    QGlyphRun m_run;
 };
 
 } // namespace tikkro::widgets

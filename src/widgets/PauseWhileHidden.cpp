@@ -9,9 +9,13 @@
 
 namespace tikkro::widgets {
 
-PauseWhileHidden::PauseWhileHidden(QWidget& window, core::WindowTimer& timer)
-    : QObject(&window), m_window(window), m_timer(&timer), m_unmapped(!window.isVisible())
+PauseWhileHidden::PauseWhileHidden(QWidget& window,
+                                   std::initializer_list<core::WindowTimer*> timers)
+    : QObject(&window), m_window(window), m_unmapped(!window.isVisible())
 {
+    for (core::WindowTimer* timer : timers) {
+        m_timers.append(timer);
+    }
     m_window.installEventFilter(this);
     update();
 }
@@ -54,8 +58,11 @@ void PauseWhileHidden::watchNativeWindow()
 void PauseWhileHidden::update()
 {
     const bool unseen = !m_native.isNull() && !m_native->isExposed();
-    if (m_timer != nullptr) {
-        m_timer->setSuspended(m_unmapped || m_window.isMinimized() || unseen);
+    const bool suspended = m_unmapped || m_window.isMinimized() || unseen;
+    for (const QPointer<core::WindowTimer>& timer : m_timers) {
+        if (timer != nullptr) {
+            timer->setSuspended(suspended);
+        }
     }
 }
 

@@ -6,18 +6,25 @@
 #include "core/settings/DatabaseError.h"
 #include "core/settings/OleDate.h"
 
+#include <algorithm>
+
 namespace tikkro::alarms {
 
 AlarmMonitor::AlarmMonitor(AlarmSlots& slots, AlarmStore& store, core::WallClock& clock,
                            QObject* parent)
     : QObject(parent), m_slots(slots), m_store(store), m_clock(clock),
       m_clockPattern(QString::fromLatin1(ClockPattern))
-{}
+{
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
+    connect(&m_wake, &QTimer::timeout, this, &AlarmMonitor::checkNow);
+}
 
 QString AlarmMonitor::checkDue()
 {
     const QDateTime t = m_clock.now();
     if (fireDue(t)) {
+        planWake(t.toMSecsSinceEpoch());
         Q_EMIT armedChanged();
     }
     return t.toString(m_clockPattern);
@@ -25,24 +32,44 @@ QString AlarmMonitor::checkDue()
 
 void AlarmMonitor::checkNow()
 {
-    fireDue(m_clock.now());
+    const QDateTime t = m_clock.now();
+    fireDue(t);
+    planWake(t.toMSecsSinceEpoch());
     Q_EMIT armedChanged();
+}
+
+void AlarmMonitor::planAgain()
+{
+    planWake(m_clock.now().toMSecsSinceEpoch());
+    Q_EMIT armedChanged();
+}
+
+void AlarmMonitor::setTicked(bool ticked)
+{
+    m_ticked = ticked;
+    planWake(m_clock.now().toMSecsSinceEpoch());
+}
+
+void AlarmMonitor::planWake(qint64 now)
+{
+    m_wakeAt = m_ticked ? std::nullopt : m_slots.earliestDueInstant();
+    if (!m_wakeAt) {
+        m_wake.stop();
+        return;
+    }
+    m_wake.start(static_cast<int>(std::clamp<qint64>(*m_wakeAt - now, 0, LongestSleepMs)));
 }
 
 bool AlarmMonitor::fireDue(const QDateTime& t)
 {
-    // One reading serves the whole tick, so every slot firing in it shares
-    // the same effective time.
     const qint64 now = t.toMSecsSinceEpoch();
     std::optional<QString> effective;
     bool fired = false;
     for (int i = 0; i < 2; ++i) {
-        fired =
-            fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective) ||
-            fired;
-        fired =
-            fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective) ||
-            fired;
+        fired |=
+            fireIfDue(m_slots.alarms[i], Kind::Alarm, AlarmSlots::alarmKey(i), t, now, effective);
+        fired |=
+            fireIfDue(m_slots.timers[i], Kind::Timer, AlarmSlots::timerKey(i), t, now, effective);
     }
     return fired;
 }

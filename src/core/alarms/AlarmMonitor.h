@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <optional>
 
@@ -22,6 +23,8 @@ class AlarmStore;
 // half-second tick. A slot that is armed and due fires once: it is disarmed,
 // fired() lets the windows ring and show it, and then the disarmed flag is
 // stored so that it does not fire again after a restart.
+// While nothing ticks it (the main window hidden), it sleeps until the
+// earliest due moment; whatever can change that moment calls checkNow().
 class AlarmMonitor : public QObject
 {
     Q_OBJECT
@@ -44,10 +47,25 @@ public:
 
     static constexpr const char* ClockPattern = "dd.MM.yy   HH:mm:ss";
 
+    // Whether the window's tick watches the slots; without it the monitor
+    // wakes itself at the earliest due moment.
+    void setTicked(bool ticked);
+    // When the monitor wakes itself next, in milliseconds since 1970 UTC;
+    // none while ticked or while nothing is armed.
+    std::optional<qint64> wakeAt() const { return m_wakeAt; }
+
+    // A sleep planned from the clock is at most this long, so that a clock
+    // that drifts from the timers' is read again now and then.
+    static constexpr qint64 LongestSleepMs = 3'600'000;
+
 public Q_SLOTS:
-    // Fires what is due at once, outside the tick, and says armedChanged():
-    // for a slot just set or disarmed, and on waking from sleep.
+    // Fires what is due, plans the next wake-up and tells armedChanged():
+    // for a new system time or zone, and resume.
     void checkNow();
+    // Plans the next wake-up and tells armedChanged(), for a slot just armed
+    // or disarmed: a slot armed already due rings at the next check, as
+    // any other.
+    void planAgain();
 
 Q_SIGNALS:
     // The armed slots may have changed: after checkNow() and after a tick
@@ -59,20 +77,26 @@ Q_SIGNALS:
     void fired(const tikkro::alarms::AlarmMonitor::Firing& firing);
     // The disarmed flag of a slot that just fired could not be stored.
     void storeFailed(const QString& reason);
+    // The armed slots or their due times may have changed: after
+    // checkNow() and after a slot fired.
+    void armedChanged();
 
 private:
     using Kind = AlarmSlots::Kind;
-    // Fires every slot due at t; true when one did.
+    // Whether any fired.
     bool fireDue(const QDateTime& t);
-    // True when the slot fired.
     bool fireIfDue(AlarmSlot& slot, Kind kind, qint16 key, const QDateTime& t, qint64 now,
                    std::optional<QString>& effective);
+    void planWake(qint64 now);
 
     AlarmSlots& m_slots;
     AlarmStore& m_store;
     core::WallClock& m_clock;
     GeneralDateFormat m_generalDate;
     QString m_clockPattern;
+    QTimer m_wake;
+    std::optional<qint64> m_wakeAt;
+    bool m_ticked = true;
 };
 
 } // namespace tikkro::alarms

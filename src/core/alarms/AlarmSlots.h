@@ -33,6 +33,22 @@ struct AlarmSlots
     // Each kind has slots 0 and 1.
     static bool isSlotNumber(int slot) { return slot >= 0 && slot <= 1; }
 
+    // The moment the first armed slot with a usable due time falls due, in
+    // milliseconds since 1970 UTC; none while nothing is armed.
+    std::optional<qint64> earliestDueInstant() const
+    {
+        std::optional<qint64> earliest;
+        for (const auto* kind : {&alarms, &timers}) {
+            for (const AlarmSlot& slot : *kind) {
+                const std::optional<qint64> due = slot.active ? slot.dueInstant() : std::nullopt;
+                if (due && (!earliest || *due < *earliest)) {
+                    earliest = due;
+                }
+            }
+        }
+        return earliest;
+    }
+
     // The slot a store key names, or nullptr for a key that maps to none of
     // the four (2 to 99, 102 and above, negative).
     AlarmSlot* slotForKey(qint16 key)

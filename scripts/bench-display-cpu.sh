@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The running display's cost beside the floor: Tikkro with its stopwatch
+# running at the 15 ms level, and bench/FloorClient.c (a bare Xlib window of
+# the main window's size redrawing the same text every 15 ms), each on its
+# own Xvfb, all measured over the same seconds from /proc/<pid>/stat. Prints
+# each round's CPU share of one core for the floor and for each Tikkro, its
+# ratio to the floor, and its private memory and proportional set size while
+# running (from smaps_rollup). Give -b more than once to set builds side by
+# side, such as one before a change and one after it.
+#
+# Usage: scripts/bench-display-cpu.sh [-b BUILD_DIR]... [-r ROUNDS] [-s SECONDS]
+# Needs: Xvfb, xdotool, xwininfo, a C compiler and the Xlib headers
+# (Debian/Ubuntu: apt-get install xvfb xdotool x11-utils libx11-dev). It is
+# not part of building or testing Tikkro, so install-deps.sh leaves them out.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+builds=()
+rounds=3
+seconds=20
+while getopts "b:r:s:h" opt; do
+    case $opt in
+    b) builds+=("$OPTARG") ;;
+    r) rounds=$OPTARG ;;
+    s) seconds=$OPTARG ;;
+    *)
+        sed -n '3,15p' "$0"
+        exit 2
+        ;;
+    esac
+done
+[ ${#builds[@]} -gt 0 ] || builds=("$here/build")
+# The 15 ms level holds for the first minute of a run.
+if ((seconds > 45)); then
+    echo "bench-display-cpu: at most 45 seconds, the display coarsens after a minute" >&2
+    exit 2
+fi
+programs=()
+for build in "${builds[@]}"; do
+    program=$build/bin/tikkro
+    [ -x "$program" ] || program=$(find "$build" -name tikkro -type f -perm -u+x | head -1)
+    [ -x "$program" ] || {
+        echo "bench-display-cpu: no tikkro under $build" >&2
+        exit 2
+    }
+    programs+=("$program")
+done
+
+tmp=$(mktemp -d /tmp/bench-display.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+cc -O2 -o "$tmp/floor" "$here/bench/FloorClient.c" -lX11
+
+# Starts an Xvfb that picks its own display, whose number it leaves in
+# $display.
+start_xvfb() {
+    local fd_file=$tmp/display.$1
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$fd_file" ] && break
+        sleep 0.1
+    done
+    display=$(tr -dc '0-9' <"$fd_file")
+}
+
+# utime + stime in clock ticks, of all the process's threads.
+cpu_ticks() {
+    local stat
+    stat=$(<"/proc/$1/stat")
+    read -r -a fields <<<"${stat##*) }"
+    echo $((fields[11] + fields[12]))
+}
+
+memory() {
+    awk '/^Pss:/ { pss = $2 } /^Private_(Clean|Dirty):/ { priv += $2 }
+        END { printf "private %.1f MB, PSS %.1f MB", priv / 1024, pss / 1024 }' \
+        "/proc/$1/smaps_rollup"
+}
+
+hz=$(getconf CLK_TCK)
+for round in $(seq "$rounds"); do
+    # Each copy has a home of its own and, being uninstalled, a settings
+    # file beside it: copies of one build side by side would share it.
+    running=()
+    size=
+    for i in "${!programs[@]}"; do
+        home=$tmp/home$round.$i
+        mkdir -p "$home/run" && chmod 700 "$home/run"
+        start_xvfb "$round.$i"
+        copy=(env -u DBUS_SESSION_BUS_ADDRESS -u WAYLAND_DISPLAY HOME="$home"
+            XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config"
+            XDG_RUNTIME_DIR="$home/run" DISPLAY=":$display" QT_QPA_PLATFORM=xcb)
+        "${copy[@]}" "${programs[i]}" >"$tmp/tikkro.$i.log" 2>&1 &
+        running+=($!)
+        pids+=($!)
+        window=$(DISPLAY=":$display" timeout 20 xdotool search --sync --onlyvisible --name '^Tikkro$' | head -1)
+        if [ -z "$size" ]; then
+            size=$(DISPLAY=":$display" xwininfo -id "$window" |
+                awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+        fi
+        "${copy[@]}" "${programs[i]}" --start
+    done
+    start_xvfb "$round.floor"
+    # shellcheck disable=SC2086 # width and height
+    DISPLAY=":$display" "$tmp/floor" $size 15 &
+    floor=$!
+    pids+=("$floor")
+    sleep 2
+
+    declare -A before=()
+    for pid in "$floor" "${running[@]}"; do
+        before[$pid]=$(cpu_ticks "$pid")
+    done
+    start=$(date +%s.%N)
+    sleep "$seconds"
+    end=$(date +%s.%N)
+    share() {
+        awk -v t=$(($(cpu_ticks "$1") - before[$1])) -v hz="$hz" -v s="$start" -v e="$end" \
+            'BEGIN { printf "%.2f", 100 * t / hz / (e - s) }'
+    }
+    floor_share=$(share "$floor")
+    echo "round $round: floor ${floor_share}% (window ${size/ /x})"
+    for i in "${!running[@]}"; do
+        pid=${running[i]}
+        tikkro_share=$(share "$pid")
+        awk -v b="${builds[i]}" -v t="$tikkro_share" -v f="$floor_share" -v m="$(memory "$pid")" \
+            'BEGIN { printf "  %s: %s%%, %.2f x floor, %s\n", b, t, (f > 0 ? t / f : 0), m }'
+    done
+    kill "$floor" "${running[@]}"
+    wait "$floor" "${running[@]}" 2>/dev/null || true
+done
