@@ -77,9 +77,6 @@ Q_SIGNALS:
     void fired(const tikkro::alarms::AlarmMonitor::Firing& firing);
     // The disarmed flag of a slot that just fired could not be stored.
     void storeFailed(const QString& reason);
-    // The armed slots or their due times may have changed: after
-    // checkNow() and after a slot fired.
-    void armedChanged();
 
 private:
     using Kind = AlarmSlots::Kind;

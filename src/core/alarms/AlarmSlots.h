@@ -59,22 +59,6 @@ struct AlarmSlots
         }
         return kindOfKey(key) == Kind::Alarm ? &alarms[slot] : &timers[slot];
     }
-
-    // The moment the first armed slot falls due, in milliseconds since 1970
-    // UTC; none when no slot is armed for a usable date.
-    std::optional<qint64> earliestDueInstant() const
-    {
-        std::optional<qint64> earliest;
-        for (const auto* kind : {&alarms, &timers}) {
-            for (const AlarmSlot& slot : *kind) {
-                const std::optional<qint64> due = slot.active ? slot.dueInstant() : std::nullopt;
-                if (due && (!earliest || *due < *earliest)) {
-                    earliest = due;
-                }
-            }
-        }
-        return earliest;
-    }
 };
 
 } // namespace tikkro::alarms
