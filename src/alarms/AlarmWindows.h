@@ -48,7 +48,6 @@ public:
     EventsWindow* events() const { return m_events.loaded(); }
     AlarmDialog* alarmDialog() const { return m_alarmDialog.loaded(); }
     TimerDialog* timerDialog() const { return m_timerDialog.loaded(); }
-    AlarmMonitor& monitor() { return m_monitor; }
 
 private:
     template <typename Dialog> void showAndRefill(widgets::LazyWindow<Dialog>& dialog);
