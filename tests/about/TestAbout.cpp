@@ -146,5 +146,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAbout)
+TIKKRO_TEST(TestAbout)
 #include "TestAbout.moc"

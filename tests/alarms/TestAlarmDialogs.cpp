@@ -460,5 +460,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAlarmDialogs)
+TIKKRO_TEST(TestAlarmDialogs)
 #include "TestAlarmDialogs.moc"

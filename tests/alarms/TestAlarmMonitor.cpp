@@ -169,5 +169,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAlarmMonitor)
+TIKKRO_TEST(TestAlarmMonitor)
 #include "TestAlarmMonitor.moc"

@@ -173,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestDueTimes)
+TIKKRO_TEST(TestDueTimes)
 #include "TestDueTimes.moc"

@@ -311,5 +311,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPrinting)
+TIKKRO_TEST(TestPrinting)
 #include "TestPrinting.moc"

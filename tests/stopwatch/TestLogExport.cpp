@@ -310,5 +310,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLogExport)
+TIKKRO_TEST(TestLogExport)
 #include "TestLogExport.moc"

@@ -218,5 +218,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStopwatch)
+TIKKRO_TEST(TestStopwatch)
 #include "TestStopwatch.moc"
