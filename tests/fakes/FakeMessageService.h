@@ -35,10 +35,9 @@ public:
     {
         messages.append({text, title, false, timeout});
     }
-    void beep() override { ++beeps; }
+    void beep() override {}
 
     QList<Message> messages;
-    int beeps = 0;
 };
 
 } // namespace tikkro::fakes

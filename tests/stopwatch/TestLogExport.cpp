@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "StopwatchRig.h"
 #include "core/stopwatch/LogStripCsv.h"
-#include "core/stopwatch/Stopwatch.h"
 #include "desktop/QtFileDialogService.h"
-#include "fakes/FakeCounter.h"
 #include "fakes/FakeFileDialogService.h"
-#include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeMessageService.h"
-#include "fakes/FakeWallClock.h"
 #include "fakes/FullDiskSaveFile.h"
 #include "stopwatch/SaveLogCommand.h"
-
-#include "TestSupport.h"
 
 using namespace tikkro;
 using stopwatch::LogStripCsv;
@@ -27,41 +22,21 @@ const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 // Every line ended by LF, as the log strip reads back.
 QString lines(const QStringList& list)
 {
-    QString text;
-    for (const QString& line : list) {
-        text += line + u'\n';
-    }
-    return text;
+    return list.join(u'\n') + (list.isEmpty() ? "" : "\n");
 }
-
-struct LogView final : stopwatch::StopwatchView
-{
-    void setElapsedDisplay(const QString&) override {}
-    void setAvailableCommands(const stopwatch::CommandSet&) override {}
-    void appendToLog(const QString& piece) override { log += piece; }
-    bool logIsEmpty() const override { return log.isEmpty(); }
-    void focusLogEnd() override {}
-    QString log;
-};
 
 // The strip the stopwatch itself writes, each command given the stated
 // milliseconds after the one before; the wall clock keeps pace.
 using Step = std::pair<qint64, void (Stopwatch::*)()>;
 QString recorded(std::initializer_list<Step> steps)
 {
-    fakes::FakeCounter counter;
-    fakes::FakeWallClock clock;
-    fakes::FakeIntervalTimer timer;
-    LogView view;
-    Stopwatch watch(counter, clock, timer, view);
-    watch.readFrequency();
-    watch.reset();
+    testing::StopwatchRig rig;
     for (const auto& [ms, command] : steps) {
-        counter.advanceMs(ms);
-        clock.advanceMs(ms);
-        (watch.*command)();
+        rig.counter.advanceMs(ms);
+        rig.clock.advanceMs(ms);
+        (rig.watch.*command)();
     }
-    return view.log;
+    return rig.log;
 }
 
 // A run with three laps and a pause, and a note with characters beyond ASCII.
