@@ -34,9 +34,8 @@ class TestAbout : public QObject
 private Q_SLOTS:
     void sysInfo_data()
     {
-        QTest::addColumn<Programs>("installed");
-        QTest::addColumn<QStringList>("startable");
-        QTest::addColumn<QString>("started"); // "": the message instead
+        // started: "": the message instead
+        addColumns<Programs, QStringList, QString>({"installed", "startable", "started"});
         const QString hardinfo = QStringLiteral("/usr/bin/hardinfo");
         const QString infoCentre = QStringLiteral("/usr/bin/kinfocenter");
         const QString monitor = QStringLiteral("/usr/bin/gnome-system-monitor");

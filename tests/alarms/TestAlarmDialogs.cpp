@@ -30,11 +30,7 @@ class TestAlarmDialogs : public QObject
 private Q_SLOTS:
     void spinTables_data()
     {
-        QTest::addColumn<bool>("alarm");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<QString>("after");
+        addColumns<bool, int, QString, bool, QString>({"alarm", "index", "before", "up", "after"});
         // Timer: seconds and minutes 00..59, hours 00..24.
         QTest::newRow("timer s 59 up") << false << 0 << "59" << true << "00";
         QTest::newRow("timer h 24 up") << false << 2 << "24" << true << "00";
@@ -107,9 +103,7 @@ private Q_SLOTS:
 
     void badFieldsChangeNothing_data()
     {
-        QTest::addColumn<bool>("alarm");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("message");
+        addColumns<bool, QStringList, QString>({"alarm", "fields", "message"});
         QTest::newRow("timer letters")
             << false << QStringList{"0", "7x", "0"} << "Minutes: '7x' is not a whole number";
         QTest::newRow("timer beyond 16 bits")
@@ -178,12 +172,9 @@ private Q_SLOTS:
     // typed.
     void markupInANameIsShownAsTyped_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("bold") << "<b>x</b>"
-                              << "&1:<b>x</b>";
-        QTest::newRow("ampersand") << "Tom & Jerry"
-                                   << "&1:Tom && Jerry";
+        addColumns<QString, QString>({"name", "caption"});
+        QTest::newRow("bold") << "<b>x</b>" << QStringLiteral("&1:<b>x</b>");
+        QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
     }
     void markupInANameIsShownAsTyped()
     {
@@ -259,8 +250,7 @@ private Q_SLOTS:
 
     void alarmSetCarriesLikeACalendar_data()
     {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QDateTime>("due");
+        addColumns<QStringList, QDateTime>({"fields", "due"});
         const auto dt = [](int y, int mo, int d, int h, int mi) {
             return QDateTime(QDate(y, mo, d), QTime(h, mi));
         };
@@ -363,8 +353,7 @@ private Q_SLOTS:
     // the events window keeps dark text on its fixed cyan.
     void legibleInEveryAppearance_data()
     {
-        QTest::addColumn<bool>("dark");
-        QTest::addColumn<double>("points");
+        addColumns<bool, double>({"dark", "points"});
         QTest::newRow("16 pt") << false << 16.0;
         QTest::newRow("dark") << true << 9.0;
     }

@@ -30,9 +30,7 @@ private Q_SLOTS:
     // or more after its due time, whatever the texts show.
     void lateMarkCountsSeconds_data()
     {
-        QTest::addColumn<QDateTime>("due");
-        QTest::addColumn<QDateTime>("tick");
-        QTest::addColumn<QString>("effective");
+        addColumns<QDateTime, QDateTime, QString>({"due", "tick", "effective"});
         QTest::newRow("due equals tick")
             << at(5, 10, 0, 0) << at(5, 10, 0, 0) << "    effective at: 05/12/2026 10:00:00";
         QTest::newRow("a millisecond early") << at(5, 10, 0, 0) << at(5, 9, 59, 59, 999) << "";

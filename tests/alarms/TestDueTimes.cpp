@@ -39,9 +39,10 @@ private Q_SLOTS:
     // and the dialog counts the seconds down in step with the clock field.
     void countdownOnTimeIsNeverLate_data()
     {
-        QTest::addColumn<int>("setPhase");  // ms into the second Set is pressed in
-        QTest::addColumn<int>("tickPhase"); // ms into the second of the monitor's ticks
-        QTest::addColumn<int>("length");    // seconds
+        // setPhase: ms into the second Set is pressed in
+        // tickPhase: ms into the second of the monitor's ticks
+        // length: seconds
+        addColumns<int, int, int>({"setPhase", "tickPhase", "length"});
         for (const int phase : {0, 1, 250, 499, 500, 750, 999}) {
             QTest::addRow("4 s set at %d ms", phase) << phase << 0 << 4;
         }
@@ -95,9 +96,7 @@ private Q_SLOTS:
     // tests.
     void countdownLastsItsLengthInRealTime_data()
     {
-        QTest::addColumn<QDateTime>("setAt");
-        QTest::addColumn<QStringList>("length");
-        QTest::addColumn<QDateTime>("endsAt");
+        addColumns<QDateTime, QStringList, QDateTime>({"setAt", "length", "endsAt"});
         // Berlin: 02:00 becomes 03:00 at 01:00 UTC on 28 March 2027; 03:00
         // becomes 02:00 at 01:00 UTC on 31 October 2027.
         QTest::newRow("Berlin spring")
@@ -134,8 +133,8 @@ private Q_SLOTS:
     // first pass. Either way it rings on time, and says so.
     void alarmInAChangedHour_data()
     {
-        QTest::addColumn<QStringList>("fields"); // day, month, year, hour, minute, second
-        QTest::addColumn<QDateTime>("ringsAt");
+        // fields: day, month, year, hour, minute, second
+        addColumns<QStringList, QDateTime>({"fields", "ringsAt"});
         QTest::newRow("Berlin, skipped")
             << QStringList{"28", "03", "2027", "02", "30", "00"} << utc(2027, 3, 28, 1, 0);
         QTest::newRow("Berlin, twice")

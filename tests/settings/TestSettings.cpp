@@ -54,8 +54,7 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void convertsBothWays_data()
     {
-        QTest::addColumn<QDateTime>("dateTime");
-        QTest::addColumn<double>("oleDate");
+        addColumns<QDateTime, double>({"dateTime", "oleDate"});
         QTest::newRow("fraction counts forward before the epoch")
             << local(1899, 12, 29, 6) << -1.25;
         QTest::newRow("year 100") << local(100, 1, 1, 23, 59, 59, 999) << -657434.0 - LastMs;

@@ -48,8 +48,7 @@ private Q_SLOTS:
     // for now, and one it can never write, without writing anything.
     void checkWritableTellsHeldFromReadOnly_data()
     {
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<bool>("busy");
+        addColumns<QString, bool>({"failure", "busy"});
         QTest::newRow("writable") << "" << false;
         QTest::newRow("held") << "database is locked" << true;
         QTest::newRow("read-only") << "readonly database" << false;

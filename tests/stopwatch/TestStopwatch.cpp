@@ -13,9 +13,7 @@ class TestStopwatch : public QObject
 private Q_SLOTS:
     void elapsedText_data()
     {
-        QTest::addColumn<qint64>("ticks");
-        QTest::addColumn<qint64>("frequency");
-        QTest::addColumn<QString>("text");
+        addColumns<qint64, qint64, QString>({"ticks", "frequency", "text"});
         QTest::newRow("zero") << 0LL << 10'000'000LL << "00:00:00.000";
         QTest::newRow("tie rounds down to even") << 10'005'000LL << 10'000'000LL << "00:00:01.000";
         QTest::newRow("tie rounds up to even") << 10'015'000LL << 10'000'000LL << "00:00:01.002";
@@ -39,9 +37,7 @@ private Q_SLOTS:
     // rounded, and the refresh interval follows while the watch runs.
     void displayLevels_data()
     {
-        QTest::addColumn<qint64>("ms");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<int>("interval");
+        addColumns<qint64, QString, int>({"ms", "display", "interval"});
         QTest::newRow("first refresh") << 20LL << "00:00:00.02" << 15;
         QTest::newRow("just before a minute") << 59'999LL << "00:00:59.99" << 15;
         QTest::newRow("one minute") << 60'000LL << "00:01:00.0" << 100;
@@ -115,9 +111,7 @@ private Q_SLOTS:
     // that was, and the counter that much earlier. -1: no moment.
     void inputClockPlacesEvents_data()
     {
-        QTest::addColumn<qint64>("nowMs");
-        QTest::addColumn<quint64>("stamp");
-        QTest::addColumn<qint64>("waitedUs");
+        addColumns<qint64, quint64, qint64>({"nowMs", "stamp", "waitedUs"});
         QTest::newRow("waited behind a stall") << 5'000'000LL << 4'996'900ULL << 3'100'100LL;
         QTest::newRow("just now") << 5'000'000LL << 5'000'000ULL << 100LL;
         QTest::newRow("no stamp") << 5'000'000LL << 0ULL << -1LL;
