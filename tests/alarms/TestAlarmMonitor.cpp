@@ -32,18 +32,18 @@ private Q_SLOTS:
     {
         addColumns<QDateTime, QDateTime, QString>({"due", "tick", "effective"});
         QTest::newRow("due equals tick")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 0) << "    effective at: 05/12/2026 10:00:00";
+            << at(5, 10, 0, 0) << at(5, 10, 0, 0) << "05/12/2026 10:00:00";
         QTest::newRow("a millisecond early") << at(5, 10, 0, 0) << at(5, 9, 59, 59, 999) << "";
         QTest::newRow("999 ms on")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 0, 999) << "    effective at: 05/12/2026 10:00:00";
+            << at(5, 10, 0, 0) << at(5, 10, 0, 0, 999) << "05/12/2026 10:00:00";
         QTest::newRow("a second on")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 1) << "    effective at: 05/12/2026 10:00:01 !!!";
+            << at(5, 10, 0, 0) << at(5, 10, 0, 1) << "05/12/2026 10:00:01 !!!";
         QTest::newRow("midnight due, tick half a second on")
-            << at(6, 0, 0, 0) << at(6, 0, 0, 0, 500) << "    effective at: 06/12/2026 00:00:00";
+            << at(6, 0, 0, 0) << at(6, 0, 0, 0, 500) << "06/12/2026 00:00:00";
         QTest::newRow("midnight due, tick on the dot")
-            << at(6, 0, 0, 0) << at(6, 0, 0, 0) << "    effective at: 06/12/2026";
+            << at(6, 0, 0, 0) << at(6, 0, 0, 0) << "06/12/2026";
         QTest::newRow("midnight due, a minute late")
-            << at(6, 0, 0, 0) << at(6, 0, 1, 0) << "    effective at: 06/12/2026 00:01:00 !!!";
+            << at(6, 0, 0, 0) << at(6, 0, 1, 0) << "06/12/2026 00:01:00 !!!";
     }
     void lateMarkCountsSeconds()
     {
@@ -55,7 +55,7 @@ private Q_SLOTS:
         rig.arm(rig.slots.alarms[0], QStringLiteral("A"), due);
         rig.windows.checkDue();
         QCOMPARE(rig.slots.alarms[0].active, effective.isEmpty());
-        QCOMPARE(rig.log().section(QStringLiteral("\n"), 2, 2), effective);
+        QCOMPARE(rig.log().section(QStringLiteral("effective at: "), 1).trimmed(), effective);
     }
 
     // One notification and one sound per slot that fires, the notification
