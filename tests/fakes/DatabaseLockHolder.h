@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QtSql>
 
 #include <chrono>
 #include <condition_variable>

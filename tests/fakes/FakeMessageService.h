@@ -3,8 +3,6 @@
 
 #include "desktop/MessageService.h"
 
-#include <QList>
-
 #include <chrono>
 
 namespace tikkro::fakes {

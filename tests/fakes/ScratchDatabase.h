@@ -3,15 +3,8 @@
 
 #include "core/settings/DatabaseError.h"
 
-#include <QFile>
-#include <QList>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QVariantList>
-#include <QtDebug>
+#include <QtSql>
 
 namespace tikkro::fakes {
 

@@ -270,9 +270,6 @@ private Q_SLOTS:
         command.run(nullptr, sampleStrip());
         QVERIFY(!answer.isActive());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"run.csv"});
-        QFile saved(dir.filePath(QStringLiteral("run.csv")));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), LogStripCsv::csv(sampleStrip()));
     }
 };
 
