@@ -80,25 +80,33 @@ private Q_SLOTS:
         }
     }
 
+    // What the user typed reaches the menu item and the events window as
+    // typed. An emptied name is stored empty, the caption is "&1:" alone,
+    // and the next fill shows the default name again.
+    void timerSetArmsNamesAndStores_data()
+    {
+        addColumns<QString, QString>({"name", "caption"});
+        QTest::newRow("plain") << "Tea" << QStringLiteral("&1:Tea");
+        QTest::newRow("bold") << "<b>x</b>" << QStringLiteral("&1:<b>x</b>");
+        QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
+        QTest::newRow("empty") << "" << QStringLiteral("&1:");
+    }
     void timerSetArmsNamesAndStores()
     {
+        QFETCH(QString, name);
         Rig rig;
-        TimerDialog* dialog = timerDialog(rig, 0);
-        set(dialog, QStringLiteral("Tea"), {" 1", "90", "05 "});
+        TimerDialog* dialog = set(timerDialog(rig, 0), name, {" 1", "90", "05 "});
         const auto& slot = rig.slots.timers[0];
         QVERIFY(slot.active);
-        QCOMPARE(slot.name, QStringLiteral("Tea"));
+        QCOMPARE(slot.name, name);
         QCOMPARE(OleDate::toDateTime(slot.due), at(5, 12, 27, 42));
-        QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:Tea"));
+        QTEST(rig.menu.timerCaptions[0], "caption");
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
-
-        // An emptied name is stored empty, the caption is "&1:" alone, and
-        // the next fill shows the default name again.
-        set(dialog, QString(), {});
-        QVERIFY(slot.name.isEmpty());
-        QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:"));
+        rig.clock.set(at(5, 12, 27, 42));
+        rig.windows.checkDue();
+        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
         dialog->refill();
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 1"));
+        QCOMPARE(dialog->nameField()->text(), name.isEmpty() ? QStringLiteral("Timer 1") : name);
     }
 
     void badFieldsChangeNothing_data()
@@ -166,24 +174,6 @@ private Q_SLOTS:
 
         set(dialog, QString(alarms::SlotSetter::MaxNameLength, QLatin1Char('n')), {"0", "1"});
         QCOMPARE(rig.scratch.rows("SELECT length(an) FROM tAlarm"), (QList<QVariantList>{{32767}}));
-    }
-
-    // What the user typed reaches the menu item and the events window as
-    // typed.
-    void markupInANameIsShownAsTyped_data()
-    {
-        addColumns<QString, QString>({"name", "caption"});
-        QTest::newRow("bold") << "<b>x</b>" << QStringLiteral("&1:<b>x</b>");
-        QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
-    }
-    void markupInANameIsShownAsTyped()
-    {
-        QFETCH(QString, name);
-        Rig rig;
-        set(timerDialog(rig, 0), name, Zeros);
-        QTEST(rig.menu.timerCaptions[0], "caption");
-        rig.windows.checkDue();
-        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
     }
 
     void countdownShowsTheRemainingTime()
