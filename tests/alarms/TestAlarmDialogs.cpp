@@ -3,8 +3,6 @@
 #include "core/alarms/SlotSetter.h"
 #include "widgets/Contrast.h"
 
-#include "TestSupport.h"
-
 using namespace tikkro;
 using alarms::AlarmDialog;
 using alarms::TimerDialog;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
 
-#include "TestSupport.h"
-
 using namespace tikkro;
 using alarms::TimerDialog;
 using namespace tikkro::testing;
