@@ -3,8 +3,6 @@
 #include "core/alarms/SlotSetter.h"
 #include "widgets/Contrast.h"
 
-#include "TestSupport.h"
-
 using namespace tikkro;
 using alarms::AlarmDialog;
 using alarms::TimerDialog;
@@ -22,61 +20,17 @@ QPoint arrow(const alarms::DigitField* field, bool up)
 
 const QStringList Zeros{"00", "00", "00"};
 
-// A dark palette as desktops give it, and the application font at a size.
-struct Appearance
-{
-    Appearance(bool dark, double points)
-    {
-        if (dark) {
-            // Built from a dark button and window colour, as themes do.
-            QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
-        }
-        QFont font = QApplication::font();
-        font.setPointSizeF(points);
-        QApplication::setFont(font);
-    }
-    ~Appearance()
-    {
-        QApplication::setPalette(m_palette);
-        QApplication::setFont(m_font);
-    }
-    Appearance(const Appearance&) = delete;
-    Appearance& operator=(const Appearance&) = delete;
-
-private:
-    QPalette m_palette = QApplication::palette();
-    QFont m_font = QApplication::font();
-};
-
 } // namespace
 
 class TestAlarmDialogs : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Held, an arrow repeats; single steps are spinTables'.
-    void arrowRepeatsWhileHeld()
-    {
-        Rig rig;
-        alarms::DigitField* minutes = timerDialog(rig, 0)->field(1);
-        QTest::mousePress(minutes, Qt::LeftButton, {}, arrow(minutes, true));
-        QTRY_COMPARE_WITH_TIMEOUT(minutes->text(), QStringLiteral("02"), 2'000);
-        QTest::mouseRelease(minutes, Qt::LeftButton, {}, arrow(minutes, true));
-        const QString held = minutes->text();
-        QTest::qWait(400);
-        QCOMPARE(minutes->text(), held);
-    }
-
     void spinTables_data()
     {
-        QTest::addColumn<bool>("alarm");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<QString>("after");
+        addColumns<bool, int, QString, bool, QString>({"alarm", "index", "before", "up", "after"});
         // Timer: seconds and minutes 00..59, hours 00..24.
         QTest::newRow("timer s 59 up") << false << 0 << "59" << true << "00";
-        QTest::newRow("timer s 00 down") << false << 0 << "00" << false << "59";
         QTest::newRow("timer h 24 up") << false << 2 << "24" << true << "00";
         QTest::newRow("timer h 00 down") << false << 2 << "00" << false << "24";
         QTest::newRow("typed 75 down") << false << 1 << "75" << false << "74";
@@ -88,11 +42,8 @@ private Q_SLOTS:
         // Alarm: seconds, minutes 00..59, hours 00..23, day 01..31, month
         // 01..12, year 0000..9998 with its own wrap.
         QTest::newRow("alarm h 23 up") << true << 2 << "23" << true << "00";
-        QTest::newRow("alarm h 00 down") << true << 2 << "00" << false << "23";
         QTest::newRow("day 31 up") << true << 3 << "31" << true << "01";
-        QTest::newRow("day 01 down") << true << 3 << "01" << false << "31";
         QTest::newRow("month 12 up") << true << 4 << "12" << true << "01";
-        QTest::newRow("month 01 down") << true << 4 << "01" << false << "12";
         QTest::newRow("year 9998 up") << true << 5 << "9998" << true << "0001";
         QTest::newRow("year 0001 down") << true << 5 << "0001" << false << "0000";
         QTest::newRow("year 0000 down") << true << 5 << "0000" << false << "9998";
@@ -127,61 +78,67 @@ private Q_SLOTS:
         }
     }
 
+    // What the user typed reaches the menu item and the events window as
+    // typed. An emptied name is stored empty, the caption is "&1:" alone,
+    // and the next fill shows the default name again.
+    void timerSetArmsNamesAndStores_data()
+    {
+        addColumns<QString, QString>({"name", "caption"});
+        QTest::newRow("plain") << "Tea" << QStringLiteral("&1:Tea");
+        QTest::newRow("bold") << "<b>x</b>" << QStringLiteral("&1:<b>x</b>");
+        QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
+        QTest::newRow("empty") << "" << QStringLiteral("&1:");
+    }
     void timerSetArmsNamesAndStores()
     {
+        QFETCH(QString, name);
         Rig rig;
-        TimerDialog* dialog = timerDialog(rig, 0);
-        set(dialog, QStringLiteral("Tea"), {" 1", "90", "05 "});
+        TimerDialog* dialog = set(timerDialog(rig, 0), name, {" 1", "90", "05 "});
         const auto& slot = rig.slots.timers[0];
         QVERIFY(slot.active);
-        QCOMPARE(slot.name, QStringLiteral("Tea"));
+        QCOMPARE(slot.name, name);
         QCOMPARE(OleDate::toDateTime(slot.due), at(5, 12, 27, 42));
-        QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:Tea"));
+        QTEST(rig.menu.timerCaptions[0], "caption");
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
-
-        // An emptied name is stored empty, the caption is "&1:" alone, and
-        // the next fill shows the default name again.
-        set(dialog, QString(), {});
-        QVERIFY(slot.name.isEmpty());
-        QCOMPARE(rig.menu.timerCaptions[0], QStringLiteral("&1:"));
+        rig.clock.set(at(5, 12, 27, 42));
+        rig.windows.checkDue();
+        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
         dialog->refill();
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 1"));
+        QCOMPARE(dialog->nameField()->text(), name.isEmpty() ? QStringLiteral("Timer 1") : name);
     }
 
     void badFieldsChangeNothing_data()
     {
-        QTest::addColumn<bool>("alarm");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("timer letters")
-            << false << QStringList{"0", "7x", "0"} << "Minutes: '7x' is not a whole number";
+        addColumns<bool, QString, QString>({"alarm", "fields", "message"});
+        QTest::newRow("timer letters") << false << "0 7x 0"
+                                       << "Minutes: '7x' is not a whole number";
         QTest::newRow("timer beyond 16 bits")
-            << false << QStringList{"0", "0", "32768"}
+            << false << "0 0 32768"
             << "Seconds: '32768' is out of range (-32768 to 32767)";
         QTest::newRow("timer below zero")
-            << false << QStringList{"0", "0", "-5"}
+            << false << "0 0 -5"
             << "Time value: 0 h 0 min -5 s is less than no time at all; a countdown cannot run "
                "backwards";
-        QTest::newRow("alarm letters") << true << QStringList{"3l", "12", "2026", "10", "0", "0"}
+        QTest::newRow("alarm letters") << true << "3l 12 2026 10 0 0"
                                        << "Day: '3l' is not a whole number";
         QTest::newRow("alarm year past 9999")
-            << true << QStringList{"1", "13", "9999", "0", "0", "0"}
+            << true << "1 13 9999 0 0 0"
             << "Alarm date/time: the date must lie between the years 100 and 9999";
         QTest::newRow("alarm year 100 less a day")
-            << true << QStringList{"0", "1", "0100", "0", "0", "0"}
+            << true << "0 1 0100 0 0 0"
             << "Alarm date/time: the date must lie between the years 100 and 9999";
     }
     void badFieldsChangeNothing()
     {
         QFETCH(bool, alarm);
-        QFETCH(QStringList, fields);
+        QFETCH(QString, fields);
         Rig rig;
         const alarms::AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
         rig.slots.alarms[1] = rig.slots.timers[0] = before;
         if (alarm) {
-            set(alarmDialog(rig, 1), QStringLiteral("New"), fields);
+            set(alarmDialog(rig, 1), QStringLiteral("New"), fields.split(u' '));
         } else {
-            set(timerDialog(rig, 0), QStringLiteral("New"), fields);
+            set(timerDialog(rig, 0), QStringLiteral("New"), fields.split(u' '));
         }
         QCOMPARE(rig.messages.messages.size(), 1);
         const auto& shown = rig.messages.messages[0];
@@ -215,27 +172,6 @@ private Q_SLOTS:
 
         set(dialog, QString(alarms::SlotSetter::MaxNameLength, QLatin1Char('n')), {"0", "1"});
         QCOMPARE(rig.scratch.rows("SELECT length(an) FROM tAlarm"), (QList<QVariantList>{{32767}}));
-    }
-
-    // What the user typed reaches the menu item and the events window as
-    // typed.
-    void markupInANameIsShownAsTyped_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("bold") << "<b>x</b>"
-                              << "&1:<b>x</b>";
-        QTest::newRow("ampersand") << "Tom & Jerry"
-                                   << "&1:Tom && Jerry";
-    }
-    void markupInANameIsShownAsTyped()
-    {
-        QFETCH(QString, name);
-        Rig rig;
-        set(timerDialog(rig, 0), name, Zeros);
-        QTEST(rig.menu.timerCaptions[0], "caption");
-        rig.windows.checkDue();
-        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
     }
 
     void countdownShowsTheRemainingTime()
@@ -302,47 +238,35 @@ private Q_SLOTS:
 
     void alarmSetCarriesLikeACalendar_data()
     {
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QDateTime>("due");
+        addColumns<QString, QDateTime>({"fields", "due"});
         const auto dt = [](int y, int mo, int d, int h, int mi) {
             return QDateTime(QDate(y, mo, d), QTime(h, mi));
         };
-        QTest::newRow("31 February")
-            << QStringList{"31", "02", "2027", "07", "00", "00"} << dt(2027, 3, 3, 7, 0);
-        QTest::newRow("day 0") << QStringList{"0", "3", "2028", "7", "0", "0"}
-                               << dt(2028, 2, 29, 7, 0);
-        QTest::newRow("month 13") << QStringList{"15", "13", "2026", "7", "0", "0"}
-                                  << dt(2027, 1, 15, 7, 0);
-        QTest::newRow("hour 24") << QStringList{"31", "12", "2026", "24", "0", "0"}
-                                 << dt(2027, 1, 1, 0, 0);
-        QTest::newRow("two-digit year")
-            << QStringList{"1", "6", "27", "8", "0", "0"} << dt(2027, 6, 1, 8, 0);
-        QTest::newRow("spun to 0099")
-            << QStringList{"1", "6", "0099", "8", "0", "0"} << dt(2099, 6, 1, 8, 0);
-        QTest::newRow("skipped by daylight saving")
-            << QStringList{"28", "3", "2027", "2", "30", "0"} << dt(2027, 3, 28, 3, 0);
-        QTest::newRow("first year")
-            << QStringList{"1", "1", "0100", "0", "0", "0"} << dt(100, 1, 1, 0, 0);
-        QTest::newRow("last day") << QStringList{"31", "12", "9999", "23", "59", "0"}
-                                  << dt(9999, 12, 31, 23, 59);
-        QTest::newRow("largest field") << QStringList{"1", "1", "2027", "0", "0", "32767"}
-                                       << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7));
-        QTest::newRow("smallest field")
-            << QStringList{"1", "1", "2027", "0", "-32768", "0"} << dt(2026, 12, 9, 5, 52);
+        QTest::newRow("31 February") << "31 02 2027 07 00 00" << dt(2027, 3, 3, 7, 0);
+        QTest::newRow("day 0") << "0 3 2028 7 0 0" << dt(2028, 2, 29, 7, 0);
+        QTest::newRow("month 13") << "15 13 2026 7 0 0" << dt(2027, 1, 15, 7, 0);
+        QTest::newRow("hour 24") << "31 12 2026 24 0 0" << dt(2027, 1, 1, 0, 0);
+        QTest::newRow("two-digit year") << "1 6 27 8 0 0" << dt(2027, 6, 1, 8, 0);
+        QTest::newRow("spun to 0099") << "1 6 0099 8 0 0" << dt(2099, 6, 1, 8, 0);
+        QTest::newRow("skipped by daylight saving") << "28 3 2027 2 30 0" << dt(2027, 3, 28, 3, 0);
+        QTest::newRow("first year") << "1 1 0100 0 0 0" << dt(100, 1, 1, 0, 0);
+        QTest::newRow("largest field")
+            << "1 1 2027 0 0 32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7));
+        QTest::newRow("smallest field") << "1 1 2027 0 -32768 0" << dt(2026, 12, 9, 5, 52);
     }
     void alarmSetCarriesLikeACalendar()
     {
-        QFETCH(QStringList, fields);
+        QFETCH(QString, fields);
         Rig rig;
         AlarmDialog* dialog = alarmDialog(rig, 1);
-        set(dialog, QStringLiteral("Wake"), fields);
+        set(dialog, QStringLiteral("Wake"), fields.split(u' '));
         QVERIFY2(rig.messages.messages.isEmpty(), qPrintable(rig.messages.messages.value(0).text));
         QTEST(OleDate::toDateTime(rig.slots.alarms[1].due), "due");
         QVERIFY(rig.slots.alarms[1].active);
         QCOMPARE(rig.menu.alarmCaptions[1], QStringLiteral("&2:Wake"));
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));
         // The fields keep what was entered.
-        QCOMPARE(testing::fields(dialog), fields);
+        QCOMPARE(testing::fields(dialog).join(u' '), fields);
     }
 
     void resetAndNowDisarmWithoutStoring()
@@ -403,43 +327,50 @@ private Q_SLOTS:
                  QStringList({"Alarm name", "Day", "Month", "Year", "Hour", "Minute", "Second"}));
     }
 
-    // At a larger desktop font the dialogs grow, and every digit field still
-    // shows its value whole.
-    void largerFontGrowsTheDialogs()
+    // At a larger desktop font every digit field still shows its value
+    // whole; in a dark palette the arrows take its light button text, and
+    // the events window keeps dark text on its fixed cyan.
+    void legibleInEveryAppearance_data()
     {
-        QList<QSize> sizes;
-        for (const double points : {9.0, 16.0}) {
-            const Appearance appearance(false, points);
-            Rig rig;
-            for (const alarms::SlotDialog* dialog :
-                 {static_cast<alarms::SlotDialog*>(timerDialog(rig, 0)),
-                  static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0))}) {
-                sizes << dialog->size();
-                for (const auto* field : dialog->findChildren<alarms::DigitField*>()) {
-                    // A line edit keeps two pixels clear on either side.
-                    const int room = field->findChild<QLineEdit*>()->width() - 4;
-                    QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= room,
-                             qPrintable(field->objectName()));
-                }
+        addColumns<bool, double>({"dark", "points"});
+        QTest::newRow("16 pt") << false << 16.0;
+        QTest::newRow("dark") << true << 9.0;
+    }
+    void legibleInEveryAppearance()
+    {
+        QFETCH(bool, dark);
+        QFETCH(double, points);
+        const QPalette palette = QApplication::palette();
+        const QFont font = QApplication::font();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setPalette(palette);
+            QApplication::setFont(font);
+        });
+        if (dark) {
+            // Built from a dark button and window colour, as themes do.
+            QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
+        }
+        QFont sized = font;
+        sized.setPointSizeF(points);
+        QApplication::setFont(sized);
+        Rig rig;
+        for (const alarms::SlotDialog* dialog :
+             {static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0)),
+              static_cast<alarms::SlotDialog*>(timerDialog(rig, 0))}) {
+            for (const auto* field : dialog->findChildren<alarms::DigitField*>()) {
+                // A line edit keeps two pixels clear on either side.
+                const int room = field->findChild<QLineEdit*>()->width() - 4;
+                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= room,
+                         qPrintable(field->objectName()));
             }
         }
-        QVERIFY(sizes[2].width() > sizes[0].width() && sizes[2].height() > sizes[0].height());
-        QVERIFY(sizes[3].width() > sizes[1].width() && sizes[3].height() > sizes[1].height());
-    }
-
-    // In a dark palette the arrows take its light button text, and the
-    // events window keeps dark text on its fixed cyan.
-    void darkPaletteKeepsEverythingVisible()
-    {
-        const Appearance appearance(true, 9.0);
-        Rig rig;
-        TimerDialog* dialog = timerDialog(rig, 0);
-        alarms::DigitField* field = dialog->field(0);
-        // The middle of the up arrow, and the dialog around it.
-        const QImage picture = field->grab().toImage();
-        const QColor ink = picture.pixelColor(arrow(field, true));
-        QVERIFY(widgets::Contrast::ratio(ink, dialog->palette().color(QPalette::Window)) >= 4.5);
-
+        if (dark) {
+            // The middle of the up arrow, and the dialog around it.
+            alarms::DigitField* field = rig.windows.timerDialog()->field(0);
+            const QColor ink = field->grab().toImage().pixelColor(arrow(field, true));
+            QVERIFY(widgets::Contrast::ratio(
+                        ink, rig.windows.timerDialog()->palette().color(QPalette::Window)) >= 4.5);
+        }
         rig.windows.showEvents();
         const QPalette events = rig.windows.events()->textEdit()->palette();
         QVERIFY(widgets::Contrast::ratio(events.color(QPalette::Text),
@@ -460,5 +391,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAlarmDialogs)
+TIKKRO_TEST(TestAlarmDialogs)
 #include "TestAlarmDialogs.moc"

@@ -130,5 +130,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestAlarmStore)
+TIKKRO_TEST(TestAlarmStore)
 #include "TestAlarmStore.moc"

@@ -15,7 +15,6 @@ public:
     qint64 frequency() const override { return m_frequency; }
 
     void set(qint64 ticks) { m_ticks = ticks; }
-    void advance(qint64 ticks) { m_ticks += ticks; }
     void advanceMs(qint64 milliseconds) { m_ticks += milliseconds * m_frequency / 1000; }
 
 private:

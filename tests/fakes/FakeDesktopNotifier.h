@@ -3,8 +3,6 @@
 
 #include "desktop/DesktopNotifier.h"
 
-#include <QList>
-
 namespace tikkro::fakes {
 
 // Records every desktop notification instead of sending it.

@@ -3,8 +3,6 @@
 
 #include "desktop/FileDialogService.h"
 
-#include <QList>
-
 namespace tikkro::fakes {
 
 // Answers the file dialog with a preset choice, or cancels it, and records

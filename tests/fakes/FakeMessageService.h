@@ -3,8 +3,6 @@
 
 #include "desktop/MessageService.h"
 
-#include <QList>
-
 #include <chrono>
 
 namespace tikkro::fakes {
@@ -35,10 +33,9 @@ public:
     {
         messages.append({text, title, false, timeout});
     }
-    void beep() override { ++beeps; }
+    void beep() override {}
 
     QList<Message> messages;
-    int beeps = 0;
 };
 
 } // namespace tikkro::fakes

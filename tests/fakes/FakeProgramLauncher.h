@@ -3,8 +3,6 @@
 
 #include "about/ProgramLauncher.h"
 
-#include <QStringList>
-
 namespace tikkro::fakes {
 
 // Starts nothing; records what it started, which are only the programs it is

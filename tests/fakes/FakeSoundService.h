@@ -3,8 +3,6 @@
 
 #include "desktop/SoundService.h"
 
-#include <QStringList>
-
 namespace tikkro::fakes {
 
 class FakeSoundService final : public desktop::SoundService

@@ -3,15 +3,8 @@
 
 #include "core/settings/DatabaseError.h"
 
-#include <QFile>
-#include <QList>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QVariantList>
-#include <QtDebug>
+#include <QtSql>
 
 namespace tikkro::fakes {
 
@@ -24,10 +17,7 @@ public:
     QString path() const { return m_dir.path() + QStringLiteral("/tikkro.mdb"); }
 
     // One statement; false (with a warning) if it fails.
-    bool exec(const QString& sql, const QVariantList& values = {}) const
-    {
-        return run(sql, values, nullptr);
-    }
+    bool exec(const QString& sql) const { return run(sql, nullptr); }
 
     // Every row of a query, a null field as a null QVariant. A missing file
     // gives no rows and stays missing.
@@ -35,7 +25,7 @@ public:
     {
         QList<QVariantList> result;
         if (QFile::exists(path()))
-            run(sql, {}, &result);
+            run(sql, &result);
         return result;
     }
 
@@ -52,7 +42,7 @@ public:
     }
 
 private:
-    bool run(const QString& sql, const QVariantList& values, QList<QVariantList>* result) const
+    bool run(const QString& sql, QList<QVariantList>* result) const
     {
         bool ok = false;
         {
@@ -60,10 +50,7 @@ private:
             db.setDatabaseName(path());
             ok = db.open();
             QSqlQuery query(db);
-            ok = ok && query.prepare(sql);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            ok = ok && query.exec();
+            ok = ok && query.exec(sql);
             if (!ok)
                 qWarning() << sql << db.lastError().text() << query.lastError().text();
             while (result != nullptr && query.next()) {
