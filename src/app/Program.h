@@ -34,7 +34,7 @@ public:
     // Loads the main window and shows it.
     MainWindow& start();
     // The stopwatch's clock, for commands timed outside the window.
-    const stopwatch::PerformanceCounter& counter() const { return m_counter; }
+    const stopwatch::KernelClockCounter& counter() const { return m_counter; }
 
     // Milliseconds until the system clock's next whole second.
     static int msToNextWholeSecond();

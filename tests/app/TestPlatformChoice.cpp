@@ -1,43 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/PlatformChoice.h"
 #include "core/settings/SettingsDatabase.h"
 
 #include "TestSupport.h"
 #include <sys/stat.h>
 
-using tikkro::app::PlatformChoice;
 using namespace Qt::StringLiterals;
 
 class TestPlatformChoice : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void platformFor_data()
-    {
-        QTest::addColumn<QByteArray>("qpaPlatform");
-        QTest::addColumn<QByteArray>("waylandDisplay");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("platform");
-        const QByteArray unset;
-        QTest::newRow("X11 desktop") << unset << unset << ":0"_ba << unset;
-        QTest::newRow("Wayland with XWayland") << unset << "wayland-0"_ba
-                                               << ":0"_ba
-                                               << "xcb"_ba;
-        QTest::newRow("pure Wayland") << unset << "wayland-0"_ba << unset << unset;
-        QTest::newRow("user's wayland stands") << "wayland"_ba
-                                               << "wayland-0"_ba
-                                               << ":0"_ba << unset;
-        QTest::newRow("no display at all") << unset << unset << unset << unset;
-    }
-    void platformFor()
-    {
-        QFETCH(QByteArray, qpaPlatform);
-        QFETCH(QByteArray, waylandDisplay);
-        QFETCH(QByteArray, display);
-        QTEST(PlatformChoice::platformFor({qpaPlatform, waylandDisplay, display}), "platform");
-        QCOMPARE(PlatformChoice::placesOwnWindows(u"wayland-egl"_s), false);
-    }
-
     // The program itself, on a headless Wayland compositor that offers
     // XWayland and with Qt told that the session is Wayland, shows its main
     // window on the X display.
@@ -120,5 +92,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestPlatformChoice)
+TIKKRO_TEST(TestPlatformChoice)
 #include "TestPlatformChoice.moc"
