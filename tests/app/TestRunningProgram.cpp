@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in processes of its own: what it does with its command
-// line, with signals and with a second start.
+// line, with signals, with a second start and on XWayland.
 #include "app/SingleInstance.h"
 #include "core/settings/SettingsDatabase.h"
 
 #include "TestSupport.h"
 #include <QLocalSocket>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -55,6 +58,12 @@ struct ScratchProgram
     QString program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 bool endedWith(QProcess& process, int status)
 {
@@ -117,6 +126,68 @@ private Q_SLOTS:
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(endedWith(*first, 0));
         QVERIFY(scratch.stored().left && scratch.stored().top);
+    }
+
+    // On a headless Wayland compositor that offers XWayland, with Qt told
+    // that the session is Wayland, the main window comes up on the X display.
+    void windowComesUpOnXWayland()
+    {
+        for (const char* tool : {"weston", "Xwayland", "xwininfo"}) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
+                QSKIP("needs weston, Xwayland and xwininfo");
+            }
+        }
+        // XWayland listens here but does not make the folder; made here, it
+        // must stay open to every X server as if one had made it.
+        if (::mkdir("/tmp/.X11-unix", 01777) == 0) {
+            ::chmod("/tmp/.X11-unix", 01777);
+        }
+        ScratchProgram scratch;
+        QVERIFY(QFile::setPermissions(scratch.runtime.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        tikkro::settings::SettingsDatabase(scratch.database()).createIfMissing();
+        QProcessEnvironment& environment = scratch.environment;
+        environment.remove(u"QT_QPA_PLATFORM"_s);
+        environment.remove(u"DISPLAY"_s);
+        const QString socket = u"tikkro-test-%1"_s.arg(QCoreApplication::applicationPid());
+        const QString log = scratch.runtime.filePath(u"weston.log"_s);
+        QProcess weston;
+        // Asked to end, weston takes XWayland and its lock file down with it.
+        const auto stopWeston = qScopeGuard([&] {
+            weston.terminate();
+            weston.waitForFinished(5000);
+        });
+        weston.setProcessEnvironment(environment);
+        weston.start(u"weston"_s, {u"--backend=headless-backend.so"_s, u"--xwayland"_s,
+                                   u"--no-config"_s, "--socket=" + socket, "--log=" + log});
+        QString display;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(display = QRegularExpression(u"xserver listening on display (:\\d+)"_s)
+                            .match(QString::fromLocal8Bit(readAll(log)))
+                            .captured(1))
+                 .isEmpty(),
+            ProcessTimeoutMs);
+
+        environment.insert(u"WAYLAND_DISPLAY"_s, socket);
+        environment.insert(u"DISPLAY"_s, display);
+        environment.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
+        const auto tikkro = scratch.start();
+        const auto xwininfo = [&](const QStringList& arguments) {
+            QProcess process;
+            process.start(u"xwininfo"_s, QStringList{u"-display"_s, display} + arguments);
+            process.waitForFinished(10000);
+            return QString::fromLocal8Bit(process.readAllStandardOutput());
+        };
+        // The main window by its title and class, once it is mapped.
+        const QRegularExpression mainWindow(u"^\\s*(0x[0-9a-f]+) \"Tikkro\": \\(\"tikkro\""_s,
+                                            QRegularExpression::MultilineOption);
+        const auto shown = [&] {
+            const QString id = mainWindow.match(xwininfo({u"-root"_s, u"-tree"_s})).captured(1);
+            return !id.isEmpty() && xwininfo({u"-id"_s, id}).contains(u"IsViewable"_s);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(shown(), ProcessTimeoutMs);
+        tikkro->kill();
+        tikkro->waitForFinished();
     }
 };
 
