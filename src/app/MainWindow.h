@@ -131,6 +131,10 @@ public:
     void setTimerCaption(int slot, const QString& caption) override;
 
     const stopwatch::Stopwatch& watch() const { return m_watch; }
+    const stopwatch::PerformanceCounter& inputEventClock() const
+    {
+        return m_inputClock.eventClock();
+    }
     core::WindowTimer& refreshTimer() { return m_refreshTimer; }
     core::WindowTimer& monitorTimer() { return m_monitorTimer; }
     core::WindowTimer& runSaveTimer() { return m_runSaveTimer; }

@@ -39,7 +39,7 @@ public:
     // while the program was closed.
     MainWindow& start();
     // The stopwatch's clock, for commands timed outside the window.
-    const stopwatch::PerformanceCounter& counter() const { return m_counter; }
+    const stopwatch::KernelClockCounter& counter() const { return m_counter; }
 
     // Milliseconds until the system clock's next whole second.
     static int msToNextWholeSecond();

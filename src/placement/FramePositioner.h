@@ -35,6 +35,9 @@ public:
     // with the size the show will give the window.
     static QSize frameSize(QWidget& window);
 
+    // Whether the window is still being placed after its first show.
+    bool isPlacing() const { return m_wait.isActive(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,14 +2,9 @@
 #include "MainWindowRig.h"
 #include "alarms/DigitField.h"
 #include "fakes/DatabaseLockHolder.h"
-#include "placement/Twips.h"
 #include "stopwatch/LogStrip.h"
-#include "widgets/CommandButton.h"
 #include "widgets/DisplayField.h"
 
-#include "TestSupport.h"
-
-using tikkro::app::MainWindow;
 using tikkro::fakes::DatabaseLockHolder;
 using tikkro::settings::SettingsDatabase;
 using namespace std::chrono_literals;
@@ -22,14 +17,14 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<Rig> rig;
-    std::unique_ptr<MainWindow> window;
-    tikkro::fakes::FakeCounter& counter() { return rig->counter; }
+    std::unique_ptr<tikkro::app::MainWindow> window;
 
     CommandSet shown() const
     {
-        return {button("start")->isEnabled(), button("lap")->isEnabled(),
-                button("resume")->isEnabled(), button("pause")->isEnabled(),
-                button("reset")->isEnabled()};
+        const auto on = [this](const char* name) {
+            return child(QLatin1String(name) + QLatin1String("Button"))->isEnabled();
+        };
+        return {on("start"), on("lap"), on("resume"), on("pause"), on("reset")};
     }
     template <typename Widget = QWidget> Widget* child(const QString& name) const
     {
@@ -37,15 +32,10 @@ class TestMainWindow : public QObject
         Q_ASSERT(found != nullptr);
         return found;
     }
-    tikkro::widgets::CommandButton* button(const char* command) const
-    {
-        return child<tikkro::widgets::CommandButton>(QLatin1String(command) +
-                                                     QLatin1String("Button"));
-    }
-    QAction* action(const char* name) const { return child<QAction>(QLatin1String(name)); }
+    void trigger(const char* action) { child<QAction>(QLatin1String(action))->trigger(); }
     tikkro::stopwatch::LogStrip* logStrip() const
     {
-        return child<tikkro::stopwatch::LogStrip>(QStringLiteral("logStrip"));
+        return child<tikkro::stopwatch::LogStrip>("logStrip");
     }
     QString display(const char* name) const
     {
@@ -53,12 +43,10 @@ class TestMainWindow : public QObject
     }
     void click(const char* command, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(this->button(command), button, {}, QPoint(20, 10));
+        QTest::mouseClick(child(QLatin1String(command) + QLatin1String("Button")), button, {},
+                          QPoint(20, 10));
     }
-    void altKey(Qt::Key key, Qt::KeyboardModifiers extra = {})
-    {
-        this->key(window.get(), key, Qt::AltModifier | extra);
-    }
+    void advance(qint64 ms) { rig->counter.advanceMs(ms); }
     QString strip() const { return logStrip()->text(); }
     // Keys go to the window as the keyboard sends them: to the focused
     // control first, then up to the window.
@@ -66,14 +54,30 @@ class TestMainWindow : public QObject
     {
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
+    void restart(const SettingsDatabase* database = nullptr)
+    {
+        window = rig->makeWindow(nullptr, database);
+        window->restoreSession();
+    }
+    QString onlyMessage() const
+    {
+        return rig->messages.messages.size() == 1 ? rig->messages.messages[0].text : "(not one)";
+    }
+    void setTimer(int field, const QString& value)
+    {
+        trigger("timerAction1");
+        auto* dialog = window->alarmWindows().timerDialog();
+        dialog->nameField()->setText("Tea");
+        dialog->field(field)->setText(value);
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+    }
 
 private Q_SLOTS:
     void init()
     {
         rig = std::make_unique<Rig>();
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 57, 37)));
-        window = rig->makeWindow();
-        window->restoreSession();
+        restart();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -83,38 +87,15 @@ private Q_SLOTS:
         rig.reset();
     }
 
-    // In German the Alt keys follow the German captions, and the strip, which
-    // the CSV is made from, reads byte for byte as in English.
-    void germanKeysKeepTheStripEnglish()
-    {
-        const auto run = [this](std::initializer_list<Qt::Key> keys) {
-            for (const Qt::Key key : keys) {
-                counter().advanceMs(1'234);
-                altKey(key);
-            }
-            return strip();
-        };
-        using Qt::Key_L, Qt::Key_N, Qt::Key_P, Qt::Key_R, Qt::Key_S, Qt::Key_T, Qt::Key_W;
-        const QString english = run({Key_S, Key_L, Key_P, Key_R, Key_P, Key_T, Key_S});
-        QCOMPARE(english.count(QLatin1String("Date/Time started")), 2);
-        QTranslator german;
-        QVERIFY(german.load(QStringLiteral("tikkro_de"), QStringLiteral(TIKKRO_TRANSLATIONS)));
-        QCoreApplication::installTranslator(&german);
-        cleanup();
-        init();
-        QCOMPARE(run({Key_S, Key_R, Key_P, Key_W, Key_P, Key_N, Key_S}), english);
-    }
-
     // In German and French, at the desktop's font and at 16 pt, every window
     // grows to show each label and button whole rather than cutting a word.
     void translatedWindowsShowEveryTextWhole_data()
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("points");
-        QTest::addColumn<QString>("fileMenu");
         for (const int points : {0, 16}) {
-            QTest::addRow("de %d", points) << "de" << points << "&Datei";
-            QTest::addRow("fr %d", points) << "fr" << points << "&Fichier";
+            QTest::addRow("de %d", points) << "de" << points;
+            QTest::addRow("fr %d", points) << "fr" << points;
         }
     }
     void translatedWindowsShowEveryTextWhole()
@@ -133,17 +114,16 @@ private Q_SLOTS:
         }
         cleanup();
         init();
-        QTEST(window->menuBar()->actions().at(0)->text(), "fileMenu");
         window->alarmWindows().showAlarmDialog(0);
         window->alarmWindows().showTimerDialog(0);
         window->alarmWindows().showEvents();
-        action("aboutAction")->trigger();
-        QStringList titles;
+        trigger("aboutAction");
+        int windows = 0;
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (!top->isVisible()) {
                 continue;
             }
-            titles.append(top->windowTitle());
+            ++windows;
             for (const QLabel* label : top->findChildren<QLabel*>()) {
                 const bool whole = label->wordWrap()
                                        ? label->heightForWidth(label->width()) <= label->height()
@@ -155,12 +135,7 @@ private Q_SLOTS:
                          qPrintable(button->text()));
             }
         }
-        titles.sort();
-        if (language == "de") {
-            QCOMPARE(titles, QStringList({"Alarm einstellen", "Alarm- und Timer-Ereignisse",
-                                          "Tikkro", "Timer einstellen", "Über Tikkro"}));
-        }
-        QCOMPARE(titles.size(), 5);
+        QCOMPARE(windows, 5);
     }
 
     // A whole run with the mouse, checking the buttons after every command
@@ -170,20 +145,19 @@ private Q_SLOTS:
         click("start");
         QCOMPARE(shown(), (CommandSet{false, true, false, true, false}));
         QCOMPARE(QApplication::focusWidget(), logStrip());
-
-        counter().advanceMs(12'345);
-        click("lap");
+        advance(12'345);
+        click("lap", Qt::RightButton); // any mouse button runs the command
         QCOMPARE(shown(), (CommandSet{false, true, false, true, true}));
-        counter().advanceMs(7'656);
-        click("pause");
+        advance(7'656);
+        click("pause", Qt::MiddleButton);
         QCOMPARE(shown(), (CommandSet{false, false, true, false, true}));
         QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:20.00"));
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 58, 30)));
-        counter().advanceMs(60'000);
+        advance(60'000);
         click("resume");
         QCOMPARE(shown(), (CommandSet{false, true, false, true, false}));
-        counter().advanceMs(1'000);
+        advance(1'000);
         click("lap");
         click("reset");
         QCOMPARE(shown(), (CommandSet{true, false, false, false, false}));
@@ -205,80 +179,77 @@ private Q_SLOTS:
         QCOMPARE(logStrip()->textCursor().position(), logStrip()->document()->characterCount() - 1);
     }
 
-    void anyMouseButtonRunsTheCommand_data()
-    {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::newRow("left") << Qt::LeftButton;
-        QTest::newRow("right") << Qt::RightButton;
-        QTest::newRow("middle") << Qt::MiddleButton;
-    }
-    void anyMouseButtonRunsTheCommand()
-    {
-        QFETCH(Qt::MouseButton, button);
-        click("start", button);
-        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
-        click("pause", button);
-        QCOMPARE(window->watch().state(), Stopwatch::State::Paused);
-    }
-
-    void altKeysRunCommandsWhereverTheFocusIs_data()
+    // The Alt keys run the commands offered, wherever the focus is, and type
+    // nothing; in German they follow the German captions, and the strip,
+    // which the CSV is made from, reads as in English.
+    void altKeysRunCommands_data()
     {
         QTest::addColumn<QString>("focus"); // empty: no control has it
-        QTest::newRow("log strip") << "logStrip";
-        QTest::newRow("elapsed time") << "elapsedTime";
-        QTest::newRow("the window itself") << "";
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("keys"); // Start, Lap, Pause, Resume, Reset
+        QTest::newRow("log strip") << "logStrip"
+                                   << "en"
+                                   << "SLPRT";
+        QTest::newRow("elapsed time") << "elapsedTime"
+                                      << "en"
+                                      << "SLPRT";
+        QTest::newRow("the window itself") << ""
+                                           << "en"
+                                           << "SLPRT";
+        QTest::newRow("German") << "logStrip"
+                                << "de"
+                                << "SRPWN";
     }
-    void altKeysRunCommandsWhereverTheFocusIs()
+    void altKeysRunCommands()
     {
         QFETCH(QString, focus);
-        if (focus.isEmpty()) {
-            QApplication::focusWidget()->clearFocus();
-        } else {
-            child(focus)->setFocus();
+        QFETCH(QString, language);
+        QFETCH(QString, keys);
+        QTranslator catalogue;
+        if (language != "en") {
+            QVERIFY(catalogue.load("tikkro_" + language, QStringLiteral(TIKKRO_TRANSLATIONS)));
+            QCoreApplication::installTranslator(&catalogue);
+            cleanup();
+            init();
         }
-        altKey(Qt::Key_L); // Lap is not offered: nothing
-        altKey(Qt::Key_T); // nor is Reset
-        altKey(Qt::Key_S, Qt::ControlModifier);
-        altKey(Qt::Key_S, Qt::ShiftModifier);
+        focus.isEmpty() ? QApplication::focusWidget()->clearFocus() : child(focus)->setFocus();
+        const auto alt = [&](int command, Qt::KeyboardModifiers extra = {}) {
+            key(window.get(), Qt::Key(keys.at(command).unicode()), Qt::AltModifier | extra);
+        };
+        enum
+        {
+            Start,
+            Lap,
+            Pause,
+            Resume,
+            Reset
+        };
+        alt(Lap); // not offered: nothing
+        alt(Start, Qt::ControlModifier);
+        alt(Start, Qt::ShiftModifier);
         QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
-        QCOMPARE(strip(), QString());
-
-        altKey(Qt::Key_S);
+        alt(Start);
+        alt(Reset); // not offered before a Lap
         QCOMPARE(window->watch().state(), Stopwatch::State::Started);
-        altKey(Qt::Key_T); // Reset is not offered before a Lap
-        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
-        counter().advanceMs(1'500);
-        altKey(Qt::Key_L);
-        counter().advanceMs(500);
-        altKey(Qt::Key_P);
-        QCOMPARE(shown(), (CommandSet{false, false, true, false, true}));
-        altKey(Qt::Key_R);
+        advance(1'500);
+        alt(Lap);
+        advance(500);
+        alt(Pause);
+        alt(Resume);
         QCOMPARE(window->watch().state(), Stopwatch::State::Running);
-        altKey(Qt::Key_P);
-        altKey(Qt::Key_T);
+        alt(Pause);
+        alt(Reset);
         QCOMPARE(window->watch().state(), Stopwatch::State::Reset);
-        QVERIFY(strip().contains(QStringLiteral("00:00:01.500   Lap\n00:00:02.000   Pause\n")));
-        // The keys run commands; they type nothing into the strip.
-        QVERIFY(strip().startsWith(QStringLiteral("05.12.2026  09:57:37  Date/Time started\n")));
-        QVERIFY(strip().endsWith(QStringLiteral("Pause\n\n")));
+        QVERIFY2(
+            strip().startsWith("05.12.2026  09:57:37  Date/Time started\n00:00:00.000   Start\n"
+                               "00:00:01.500   Lap\n00:00:02.000   Pause\n\n09:57:37 "),
+            qPrintable(strip()));
+        QVERIFY(strip().endsWith("00:00:02.000   Pause\n\n"));
     }
 
-    void clearWhileRunningKeepsTheWatchRunning()
-    {
-        click("start");
-        counter().advanceMs(3'000);
-        action("clearLogAction")->trigger();
-        QVERIFY(logStrip()->isEmpty());
-        counter().advanceMs(1'000);
-        click("lap");
-        QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\n"));
-        // Reset on an empty strip adds no separating line.
-        action("clearLogAction")->trigger();
-        click("reset");
-        QVERIFY(logStrip()->isEmpty());
-    }
-
-    void typedTextStaysAndIsFollowed()
+    // Typed text stays and the log follows it; Clear keeps the watch
+    // running, and Reset on an empty strip adds no separating line.
+    void typedTextStaysAndClearKeepsTheWatchRunning()
     {
         logStrip()->setFocus();
         QTest::keyClicks(logStrip(), QStringLiteral("runner 7"));
@@ -286,34 +257,34 @@ private Q_SLOTS:
         QVERIFY(strip().startsWith(QStringLiteral("runner 705.12.2026  09:57:37  Date/Time")));
         QTest::keyClick(logStrip(), Qt::Key_Return);
         QTest::keyClicks(logStrip(), QStringLiteral("note"));
-        counter().advanceMs(2'000);
+        advance(2'000);
         click("lap");
         QVERIFY(strip().endsWith(QStringLiteral("Start\n\nnote00:00:02.000   Lap\n")));
+        trigger("clearLogAction");
+        advance(2'000);
+        click("lap");
+        QCOMPARE(strip(), QStringLiteral("00:00:04.000   Lap\n"));
+        trigger("clearLogAction");
+        click("reset");
+        QVERIFY(logStrip()->isEmpty());
     }
 
-    // Ctrl+S saves the strip from wherever the focus is, here the elapsed
-    // time, and the file holds exactly what the strip reads, its lines ended
-    // by CR LF.
+    // Ctrl+S saves the strip from wherever the focus is, and the file holds
+    // exactly what the strip reads, its lines ended by CR LF.
     void ctrlSSavesTheStripAsShown()
     {
         click("start");
-        counter().advanceMs(1'250);
-        click("lap");
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("run.txt"));
         rig->fileDialogs.answer = tikkro::desktop::FileDialogService::SaveChoice{path, {}};
-        child(QStringLiteral("elapsedTime"))->setFocus();
+        child("elapsedTime")->setFocus();
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(rig->fileDialogs.openings.size(), 1);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), strip().replace(u'\n', QStringLiteral("\r\n")).toUtf8());
     }
 
-    // --- keyboard, assistive technology, idle cost -------------------------
-
-    // Start the program, open Timer 1, set 00:00:03, let it ring: no mouse
-    // anywhere.
+    // Open Timer 1, set 00:00:03, let it ring: no mouse anywhere.
     void keyboardOnlyRun()
     {
         key(window.get(), Qt::Key_A, Qt::AltModifier); // &Alarm
@@ -323,11 +294,9 @@ private Q_SLOTS:
         QDialog* dialog = window->alarmWindows().timerDialog();
         QVERIFY(dialog != nullptr);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->focusWidget()->objectName(), QStringLiteral("nameField"));
         for (int tab = 0; tab < 3; ++tab) {
             key(dialog, Qt::Key_Tab);
         }
-        QCOMPARE(dialog->focusWidget()->accessibleName(), QStringLiteral("Seconds"));
         for (int up = 0; up < 3; ++up) {
             key(dialog, Qt::Key_Up);
         }
@@ -341,20 +310,6 @@ private Q_SLOTS:
         QVERIFY(window->alarmWindows().events()->text().startsWith(
             QStringLiteral("Timer 'Timer 1':\n    was due at: 05/12/2026 09:57:40\n")));
         QCOMPARE(rig->notifier.sent.size(), 1);
-        QCOMPARE(rig->notifier.sent.first().summary, QStringLiteral("Timer 'Timer 1'"));
-    }
-
-    void displaysGiveTheirTextWhenAsked()
-    {
-        QAccessibleInterface* elapsed =
-            QAccessible::queryAccessibleInterface(child(QStringLiteral("elapsedTime")));
-        QCOMPARE(elapsed->role(), QAccessible::StaticText);
-        QCOMPARE(elapsed->text(QAccessible::Name), QStringLiteral("Elapsed time"));
-        click("start");
-        counter().advanceMs(12'345);
-        Q_EMIT window->refreshTimer().tick();
-        QCOMPARE(elapsed->textInterface()->text(0, -1), QStringLiteral("00:00:12.34"));
-        QCOMPARE(elapsed->text(QAccessible::Value), QStringLiteral("00:00:12.34"));
     }
 
     void refreshStopsWhileHiddenAndResumesExact_data()
@@ -367,70 +322,56 @@ private Q_SLOTS:
     {
         QFETCH(bool, minimise);
         click("start");
-        QVERIFY(window->refreshTimer().isTicking());
         minimise ? window->showMinimized() : window->hide();
         QVERIFY(!window->refreshTimer().isTicking());
-
-        counter().advanceMs(75'000);
+        advance(75'000);
         window->showNormal();
-        QVERIFY(window->refreshTimer().isTicking());
         QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:15.0"));
-        counter().advanceMs(500);
+        // Assistive technology reads what is shown.
+        QAccessibleInterface* elapsed = QAccessible::queryAccessibleInterface(child("elapsedTime"));
+        QCOMPARE(elapsed->text(QAccessible::Value), QStringLiteral("00:01:15.0"));
+        advance(500);
         click("lap");
         QVERIFY(strip().endsWith(QStringLiteral("00:01:15.500   Lap\n")));
     }
 
     // --- start-up and shut-down ------------------------------------------
 
-    void firstStartCreatesTheFileAndTouchesTheRightEdge()
+    // init() started a window on a folder without a settings file; the
+    // window shows the time at once, and the monitor starts at the next
+    // whole second.
+    void firstStart()
     {
-        // init() started a window on a folder without a settings file.
-        QCOMPARE(rig->scratch.rows(QStringLiteral("SELECT COUNT(*) FROM tUser")).value(0).value(0),
-                 QVariant(0));
-        QTRY_COMPARE(window->frameGeometry().right(),
-                     QGuiApplication::primaryScreen()->geometry().right());
-        QCOMPARE(window->y(), tikkro::placement::toPixels(270));
+        QCOMPARE(rig->scratch.rows("SELECT COUNT(*) FROM tUser").value(0).value(0), QVariant(0));
         QVERIFY(rig->messages.messages.isEmpty());
-
-        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
         QCOMPARE(shown(), (CommandSet{true, false, false, false, false}));
-        QCOMPARE(window->refreshTimer().interval(), 0); // a reset watch costs nothing
+        QVERIFY(!window->refreshTimer().isTicking()); // a reset watch costs nothing
         QCOMPARE(QApplication::focusWidget(), logStrip());
+
+        rig->untilWholeSecond = 30;
+        restart();
+        QCOMPARE(display("clockField"), QStringLiteral("05.12.26   09:57:37"));
+        QVERIFY(!window->monitorTimer().isTicking());
+        QTRY_VERIFY(window->monitorTimer().isTicking());
     }
 
     void exitSavesThePositionAndTheNextStartRestoresIt()
     {
         window->move(100, 50);
-        action("exitAction")->trigger();
-        QCOMPARE(rig->scratch.rows(QStringLiteral("SELECT MeLeft, MeTop FROM tUser")),
+        trigger("exitAction");
+        QCOMPARE(rig->scratch.rows("SELECT MeLeft, MeTop FROM tUser"),
                  (QList<QVariantList>{{1500.0, 750.0}}));
         window->close(); // a second close writes the same record again
-        QCOMPARE(rig->scratch.rows(QStringLiteral("SELECT COUNT(*) FROM tUser")).value(0).value(0),
-                 QVariant(1));
-
-        auto again = rig->makeWindow();
-        again->restoreSession();
-        QCOMPARE(again->pos(), QPoint(100, 50));
-    }
-
-    // The window shows the time at once; the monitor's first tick comes
-    // half a second after the next whole second.
-    void monitorStartsAtTheWholeSecondWithoutHoldingTheWindow()
-    {
-        rig->untilWholeSecond = 30;
-        window = rig->makeWindow();
-        window->restoreSession();
-        QCOMPARE(display("clockField"), QStringLiteral("05.12.26   09:57:37"));
-        QCOMPARE(window->monitorTimer().interval(), 530);
+        QCOMPARE(rig->scratch.rows("SELECT COUNT(*) FROM tUser").value(0).value(0), QVariant(1));
+        restart();
+        QCOMPARE(window->pos(), QPoint(100, 50));
     }
 
     void savedLeftWithoutTopTakesTheDefaultTop()
     {
-        rig->database.createIfMissing();
         QVERIFY(rig->scratch.exec("INSERT INTO tUser (MeLeft, MeTop) VALUES (1500, NULL)"));
-        auto restarted = rig->makeWindow();
-        restarted->restoreSession();
-        QCOMPARE(restarted->pos(), QPoint(100, 18));
+        restart();
+        QCOMPARE(window->pos(), QPoint(100, 18));
     }
 
     void unreadableSettingsFileIsReportedOnce()
@@ -440,41 +381,29 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, '\x5a'));
         file.close();
-        auto broken = rig->makeWindow();
-        broken->restoreSession();
-        QCOMPARE(rig->messages.messages.size(), 1);
-        QVERIFY(rig->messages.messages.first().text.contains(rig->scratch.path()));
-        QCOMPARE(broken->y(), tikkro::placement::toPixels(270));
-        broken->close(); // shut-down ignores the failures
+        restart();
+        QVERIFY(onlyMessage().contains(rig->scratch.path()));
+        window->close(); // shut-down ignores the failures
         QCOMPARE(rig->messages.messages.size(), 1);
         QCOMPARE(file.size(), 4096);
     }
 
     void exitClosesEveryOtherWindow()
     {
-        action("eventsAction")->trigger();
-        action("eventsAction")->trigger(); // the one events window, activated again
-        action("alarmAction1")->trigger();
-        action("timerAction2")->trigger();
-        action("aboutAction")->trigger();
-        QVERIFY(window->alarmWindows().events() != nullptr);
-        QVERIFY(window->alarmWindows().alarmDialog() != nullptr);
-        QVERIFY(window->alarmWindows().timerDialog() != nullptr);
-        QVERIFY(window->aboutBox() != nullptr);
-        action("exitAction")->trigger();
-        QVERIFY(window->alarmWindows().events() == nullptr);
-        QVERIFY(window->alarmWindows().alarmDialog() == nullptr);
-        QVERIFY(window->alarmWindows().timerDialog() == nullptr);
-        QVERIFY(window->aboutBox() == nullptr);
-        QVERIFY(!window->isVisible());
-    }
-
-    void alarmMenusChooseTheSlot()
-    {
-        action("alarmAction2")->trigger();
-        QCOMPARE(rig->slots.currentAlarm, qint16(1));
-        action("timerAction2")->trigger();
+        trigger("eventsAction");
+        trigger("eventsAction"); // the one events window, activated again
+        trigger("alarmAction1");
+        trigger("timerAction2");
+        trigger("aboutAction");
         QCOMPARE(rig->slots.currentTimer, qint16(1));
+        const auto shownWindows = [] {
+            const QWidgetList all = QApplication::topLevelWidgets();
+            return std::count_if(all.begin(), all.end(), [](QWidget* w) { return w->isVisible(); });
+        };
+        QCOMPARE(shownWindows(), 5);
+        trigger("exitAction");
+        QCOMPARE(shownWindows(), 0);
+        QVERIFY(window->aboutBox() == nullptr);
     }
 
     // --- a busy, odd or read-only settings file, slow input ----------------
@@ -494,17 +423,11 @@ private Q_SLOTS:
         QVERIFY(rig->scratch.exec(
             "INSERT INTO tAlarm (aA, an, aT, aF) VALUES (101, 'Tea', 46000.5, 1)"));
         QVERIFY(rig->scratch.exec("DROP TABLE " + missing));
-        auto restarted = rig->makeWindow();
-        restarted->restoreSession();
-        QCOMPARE(rig->messages.messages.size(), 1);
-        const QString warning = rig->messages.messages.first().text;
+        restart();
+        const QString warning = onlyMessage();
         QVERIFY2(warning.contains("no such table: " + missing), qPrintable(warning));
-        const bool positionRead = missing != "tUser";
-        QCOMPARE(restarted->pos() == QPoint(100, 50), positionRead);
-        QCOMPARE(warning.contains("default place"), !positionRead);
-        const bool alarmsLoaded = missing != "tAlarm";
-        QCOMPARE(restarted->findChild<QAction*>("timerAction2")->text() == "&2: Tea", alarmsLoaded);
-        QCOMPARE(warning.contains("alarms and timers could not be loaded"), !alarmsLoaded);
+        QCOMPARE(window->pos() == QPoint(100, 50), missing != "tUser");
+        QCOMPARE(child<QAction>("timerAction2")->text().endsWith("Tea"), missing != "tAlarm");
     }
 
     // A file that cannot be written is said once, at start; Set keeps its
@@ -513,23 +436,12 @@ private Q_SLOTS:
     {
         const SettingsDatabase readOnly(rig->scratch.path(), SettingsDatabase::DefaultBusyTimeout,
                                         SettingsDatabase::Access::ReadOnly);
-        window = rig->makeWindow(nullptr, &readOnly);
-        window->restoreSession();
-        QCOMPARE(rig->messages.messages.size(), 1);
-        QVERIFY2(rig->messages.messages[0].text.contains("Changes will not be kept: ") &&
-                     rig->messages.messages[0].text.contains("readonly"),
-                 qPrintable(rig->messages.messages[0].text));
-
-        action("timerAction1")->trigger();
-        auto* dialog = window->alarmWindows().timerDialog();
-        dialog->nameField()->setText("Tea");
-        dialog->field(1)->setText("5");
-        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
+        restart(&readOnly);
+        QVERIFY2(onlyMessage().contains("readonly"), qPrintable(onlyMessage()));
+        setTimer(1, "5");
         QCOMPARE(rig->messages.messages.size(), 2);
-        QVERIFY(rig->messages.messages[1].text.startsWith(
-            "Timer 1 'Tea' is set, but only until Tikkro closes"));
         QVERIFY(rig->slots.timers[0].active);
-        action("exitAction")->trigger();
+        trigger("exitAction");
         QCOMPARE(rig->messages.messages.size(), 2);
         QVERIFY(rig->scratch.rows("SELECT * FROM tAlarm").isEmpty());
         QVERIFY(rig->scratch.rows("SELECT * FROM tUser").isEmpty());
@@ -543,12 +455,7 @@ private Q_SLOTS:
         {
             const DatabaseLockHolder lock(rig->scratch.path(), 1500ms);
             QVERIFY(lock.locked());
-            action("timerAction1")->trigger();
-            auto* dialog = window->alarmWindows().timerDialog();
-            dialog->nameField()->setText("Tea");
-            dialog->field(0)->setText("5");
-            QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
-            QVERIFY(rig->messages.messages.isEmpty());
+            setTimer(0, "5");
             QVERIFY(rig->slots.timers[0].active);
             rig->clock.advanceMs(5'000);
             Q_EMIT window->monitorTimer().tick();
@@ -563,15 +470,11 @@ private Q_SLOTS:
     {
         const DatabaseLockHolder lock(rig->scratch.path(), 2s);
         QVERIFY(lock.locked());
-        action("exitAction")->trigger();
+        trigger("exitAction");
         QVERIFY(!window->isVisible());
-        QCOMPARE(rig->messages.messages.size(), 1);
+        QVERIFY2(onlyMessage().contains("database is locked"), qPrintable(onlyMessage()));
         // A note that goes by itself never holds up a logout.
         QVERIFY(rig->messages.messages.first().timeout > 0ms);
-        const QString note = rig->messages.messages.first().text;
-        QVERIFY2(note.startsWith("The window position could not be kept.") &&
-                     note.contains("database is locked") && note.contains(rig->scratch.path()),
-                 qPrintable(note));
     }
 
     // A click or key that waits behind a stalled window is timed when it was
@@ -588,23 +491,24 @@ private Q_SLOTS:
         QFETCH(bool, key);
         click("start");
         rig->eventClock.set(5'000'000LL * 1'000'000 + 600'000);
-        const auto advance = [this](qint64 ms) {
-            counter().advanceMs(ms);
+        const auto both = [this](qint64 ms) {
+            advance(ms);
             rig->eventClock.advanceMs(ms);
         };
-        advance(6'380);
+        both(6'380);
         const quint64 stamp = 5'006'380;
         if (key) {
-            advance(3'100);
+            both(3'100);
             // As the platform hands on a key: tried as a shortcut first.
             qt_sendShortcutOverrideEvent(logStrip(), stamp, Qt::Key_L, Qt::AltModifier);
         } else {
+            QWidget* lap = child("lapButton");
             auto* press = new QMouseEvent(QEvent::MouseButtonPress, QPointF(20, 10),
-                                          button("lap")->mapToGlobal(QPointF(20, 10)),
-                                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                                          lap->mapToGlobal(QPointF(20, 10)), Qt::LeftButton,
+                                          Qt::LeftButton, Qt::NoModifier);
             press->setTimestamp(stamp);
-            QCoreApplication::postEvent(button("lap"), press);
-            advance(3'100);
+            QCoreApplication::postEvent(lap, press);
+            both(3'100);
         }
         QCoreApplication::processEvents();
         QVERIFY2(strip().endsWith("00:00:06.380   Lap\n"), qPrintable(strip()));
@@ -624,7 +528,7 @@ private Q_SLOTS:
         const QString before = strip();
         QTest::keyClick(logStrip(), Qt::Key_V, Qt::ControlModifier);
         QVERIFY(logStrip()->isPasting());
-        counter().advanceMs(1'000);
+        advance(1'000);
         click("lap");
         QTRY_VERIFY(!logStrip()->isPasting());
         QCOMPARE(strip(), before + QString(pasted).remove(u'\r') + "00:00:01.000   Lap\n");
@@ -636,5 +540,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+TIKKRO_TEST(TestMainWindow)
 #include "TestMainWindow.moc"

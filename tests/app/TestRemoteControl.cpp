@@ -165,7 +165,6 @@ private Q_SLOTS:
         for (const QByteArray& bytes : junk) {
             QCOMPARE(ask(bytes, true), QByteArray());
         }
-        QTest::qWait(50);
         QTRY_COMPARE(m_instance->findChildren<QLocalSocket*>().size(), 0);
         QCOMPARE(m_lines.size(), linesBefore);
         QCOMPARE(forward.size(), 0);

@@ -2,6 +2,8 @@
 #include "desktop/QtSoundService.h"
 
 #include "TestSupport.h"
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 
 using tikkro::desktop::QtSoundService;
@@ -35,30 +37,25 @@ private Q_SLOTS:
         QCOMPARE(sound.resolve(name), folder.filePath("sounds/" + resolved));
     }
 
-    // Nothing may wait for a sound: a machine without audio reports sounds as
-    // playing long after their end. Qt may complain once about the missing
-    // audio server, but never again for each sound.
-    void playReturnsAtOnceAndStaysQuiet()
+    // Qt may complain once about a missing audio server, but never again
+    // for each sound; and every sound the build generates loads.
+    void playStaysQuietAndBuiltSoundsLoad()
     {
         QtSoundService sound(built);
         sound.play(QStringLiteral("notify.wav"));
+        const bool noDevice = QMediaDevices::defaultAudioOutput().isNull();
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QElapsedTimer elapsed;
-        elapsed.start();
-        for (int i = 0; i < 10; ++i)
-            for (const char* name : {"notify.wav", "ringin.wav", "Der Microsoft Sound.wav"})
+        for (int i = 0; i < 10; ++i) {
+            for (const char* name : {"notify.wav", "ringin.wav", "Der Microsoft Sound.wav"}) {
                 sound.play(QString::fromLatin1(name));
-        // Waiting for the clips would take over ten seconds; the bound only
-        // tells that apart, with room for a busy machine.
-        QVERIFY2(elapsed.elapsed() < 5000, qPrintable(QString::number(elapsed.elapsed())));
-        // Qt loads sounds on a thread of its own and complains once loaded.
-        QTest::qWait(500);
-    }
-
-    // Qt Multimedia can load every sound the build generates.
-    void builtSoundsLoad()
-    {
+            }
+        }
+        // Qt loads sounds on a thread of its own, in turn, and complains once
+        // one is loaded: these load after the service's.
         for (const char* name : {"default.wav", "notify.wav", "ringin.wav"}) {
+            if (noDevice) {
+                QTest::ignoreMessage(QtWarningMsg, "No audio device detected");
+            }
             QSoundEffect effect;
             effect.setSource(QUrl::fromLocalFile(built + "/" + name));
             QTRY_COMPARE(effect.status(), QSoundEffect::Ready);
@@ -66,5 +63,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSoundService)
+TIKKRO_TEST(TestSoundService)
 #include "TestSoundService.moc"

@@ -30,6 +30,8 @@ public:
     // now, or further back than MaxWaitMs.
     std::optional<qint64> counterAt(quint64 timestampMs) const;
 
+    const PerformanceCounter& eventClock() const { return m_eventClock; }
+
 private:
     const PerformanceCounter& m_counter;
     const PerformanceCounter& m_eventClock;

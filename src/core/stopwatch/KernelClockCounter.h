@@ -25,6 +25,7 @@ public:
 
     qint64 ticks() const override;
     qint64 frequency() const override { return 1'000'000'000; }
+    Clock clock() const { return m_clock; }
 
 private:
     Clock m_clock;
