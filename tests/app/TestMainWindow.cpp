@@ -350,6 +350,7 @@ private Q_SLOTS:
 
         rig->untilWholeSecond = 30;
         restart();
+        window->show();
         QCOMPARE(display("clockField"), QStringLiteral("05.12.26   09:57:37"));
         QVERIFY(!window->monitorTimer().isTicking());
         QTRY_VERIFY(window->monitorTimer().isTicking());
