@@ -9,7 +9,6 @@
 
 #include <cstdio>
 
-using tikkro::stopwatch::Stopwatch;
 using Rig = tikkro::testing::MainWindowRig;
 
 namespace {
@@ -28,18 +27,17 @@ int runTypist()
     return QApplication::exec();
 }
 
-// Every node of an accessibility tree as "role: name", with " (grey)" for a
-// control that is not enabled.
-void listNodes(const QJsonObject& node, QStringList& into, const QString& role)
+// Every push button of an accessibility tree by name, with " (grey)" for
+// one that is not enabled.
+void listButtons(const QJsonObject& node, QStringList& into)
 {
-    if (node.value(QStringLiteral("role")).toString() == role) {
+    if (node.value(QStringLiteral("role")).toString() == QLatin1String("push button")) {
         const bool enabled =
             node.value(QStringLiteral("states")).toArray().contains(QStringLiteral("enabled"));
-        into.append(node.value(QStringLiteral("name")).toString() +
-                    (enabled ? QString() : QStringLiteral(" (grey)")));
+        into.append(node.value(QStringLiteral("name")).toString() + (enabled ? "" : " (grey)"));
     }
     for (const QJsonValue child : node.value(QStringLiteral("children")).toArray()) {
-        listNodes(child.toObject(), into, role);
+        listButtons(child.toObject(), into);
     }
 }
 
@@ -71,10 +69,8 @@ class TestDesktop : public QObject
         reader.start(qEnvironmentVariable("TIKKRO_ATSPI_PYTHON"), arguments);
         // The program answers the reader from its event loop, which must run
         // on while the reader works.
-        const QDeadlineTimer deadline(60'000);
-        while (reader.state() != QProcess::NotRunning && !deadline.hasExpired()) {
-            QTest::qWait(50);
-        }
+        static_cast<void>(
+            QTest::qWaitFor([&reader] { return reader.state() == QProcess::NotRunning; }, 60'000));
         if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
             qWarning() << reader.readAllStandardError();
             return {};
@@ -86,11 +82,9 @@ class TestDesktop : public QObject
     static WId topWindow()
     {
         QProcess xprop;
-        xprop.start(QStringLiteral("xprop"),
-                    {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
         xprop.waitForFinished();
-        const QByteArray top = xprop.readAllStandardOutput().trimmed().split(' ').last();
-        return top.toULongLong(nullptr, 16);
+        return xprop.readAllStandardOutput().trimmed().split(' ').last().toULongLong(nullptr, 16);
     }
 
 private Q_SLOTS:
@@ -119,20 +113,12 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsEmpty("TIKKRO_ATSPI_PYTHON")) {
             QSKIP("python3-pyatspi is not installed");
         }
-        const QJsonObject before = readAccessibleTree();
-        QVERIFY(!before.isEmpty());
         QStringList buttons;
-        listNodes(before, buttons, QStringLiteral("push button"));
+        listButtons(readAccessibleTree(), buttons);
         QCOMPARE(buttons, QStringList({"Start", "Lap (grey)", "Resume (grey)", "Pause (grey)",
                                        "Reset (grey)"}));
-        QStringList labels;
-        listNodes(before, labels, QStringLiteral("label"));
-        QCOMPARE(labels, QStringList({"Elapsed time", "Date and time"}));
-
-        const QJsonObject after = readAccessibleTree(QStringLiteral("Start"));
-        QCOMPARE(window->watch().state(), Stopwatch::State::Started);
         buttons.clear();
-        listNodes(after, buttons, QStringLiteral("push button"));
+        listButtons(readAccessibleTree(QStringLiteral("Start")), buttons);
         QCOMPARE(buttons,
                  QStringList({"Start (grey)", "Lap", "Resume (grey)", "Pause", "Reset (grey)"}));
     }
@@ -161,7 +147,6 @@ private Q_SLOTS:
                                 tikkro::settings::OleDate::fromDateTime(rig->clock.now()), true};
         Q_EMIT window->monitorTimer().tick();
         QTRY_COMPARE(server.calls.size(), 1);
-        QCOMPARE(server.calls.first().at(3).toString(), QStringLiteral("Timer 'Tea'"));
         QWidget* events = window->alarmWindows().events();
         QVERIFY(QTest::qWaitForWindowExposed(events));
         // It stands in front of the typist once the window manager has

@@ -48,22 +48,11 @@ struct ScratchProgram
         return socket.waitForConnected(1000);
     }
 
-    tikkro::settings::StoredPosition stored() const
-    {
-        return tikkro::settings::SettingsDatabase(database()).storedPosition();
-    }
-
     QTemporaryDir folder;
     QTemporaryDir runtime;
     QString program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool endedWith(QProcess& process, int status)
 {
@@ -125,7 +114,8 @@ private Q_SLOTS:
 
         ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
         QVERIFY(endedWith(*first, 0));
-        QVERIFY(scratch.stored().left && scratch.stored().top);
+        const auto stored = tikkro::settings::SettingsDatabase(scratch.database()).storedPosition();
+        QVERIFY(stored.left && stored.top);
     }
 
     // On a headless Wayland compositor that offers XWayland, with Qt told
@@ -150,7 +140,6 @@ private Q_SLOTS:
         environment.remove(u"QT_QPA_PLATFORM"_s);
         environment.remove(u"DISPLAY"_s);
         const QString socket = u"tikkro-test-%1"_s.arg(QCoreApplication::applicationPid());
-        const QString log = scratch.runtime.filePath(u"weston.log"_s);
         QProcess weston;
         // Asked to end, weston takes XWayland and its lock file down with it.
         const auto stopWeston = qScopeGuard([&] {
@@ -159,14 +148,14 @@ private Q_SLOTS:
         });
         weston.setProcessEnvironment(environment);
         weston.start(u"weston"_s, {u"--backend=headless-backend.so"_s, u"--xwayland"_s,
-                                   u"--no-config"_s, "--socket=" + socket, "--log=" + log});
-        QString display;
+                                   u"--no-config"_s, "--socket=" + socket});
+        const QRegularExpression listening(u"xserver listening on display (:\\d+)"_s);
+        QString log;
         QTRY_VERIFY_WITH_TIMEOUT(
-            !(display = QRegularExpression(u"xserver listening on display (:\\d+)"_s)
-                            .match(QString::fromLocal8Bit(readAll(log)))
-                            .captured(1))
-                 .isEmpty(),
+            listening.match(log += QString::fromLocal8Bit(weston.readAllStandardError()))
+                .hasMatch(),
             ProcessTimeoutMs);
+        const QString display = listening.match(log).captured(1);
 
         environment.insert(u"WAYLAND_DISPLAY"_s, socket);
         environment.insert(u"DISPLAY"_s, display);

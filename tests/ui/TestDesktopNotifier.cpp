@@ -30,21 +30,15 @@ private Q_SLOTS:
         server.capabilities = QStringList{"body", "actions"};
         DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
         QSignalSpy shows(&notifier, &DBusDesktopNotifier::showRequested);
-        notifier.notify(QStringLiteral("Timer '<b>Tea</b>'"),
-                        QStringLiteral("was due at: 05/12/2026 09:50:00\n"
-                                       "effective at: 05/12/2026 09:57:37 !!!"));
+        notifier.notify(QStringLiteral("Timer '<b>Tea</b>'"), QStringLiteral("due\n!!!"));
         QTRY_COMPARE(server.calls.size(), 1);
         const QVariantList call = server.calls.first();
-        QCOMPARE(call.at(1).toUInt(), 0U); // a new notification, replacing none
-        QCOMPARE(call.at(3).toString(), QStringLiteral("Timer '<b>Tea</b>'"));
+        QCOMPARE(call.mid(3, 2), (QVariantList{"Timer '<b>Tea</b>'", "due\n!!!"}));
         QVERIFY(call.at(5).toStringList().contains(QStringLiteral("show")));
-        QCOMPARE(call.at(4).toString(), QStringLiteral("was due at: 05/12/2026 09:50:00\n"
-                                                       "effective at: 05/12/2026 09:57:37 !!!"));
         const auto hints = qdbus_cast<QVariantMap>(call.at(6).value<QDBusArgument>());
         QCOMPARE(hints.value(QStringLiteral("suppress-sound")).toBool(), true);
-        // "Show" and a click on the notification ask for the events window;
-        // another key or another program's notification do not.
-        // Once the answer that tells the notification's id is in.
+        // "Show" and a click on the notification ask for the events window,
+        // once the id is known; another key or notification does not.
         QTRY_VERIFY(notifier.findChildren<QDBusPendingCallWatcher*>().isEmpty());
         server.pressButton(7, QStringLiteral("show"));
         server.pressButton(1, QStringLiteral("dismiss"));
@@ -53,35 +47,20 @@ private Q_SLOTS:
         QTRY_COMPARE(shows.size(), 2);
     }
 
-    // A server that refuses, or none at all, costs nothing: the call returns
-    // and the next notification still goes out.
-    void refusedOrMissingServerChangesNothing_data()
+    // A server that refuses costs nothing: the next notification still goes
+    // out; a server without buttons gets a notification without them.
+    void refusingServerChangesNothing()
     {
-        QTest::addColumn<bool>("serverRuns");
-        QTest::newRow("server refuses") << true;
-        QTest::newRow("no server") << false;
-    }
-    void refusedOrMissingServerChangesNothing()
-    {
-        QFETCH(bool, serverRuns);
+        FakeNotificationServer server;
+        QVERIFY(server.start());
+        server.failing = true;
         DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
-        auto server = std::make_unique<FakeNotificationServer>();
-        if (serverRuns) {
-            QVERIFY(server->start());
-            server->failing = true;
-        }
         notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("first"));
-        if (serverRuns) {
-            QTRY_COMPARE(server->calls.size(), 1);
-            // A server without buttons gets a notification without them.
-            QCOMPARE(server->calls.first().at(5).toStringList(), QStringList());
-            server->failing = false;
-        } else {
-            QVERIFY(server->start());
-        }
+        QTRY_COMPARE(server.calls.size(), 1);
+        QCOMPARE(server.calls.first().at(5).toStringList(), QStringList());
+        server.failing = false;
         notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("second"));
-        QTRY_VERIFY(!server->calls.isEmpty() &&
-                    server->calls.last().at(4).toString() == QLatin1String("second"));
+        QTRY_COMPARE(server.calls.size(), 2);
     }
 };
 

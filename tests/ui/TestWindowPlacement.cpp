@@ -32,22 +32,17 @@ private Q_SLOTS:
         WindowPlacement placement(window);
         placement.placeAtDefault();
         window.show();
-        const auto atRightEdge = [&] {
-            const int screenEnd = QGuiApplication::primaryScreen()->geometry().right() + 1;
-            return placement.positionToSave() ==
-                   toTwips({screenEnd - window.frameGeometry().width(), 18});
-        };
         // Also after the wait for a frame, for a late move.
-        const auto* positioner = window.findChild<FramePositioner*>();
-        QTRY_VERIFY_WITH_TIMEOUT(!positioner->isPlacing(), 10'000);
-        QVERIFY(atRightEdge());
+        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<FramePositioner*>()->isPlacing(), 10'000);
+        const int screenEnd = QGuiApplication::primaryScreen()->geometry().right() + 1;
+        QCOMPARE(placement.positionToSave(),
+                 toTwips({screenEnd - window.frameGeometry().width(), 18}));
     }
 
     // A saved place is kept while any part of the window lies on a screen.
     void savedPlace_data()
     {
-        QTest::addColumn<QPoint>("saved");
-        QTest::addColumn<bool>("kept");
+        addColumns<QPoint, bool>({"saved", "kept"});
         QTest::newRow("partly past the far edge") << QPoint(2200, 100) << true;
         QTest::newRow("beyond the far edge") << QPoint(2304, 100) << false;
         QTest::newRow("below the primary, beside the second") << QPoint(100, 800) << false;
