@@ -90,19 +90,14 @@ private Q_SLOTS:
         QVERIFY(f.scratch.exec("DROP INDEX PrimaryKey"));
         QVERIFY(f.scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES (100, 'first', 1, 0), "
                                "(100, 'second', 2, 1)"));
-        QStringList warnings = f.store.load(f.menu);
+        const QStringList warnings = f.store.load(f.menu);
         QCOMPARE(describe(f.slots.timers[0]), QStringLiteral("first|1|0"));
-        QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].contains("lacks its unique index") &&
-                     warnings[0].contains("Timer 1 'first'") &&
-                     warnings[0].contains(f.scratch.path()),
-                 qPrintable(warnings[0]));
-
-        f.slots.timers[0] = {"Tea", 46361.5, true};
+        QVERIFY2(warnings.size() == 1 && warnings[0].contains("lacks its unique index"),
+                 qPrintable(warnings.join(u'\n')));
+        f.slots.timers[0].name = "Tea";
         f.store.save(100);
-        tikkro::alarms::AlarmSlots reloaded;
-        tikkro::alarms::AlarmStore(f.database, reloaded).load(f.menu);
-        QCOMPARE(describe(reloaded.timers[0]), QStringLiteral("Tea|46361.5|1"));
+        QCOMPARE(f.scratch.rows("SELECT an FROM tAlarm ORDER BY rowid"),
+                 (QList<QVariantList>{{"Tea"}, {"second"}}));
     }
 
     // An armed record with no usable due would ring at every start and
@@ -122,9 +117,8 @@ private Q_SLOTS:
         const QStringList warnings = f.store.load(f.menu);
         QCOMPARE(describe(f.slots.alarms[1]), QStringLiteral("Wake|0|0"));
         QCOMPARE(describe(f.slots.alarms[0]), QStringLiteral("Fine|46000.5|1"));
-        QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].contains("Alarm 2 'Wake'") && warnings[0].contains("switched off"),
-                 qPrintable(warnings[0]));
+        QVERIFY2(warnings.size() == 1 && warnings[0].contains("Alarm 2 'Wake'"),
+                 qPrintable(warnings.join(u'\n')));
         QCOMPARE(f.scratch.rows("SELECT aF FROM tAlarm WHERE aA = 1"), (QList<QVariantList>{{0}}));
         QVERIFY(f.store.load(f.menu).isEmpty());
     }
