@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "alarms/AlarmDialog.h"
 #include "alarms/AlarmWindows.h"
-#include "alarms/DigitField.h"
-#include "alarms/TimerDialog.h"
 #include "core/WindowTimer.h"
 #include "core/alarms/AlarmStore.h"
 #include "core/settings/OleDate.h"
-#include "core/settings/SettingsDatabase.h"
 #include "fakes/FakeAlarmMenu.h"
 #include "fakes/FakeDesktopNotifier.h"
 #include "fakes/FakeMessageService.h"

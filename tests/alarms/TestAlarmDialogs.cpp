@@ -6,7 +6,6 @@
 using namespace tikkro;
 using alarms::AlarmDialog;
 using alarms::TimerDialog;
-using settings::OleDate;
 using namespace tikkro::testing;
 using Rig = testing::AlarmRig;
 
@@ -28,76 +27,55 @@ class TestAlarmDialogs : public QObject
 private Q_SLOTS:
     void spinTables_data()
     {
-        addColumns<bool, int, QString, bool, QString>({"alarm", "index", "before", "up", "after"});
-        // Timer: seconds and minutes 00..59, hours 00..24.
-        QTest::newRow("timer s 59 up") << false << 0 << "59" << true << "00";
-        QTest::newRow("timer h 24 up") << false << 2 << "24" << true << "00";
-        QTest::newRow("timer h 00 down") << false << 2 << "00" << false << "24";
-        QTest::newRow("typed 75 down") << false << 1 << "75" << false << "74";
-        QTest::newRow("typed 75 up") << false << 1 << "75" << true << "00";
-        QTest::newRow("typed 150 down keeps digits") << false << 2 << "150" << false << "149";
-        QTest::newRow("beyond 16 bits stays") << false << 2 << "40000" << false << "40000";
-        QTest::newRow("empty up") << false << 0 << "" << true << "01";
-        QTest::newRow("letters stay") << false << 0 << "7x" << true << "7x";
-        // Alarm: seconds, minutes 00..59, hours 00..23, day 01..31, month
-        // 01..12, year 0000..9998 with its own wrap.
-        QTest::newRow("alarm h 23 up") << true << 2 << "23" << true << "00";
-        QTest::newRow("day 31 up") << true << 3 << "31" << true << "01";
-        QTest::newRow("month 12 up") << true << 4 << "12" << true << "01";
-        QTest::newRow("year 9998 up") << true << 5 << "9998" << true << "0001";
-        QTest::newRow("year 0001 down") << true << 5 << "0001" << false << "0000";
-        QTest::newRow("year 0000 down") << true << 5 << "0000" << false << "9998";
-        QTest::newRow("alarm letters stay") << true << 5 << "-1" << false << "-1";
+        addColumns<int, QString, bool, QString>({"index", "before", "up", "after"});
+        // Timer: seconds and minutes 00..59, hours 00..24; the alarm's day,
+        // month and year are fields 3 to 5.
+        QTest::newRow("timer s 59 up") << 0 << "59" << true << "00";
+        QTest::newRow("timer h 00 down") << 2 << "00" << false << "24";
+        QTest::newRow("typed 75 up") << 1 << "75" << true << "00";
+        QTest::newRow("typed 150 down keeps digits") << 2 << "150" << false << "149";
+        QTest::newRow("beyond 16 bits stays") << 2 << "40000" << false << "40000";
+        QTest::newRow("empty up") << 0 << "" << true << "01";
+        QTest::newRow("letters stay") << 0 << "7x" << true << "7x";
+        // Day 01..31, month 01..12, year 0000..9998 with its own wrap.
+        QTest::newRow("day 31 up") << 3 << "31" << true << "01";
+        QTest::newRow("month 12 up") << 4 << "12" << true << "01";
+        QTest::newRow("year 9998 up") << 5 << "9998" << true << "0001";
+        QTest::newRow("year 0000 down") << 5 << "0000" << false << "9998";
     }
     void spinTables()
     {
-        QFETCH(bool, alarm);
         QFETCH(int, index);
         QFETCH(QString, before);
         QFETCH(bool, up);
-        QFETCH(QString, after);
         Rig rig;
         alarms::SlotDialog* dialog =
-            alarm ? static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0)) : timerDialog(rig, 0);
+            index > 2 ? static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0)) : timerDialog(rig, 0);
         alarms::DigitField* field = dialog->field(index);
-        // The arrows, the Up and Down keys and the wheel all step by the
-        // same rule.
-        const QList<std::function<void()>> ways{
-            [&] { QTest::mouseClick(field, Qt::LeftButton, {}, arrow(field, up)); },
-            [&] { QTest::keyClick(field, up ? Qt::Key_Up : Qt::Key_Down); },
-            [&] {
-                QWheelEvent wheel(QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)), {},
-                                  QPoint(0, up ? 120 : -120), Qt::NoButton, {}, Qt::NoScrollPhase,
-                                  false);
-                QApplication::sendEvent(field, &wheel);
-            }};
-        for (qsizetype way = 0; way < ways.size(); ++way) {
-            field->setText(before);
-            ways.at(way)();
-            QVERIFY2(field->text() == after, qPrintable(QString::number(way) + field->text()));
-        }
+        field->setText(before);
+        QTest::mouseClick(field, Qt::LeftButton, {}, arrow(field, up));
+        QTEST(field->text(), "after");
     }
 
     // What the user typed reaches the menu item and the events window as
-    // typed. An emptied name is stored empty, the caption is "&1:" alone,
-    // and the next fill shows the default name again.
+    // typed, up to the longest name the file takes. An emptied name is
+    // stored empty, the caption is "&1:" alone, and the next fill shows the
+    // default name again.
     void timerSetArmsNamesAndStores_data()
     {
         addColumns<QString, QString>({"name", "caption"});
         QTest::newRow("plain") << "Tea" << QStringLiteral("&1:Tea");
-        QTest::newRow("bold") << "<b>x</b>" << QStringLiteral("&1:<b>x</b>");
         QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
         QTest::newRow("empty") << "" << QStringLiteral("&1:");
+        const QString longest(alarms::SlotSetter::MaxNameLength, QLatin1Char('n'));
+        QTest::newRow("longest") << longest << "&1:" + longest;
     }
     void timerSetArmsNamesAndStores()
     {
         QFETCH(QString, name);
         Rig rig;
         TimerDialog* dialog = set(timerDialog(rig, 0), name, {" 1", "90", "05 "});
-        const auto& slot = rig.slots.timers[0];
-        QVERIFY(slot.active);
-        QCOMPARE(slot.name, name);
-        QCOMPARE(OleDate::toDateTime(slot.due), at(5, 12, 27, 42));
+        QCOMPARE(settings::OleDate::toDateTime(rig.slots.timers[0].due), at(5, 12, 27, 42));
         QTEST(rig.menu.timerCaptions[0], "caption");
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
         rig.clock.set(at(5, 12, 27, 42));
@@ -107,45 +85,33 @@ private Q_SLOTS:
         QCOMPARE(dialog->nameField()->text(), name.isEmpty() ? QStringLiteral("Timer 1") : name);
     }
 
+    // Set refuses bad fields, and a name longer than the file takes,
+    // rather than cutting it, with a message and changing nothing.
     void badFieldsChangeNothing_data()
     {
-        addColumns<bool, QString, QString>({"alarm", "fields", "message"});
-        QTest::newRow("timer letters") << false << "0 7x 0"
-                                       << "Minutes: '7x' is not a whole number";
-        QTest::newRow("timer beyond 16 bits")
-            << false << "0 0 32768"
-            << "Seconds: '32768' is out of range (-32768 to 32767)";
-        QTest::newRow("timer below zero")
-            << false << "0 0 -5"
-            << "Time value: 0 h 0 min -5 s is less than no time at all; a countdown cannot run "
-               "backwards";
-        QTest::newRow("alarm letters") << true << "3l 12 2026 10 0 0"
-                                       << "Day: '3l' is not a whole number";
-        QTest::newRow("alarm year past 9999")
-            << true << "1 13 9999 0 0 0"
-            << "Alarm date/time: the date must lie between the years 100 and 9999";
-        QTest::newRow("alarm year 100 less a day")
-            << true << "0 1 0100 0 0 0"
-            << "Alarm date/time: the date must lie between the years 100 and 9999";
+        addColumns<QString, int>({"fields", "nameLength"});
+        QTest::newRow("timer letters") << "0 7x 0" << 3;
+        QTest::newRow("timer beyond 16 bits") << "0 0 32768" << 3;
+        QTest::newRow("timer below zero") << "0 0 -5" << 3;
+        QTest::newRow("alarm year past 9999") << "1 13 9999 0 0 0" << 3;
+        QTest::newRow("alarm year 100 less a day") << "0 1 0100 0 0 0" << 3;
+        QTest::newRow("name too long") << "0 0 1" << 40'000;
     }
     void badFieldsChangeNothing()
     {
-        QFETCH(bool, alarm);
         QFETCH(QString, fields);
+        QFETCH(int, nameLength);
+        const QStringList typed = fields.split(u' ');
+        const QString name(nameLength, QLatin1Char('n'));
         Rig rig;
         const alarms::AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
         rig.slots.alarms[1] = rig.slots.timers[0] = before;
-        if (alarm) {
-            set(alarmDialog(rig, 1), QStringLiteral("New"), fields.split(u' '));
+        if (typed.size() > 3) {
+            set(alarmDialog(rig, 1), name, typed);
         } else {
-            set(timerDialog(rig, 0), QStringLiteral("New"), fields.split(u' '));
+            set(timerDialog(rig, 0), name, typed);
         }
         QCOMPARE(rig.messages.messages.size(), 1);
-        const auto& shown = rig.messages.messages[0];
-        QTEST(shown.text, "message");
-        QCOMPARE(shown.title,
-                 alarm ? QStringLiteral("Set Alarm 2") : QStringLiteral("Set Timer 1"));
-        QVERIFY(!shown.modeless);
         for (const auto* slot : {&rig.slots.alarms[1], &rig.slots.timers[0]}) {
             QVERIFY(slot->name == before.name && slot->due == before.due && !slot->active);
         }
@@ -153,89 +119,52 @@ private Q_SLOTS:
         QVERIFY(rig.armedRecords().isEmpty());
     }
 
-    // A name longer than a line edit holds by default is neither cut by the
-    // field nor stored cut: Set refuses it and changes nothing.
-    void overLongNameIsRefusedNotCut()
-    {
-        Rig rig;
-        const QString stored(40'000, QLatin1Char('n'));
-        rig.slots.timers[1] = {stored, 12345.5, false};
-        TimerDialog* dialog = timerDialog(rig, 1);
-        QCOMPARE(dialog->nameField()->text(), stored);
-        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
-        QCOMPARE(rig.messages.messages.size(), 1);
-        QCOMPARE(rig.messages.messages[0].text,
-                 QStringLiteral("The name is 40,000 characters long; a name may have at most "
-                                "32,767. Shorten it and press Set again."));
-        QVERIFY(rig.slots.timers[1].name == stored && !rig.slots.timers[1].active);
-        QVERIFY(rig.armedRecords().isEmpty());
-
-        set(dialog, QString(alarms::SlotSetter::MaxNameLength, QLatin1Char('n')), {"0", "1"});
-        QCOMPARE(rig.scratch.rows("SELECT length(an) FROM tAlarm"), (QList<QVariantList>{{32767}}));
-    }
-
     void countdownShowsTheRemainingTime()
     {
         Rig rig;
-        TimerDialog* dialog = timerDialog(rig, 0);
-        set(dialog, QStringLiteral("T"), {"24", "30", "0"});
-        QCOMPARE(OleDate::toDateTime(rig.slots.timers[0].due), at(6, 10, 27, 37));
-
-        // A started second counts: the full length shows at first. The
-        // whole hours left are shown, days included.
-        rig.clock.advanceMs(400);
-        tick(dialog->countdownTimer());
-        QCOMPARE(fields(dialog), QStringList({"24", "30", "00"}));
-        rig.clock.advanceMs(600);
-        tick(dialog->countdownTimer());
+        TimerDialog* dialog = set(timerDialog(rig, 0), QStringLiteral("T"), {"24", "30", "0"});
+        // The whole hours left are shown, days included, and the animation
+        // turns one frame per refresh, round the last one.
+        rig.clock.advanceMs(1000);
+        tick(dialog->countdownTimer(), 9);
         QCOMPARE(fields(dialog), QStringList({"24", "29", "59"}));
-        // The animation turns one frame per refresh, round the last one.
-        tick(dialog->countdownTimer(), 7);
         QCOMPARE(dialog->currentFrame(), 1);
-
-        // Set again from what is shown keeps the day.
-        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
-        QCOMPARE(OleDate::toDateTime(rig.slots.timers[0].due), at(6, 10, 27, 37));
-
-        // Fired by the monitor, it shows zeros and stops where it stood.
+        // Fired by the monitor, it shows zeros and stops.
         rig.clock.set(at(6, 10, 27, 38));
         rig.windows.checkDue();
-        QVERIFY(!rig.slots.timers[0].active);
         tick(dialog->countdownTimer());
         QCOMPARE(fields(dialog), Zeros);
         QCOMPARE(dialog->countdownTimer()->interval(), 0);
-        QCOMPARE(dialog->currentFrame(), 1);
     }
 
+    // Choosing the other timer while the dialog is active refills it, and
+    // so does coming back from another window of the program, discarding
+    // unsaved edits.
     void refillFollowsTheChosenSlotAndWindowSwitches()
     {
         Rig rig;
         QWidget main;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-
         rig.slots.timers[1].name = QStringLiteral("Second");
         TimerDialog* dialog = timerDialog(rig, 0);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 1"));
-
-        // Choosing the other timer while the dialog is active still refills.
-        QCOMPARE(timerDialog(rig, 1), dialog);
+        timerDialog(rig, 1);
         QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
-
-        // Unsaved edits are discarded when the user comes back from another
-        // window of the program.
         dialog->nameField()->setText(QStringLiteral("typed"));
         dialog->field(0)->setText(QStringLiteral("12"));
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("typed"));
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
         QCOMPARE(fields(dialog), Zeros);
     }
 
+    // Fields out of range carry over as on a calendar. An alarm for a wall
+    // time the spring change of the clocks skips rings at the end of the
+    // gap; one for a wall time the autumn change repeats rings at its first
+    // pass.
     void alarmSetCarriesLikeACalendar_data()
     {
         addColumns<QString, QDateTime>({"fields", "due"});
@@ -245,52 +174,44 @@ private Q_SLOTS:
         QTest::newRow("31 February") << "31 02 2027 07 00 00" << dt(2027, 3, 3, 7, 0);
         QTest::newRow("day 0") << "0 3 2028 7 0 0" << dt(2028, 2, 29, 7, 0);
         QTest::newRow("month 13") << "15 13 2026 7 0 0" << dt(2027, 1, 15, 7, 0);
-        QTest::newRow("hour 24") << "31 12 2026 24 0 0" << dt(2027, 1, 1, 0, 0);
         QTest::newRow("two-digit year") << "1 6 27 8 0 0" << dt(2027, 6, 1, 8, 0);
         QTest::newRow("spun to 0099") << "1 6 0099 8 0 0" << dt(2099, 6, 1, 8, 0);
-        QTest::newRow("skipped by daylight saving") << "28 3 2027 2 30 0" << dt(2027, 3, 28, 3, 0);
         QTest::newRow("first year") << "1 1 0100 0 0 0" << dt(100, 1, 1, 0, 0);
         QTest::newRow("largest field")
             << "1 1 2027 0 0 32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7));
         QTest::newRow("smallest field") << "1 1 2027 0 -32768 0" << dt(2026, 12, 9, 5, 52);
+        QTest::newRow("skipped hour") << "28 3 2027 2 30 0" << dt(2027, 3, 28, 3, 0);
+        QTest::newRow("repeated hour")
+            << "31 10 2027 2 30 0" << QDateTime(QDate(2027, 10, 31), QTime(0, 30), Qt::UTC);
     }
     void alarmSetCarriesLikeACalendar()
     {
         QFETCH(QString, fields);
         Rig rig;
-        AlarmDialog* dialog = alarmDialog(rig, 1);
-        set(dialog, QStringLiteral("Wake"), fields.split(u' '));
-        QVERIFY2(rig.messages.messages.isEmpty(), qPrintable(rig.messages.messages.value(0).text));
-        QTEST(OleDate::toDateTime(rig.slots.alarms[1].due), "due");
-        QVERIFY(rig.slots.alarms[1].active);
-        QCOMPARE(rig.menu.alarmCaptions[1], QStringLiteral("&2:Wake"));
+        AlarmDialog* dialog = set(alarmDialog(rig, 1), QStringLiteral("Wake"), fields.split(u' '));
+        QTEST(QDateTime::fromMSecsSinceEpoch(rig.slots.alarms[1].dueInstant().value()), "due");
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));
         // The fields keep what was entered.
         QCOMPARE(testing::fields(dialog).join(u' '), fields);
     }
 
+    // Reset and Now disarm without storing, and the fields show zeros or
+    // the present second, cut rather than rounded up.
     void resetAndNowDisarmWithoutStoring()
     {
         Rig rig;
-        TimerDialog* timer = timerDialog(rig, 0);
-        set(timer, QStringLiteral("Eggs"), {"0", "7", "0"});
-        const double due = rig.slots.timers[0].due;
+        TimerDialog* timer = set(timerDialog(rig, 0), QStringLiteral("Eggs"), {"0", "7", "0"});
         QTest::mouseClick(timer->disarmButton(), Qt::LeftButton);
         QVERIFY(!rig.slots.timers[0].active);
-        QCOMPARE(rig.slots.timers[0].due, due);
-        QCOMPARE(fields(timer), Zeros);
         tick(timer->countdownTimer());
+        QCOMPARE(fields(timer), Zeros);
         QCOMPARE(timer->countdownTimer()->interval(), 0);
-
         // An armed alarm opens with its due time; Set stores it as it is.
         Rig::arm(rig.slots.alarms[0], QStringLiteral("Train"),
-                 QDateTime(QDate(2027, 1, 8), QTime(14, 5, 0)));
+                 QDateTime(QDate(2027, 1, 8), {14, 5}));
         AlarmDialog* alarm = alarmDialog(rig, 0);
-        QCOMPARE(alarm->nameField()->text(), QStringLiteral("Train"));
         QCOMPARE(fields(alarm), QStringList({"08", "01", "2027", "14", "05", "00"}));
         QTest::mouseClick(alarm->setButton(), Qt::LeftButton);
-        QVERIFY(rig.slots.alarms[0].active);
-        // Now shows the present second, cut rather than rounded up.
         rig.clock.set(at(5, 10, 1, 2, 900));
         QTest::mouseClick(alarm->disarmButton(), Qt::LeftButton);
         QVERIFY(!rig.slots.alarms[0].active);
@@ -304,14 +225,8 @@ private Q_SLOTS:
         const auto names = [](const alarms::SlotDialog* dialog, const QList<int>& order) {
             QStringList found{dialog->nameField()->accessibleName()};
             for (const int k : order) {
-                QAccessibleInterface* field =
-                    QAccessible::queryAccessibleInterface(dialog->field(k));
-                found << field->text(QAccessible::Name);
-                if (field->role() != QAccessible::SpinBox ||
-                    field->text(QAccessible::Value) != dialog->field(k)->text() ||
-                    field->valueInterface()->maximumValue().toInt() < 12) {
-                    found << QStringLiteral("not read as a spin box");
-                }
+                found << QAccessible::queryAccessibleInterface(dialog->field(k))
+                             ->text(QAccessible::Name);
             }
             // Every label reads with the control it stands for.
             for (const QLabel* label : dialog->findChildren<QLabel*>()) {
@@ -330,28 +245,18 @@ private Q_SLOTS:
     // At a larger desktop font every digit field still shows its value
     // whole; in a dark palette the arrows take its light button text, and
     // the events window keeps dark text on its fixed cyan.
-    void legibleInEveryAppearance_data()
-    {
-        addColumns<bool, double>({"dark", "points"});
-        QTest::newRow("16 pt") << false << 16.0;
-        QTest::newRow("dark") << true << 9.0;
-    }
     void legibleInEveryAppearance()
     {
-        QFETCH(bool, dark);
-        QFETCH(double, points);
         const QPalette palette = QApplication::palette();
         const QFont font = QApplication::font();
         const auto restore = qScopeGuard([&] {
             QApplication::setPalette(palette);
             QApplication::setFont(font);
         });
-        if (dark) {
-            // Built from a dark button and window colour, as themes do.
-            QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
-        }
+        // Built from a dark button and window colour, as themes do.
+        QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
         QFont sized = font;
-        sized.setPointSizeF(points);
+        sized.setPointSize(16);
         QApplication::setFont(sized);
         Rig rig;
         for (const alarms::SlotDialog* dialog :
@@ -364,30 +269,15 @@ private Q_SLOTS:
                          qPrintable(field->objectName()));
             }
         }
-        if (dark) {
-            // The middle of the up arrow, and the dialog around it.
-            alarms::DigitField* field = rig.windows.timerDialog()->field(0);
-            const QColor ink = field->grab().toImage().pixelColor(arrow(field, true));
-            QVERIFY(widgets::Contrast::ratio(
-                        ink, rig.windows.timerDialog()->palette().color(QPalette::Window)) >= 4.5);
-        }
+        // The middle of the up arrow, and the dialog around it.
+        alarms::DigitField* field = rig.windows.timerDialog()->field(0);
+        const QColor ink = field->grab().toImage().pixelColor(arrow(field, true));
+        QVERIFY(widgets::Contrast::ratio(
+                    ink, rig.windows.timerDialog()->palette().color(QPalette::Window)) >= 4.5);
         rig.windows.showEvents();
         const QPalette events = rig.windows.events()->textEdit()->palette();
         QVERIFY(widgets::Contrast::ratio(events.color(QPalette::Text),
                                          events.color(QPalette::Base)) >= 4.5);
-    }
-
-    void damagedDueTimeIsReportedOnRefill()
-    {
-        Rig rig;
-        rig.slots.alarms[0] = rig.slots.timers[0] = {QStringLiteral("X"), 1.0e12, true};
-        alarmDialog(rig, 0);
-        timerDialog(rig, 0);
-        QStringList titles;
-        for (const auto& message : rig.messages.messages) {
-            titles.append(message.title);
-        }
-        QCOMPARE(titles, QStringList({"Set Alarm", "Set Timer"}));
     }
 };
 

@@ -1,105 +1,140 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../app/MainWindowRig.h"
 #include "AlarmRig.h"
 
+#include "core/ClockChanges.h"
+#include "core/settings/DatabaseError.h"
+
 using namespace tikkro;
+using alarms::AlarmSlot;
 using alarms::AlarmSlots;
-using testing::at;
+using settings::DatabaseError;
+using namespace tikkro::testing;
+using alarms::TimerDialog;
 using Rig = testing::AlarmRig;
 
 namespace {
 
-const QString Now = QStringLiteral("05/12/2026 09:57:37");
+const QDateTime Now = at(5, 9, 57, 37);
+const QString NowText = QStringLiteral("05/12/2026 09:57:37");
 
-QString entry(const QString& title, const QString& due = Now, const QString& effective = Now)
+QString entry(const QString& title, const QString& due = NowText,
+              const QString& effective = NowText)
 {
     const QString mark = due == effective ? QString() : QStringLiteral(" !!!");
-    return title + QStringLiteral("':\n    was due at: ") + due +
-           QStringLiteral("\n    effective at: ") + effective + mark + QStringLiteral("\n");
+    return title + "':\n    was due at: " + due + "\n    effective at: " + effective + mark + "\n";
 }
+
+// The local time when UTC shows the given time.
+QDateTime localAtUtc(int year, int month, int day, int hour, int minute)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC).toLocalTime();
+}
+
+// The fields, hours first, after the dialog's next refresh.
+QStringList shown(const TimerDialog* dialog)
+{
+    tick(dialog->countdownTimer());
+    return fields(dialog);
+}
+
+QStringList hms(qint64 seconds)
+{
+    const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
+    return {two(seconds / 3600), two(seconds / 60 % 60), two(seconds % 60)};
+}
+
+qint64 msFromNow(const std::optional<qint64>& instant)
+{
+    return instant ? *instant - Now.toMSecsSinceEpoch() : -1;
+}
+
+// typeof() tells an empty name from a null one.
+const QString AllRecords =
+    QStringLiteral("SELECT aA, an, aT, aF, typeof(an), typeof(aF) FROM tAlarm ORDER BY aA");
+
+QVariantList record(int key, const QString& name, double due, int flag)
+{
+    return {key, name, due, flag, "text", "integer"};
+}
+
+QString describe(const AlarmSlot& slot)
+{
+    return slot.name + "|" + QString::number(slot.due, 'g', 17) + "|" +
+           QString::number(slot.active);
+}
+
+// A fresh database file holding the given tAlarm records, and the store on it.
+struct Fixture : AlarmRig
+{
+    explicit Fixture(const QStringList& records = {})
+    {
+        for (const QString& values : records) {
+            QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + values));
+        }
+    }
+};
 
 } // namespace
 
+// The monitor, and the store that keeps the slots and their armed flags
+// from one start to the next. The faults the database itself reports
+// (missing, locked or corrupt file, missing table) are tested with it.
 class TestAlarmMonitor : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void cleanup() { QCOMPARE(QSqlDatabase::connectionNames(), QStringList()); }
+
     // The effective time is the tick's, in the general date form of en_GB
-    // (pinned for the tests). An entry is marked late when it rang a second
-    // or more after its due time, whatever the texts show.
+    // (pinned for the tests), which shows midnight as the date alone. An
+    // entry is marked late when it rang a second or more after its due
+    // time, whatever the texts show.
     void lateMarkCountsSeconds_data()
     {
-        addColumns<QDateTime, QDateTime, QString>({"due", "tick", "effective"});
-        QTest::newRow("due equals tick")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 0) << "05/12/2026 10:00:00";
-        QTest::newRow("a millisecond early") << at(5, 10, 0, 0) << at(5, 9, 59, 59, 999) << "";
-        QTest::newRow("999 ms on")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 0, 999) << "05/12/2026 10:00:00";
-        QTest::newRow("a second on")
-            << at(5, 10, 0, 0) << at(5, 10, 0, 1) << "05/12/2026 10:00:01 !!!";
-        QTest::newRow("midnight due, tick half a second on")
-            << at(6, 0, 0, 0) << at(6, 0, 0, 0, 500) << "06/12/2026 00:00:00";
-        QTest::newRow("midnight due, tick on the dot")
-            << at(6, 0, 0, 0) << at(6, 0, 0, 0) << "06/12/2026";
-        QTest::newRow("midnight due, a minute late")
-            << at(6, 0, 0, 0) << at(6, 0, 1, 0) << "06/12/2026 00:01:00 !!!";
+        addColumns<QDateTime, int, QString>({"due", "msOn", "effective"});
+        QTest::newRow("a millisecond early") << at(5, 10, 0, 0) << -1 << "";
+        QTest::newRow("999 ms on") << at(5, 10, 0, 0) << 999 << "05/12/2026 10:00:00";
+        QTest::newRow("a second on") << at(5, 10, 0, 0) << 1000 << "05/12/2026 10:00:01 !!!";
+        QTest::newRow("midnight, half a second on")
+            << at(6, 0, 0, 0) << 500 << "06/12/2026 00:00:00";
+        QTest::newRow("midnight on the dot") << at(6, 0, 0, 0) << 0 << "06/12/2026";
     }
     void lateMarkCountsSeconds()
     {
         QFETCH(QDateTime, due);
-        QFETCH(QDateTime, tick);
+        QFETCH(int, msOn);
         QFETCH(QString, effective);
         Rig rig;
-        rig.clock.set(tick);
+        rig.clock.set(due.addMSecs(msOn));
         rig.arm(rig.slots.alarms[0], QStringLiteral("A"), due);
         rig.windows.checkDue();
         QCOMPARE(rig.slots.alarms[0].active, effective.isEmpty());
         QCOMPARE(rig.log().section(QStringLiteral("effective at: "), 1).trimmed(), effective);
     }
 
-    // One notification and one sound per slot that fires, the notification
-    // with its entry's title and times and the late mark; a tick with
-    // nothing due sends none.
-    void firingSlotsNotifyTheDesktop()
-    {
-        using Notification = fakes::FakeDesktopNotifier::Notification;
-        Rig rig;
-        rig.windows.checkDue();
-        QVERIFY(rig.notifier.sent.isEmpty());
-        rig.arm(rig.slots.alarms[0], QStringLiteral("Wake"), at(5, 9, 57, 37));
-        rig.arm(rig.slots.timers[1], QStringLiteral("Tea"), at(5, 9, 50, 0));
-        rig.windows.checkDue();
-        rig.windows.checkDue();
-        QCOMPARE(rig.notifier.sent,
-                 (QList<Notification>{
-                     {"Alarm 'Wake'", "was due at: " + Now + "\neffective at: " + Now},
-                     {"Timer 'Tea'",
-                      "was due at: 05/12/2026 09:50:00\neffective at: " + Now + " !!!"}}));
-        QCOMPARE(rig.sound.played, (QStringList{"notify.wav", "ringin.wav"}));
-    }
-
-    // An earlier run set an alarm and a countdown, both ending at 08:30, and
-    // was closed before then: the next start rings them, late, and the one
-    // after does not.
+    // Slots stored armed by an earlier run and due since ring, late, at the
+    // next start, each with its sound and a desktop notification, and not at
+    // the start after.
     void firedSlotIsNotFiredAgainAfterARestart()
     {
+        using Notification = fakes::FakeDesktopNotifier::Notification;
         Rig rig;
         rig.arm(rig.slots.alarms[1], QStringLiteral("Call"), at(5, 8, 30, 0));
         rig.arm(rig.slots.timers[0], QStringLiteral("Eggs"), at(5, 8, 30, 0));
         rig.store.save(AlarmSlots::alarmKey(1));
         rig.store.save(AlarmSlots::timerKey(0));
-        rig.clock.set(at(5, 9, 0, 0));
-        for (const int start : {1, 2}) {
+        for (int start = 0; start < 2; ++start) {
             rig.slots = AlarmSlots();
             rig.store.load(rig.menu);
             rig.windows.checkDue();
-            QCOMPARE(rig.sound.played.size(), 2);
-            if (start == 1) {
-                const QString due = QStringLiteral("05/12/2026 08:30:00");
-                const QString now = QStringLiteral("05/12/2026 09:00:00");
-                QCOMPARE(rig.log(),
-                         entry("Timer 'Eggs", due, now) + "\n" + entry("Alarm 'Call", due, now));
-            }
         }
+        const QString due = QStringLiteral("05/12/2026 08:30:00");
+        QCOMPARE(rig.log(), entry("Timer 'Eggs", due) + "\n" + entry("Alarm 'Call", due));
+        const QString times = "was due at: " + due + "\neffective at: " + NowText + " !!!";
+        QCOMPARE(rig.notifier.sent,
+                 (QList<Notification>{{"Timer 'Eggs'", times}, {"Alarm 'Call'", times}}));
+        QCOMPARE(rig.sound.played, (QStringList{"ringin.wav", "notify.wav"}));
     }
 
     void userTextInTheBoxIsKeptUntilClosed()
@@ -109,37 +144,222 @@ private Q_SLOTS:
         QPlainTextEdit* box = rig.windows.events()->textEdit();
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("note"));
-
-        rig.arm(rig.slots.timers[1], QStringLiteral("T"), rig.clock.now());
+        rig.arm(rig.slots.timers[1], QStringLiteral("T"), Now);
         rig.windows.checkDue();
         QCOMPARE(rig.log(), "note\n" + entry("Timer 'T"));
-
         rig.windows.events()->close();
         rig.windows.showEvents();
         QCOMPARE(rig.log(), QString());
     }
 
+    // A flag that cannot be stored is reported without blocking the tick,
+    // and the next slot still fires on its own tick.
     void storeFailureIsReportedAndTheMonitorGoesOn()
     {
         Rig rig;
         QVERIFY(rig.scratch.exec(QStringLiteral("DROP TABLE tAlarm")));
-        rig.arm(rig.slots.alarms[0], QStringLiteral("A"), rig.clock.now());
-        rig.arm(rig.slots.timers[0], QStringLiteral("B"), rig.clock.now().addSecs(1));
-
+        rig.arm(rig.slots.alarms[0], QStringLiteral("A"), Now);
+        rig.arm(rig.slots.timers[0], QStringLiteral("B"), Now.addSecs(1));
         rig.windows.checkDue();
-        QVERIFY(!rig.slots.alarms[0].active);
         QCOMPARE(rig.log(), entry("Alarm 'A"));
-        QCOMPARE(rig.messages.messages.size(), 1);
-        const auto& report = rig.messages.messages.first();
-        QVERIFY(report.modeless);
-        QCOMPARE(report.title, QStringLiteral("Tikkro"));
-        QVERIFY2(report.text.contains(QStringLiteral("tAlarm")), qPrintable(report.text));
-
-        // The next slot still fires on its own tick, and is reported again.
+        QVERIFY(rig.messages.messages.size() == 1 && rig.messages.messages[0].modeless);
         rig.clock.advanceMs(1000);
-        QCOMPARE(rig.windows.checkDue(), QStringLiteral("05.12.26   09:57:38"));
+        rig.windows.checkDue();
         QVERIFY(!rig.slots.timers[0].active);
         QCOMPARE(rig.messages.messages.size(), 2);
+    }
+
+    // Unticked, the monitor sleeps until the first armed slot falls due, and
+    // one already due rings at once; ticked, or with nothing armed, it plans
+    // nothing of its own.
+    void sleepsUntilTheEarliestDue_data()
+    {
+        // alarmSeconds, timerSeconds: from now; alarm 0: not armed
+        // wakeMs: from now, -1 for none
+        addColumns<bool, int, int, bool, qint64>(
+            {"ticked", "alarmSeconds", "timerSeconds", "timerArmed", "wakeMs"});
+        QTest::newRow("nothing armed") << false << 0 << 600 << false << qint64(-1);
+        QTest::newRow("timer first") << false << 3600 << 600 << true << qint64(600'000);
+        QTest::newRow("alarm first") << false << 60 << 600 << true << qint64(60'000);
+        QTest::newRow("disarmed timer sooner") << false << 3600 << 60 << false << qint64(3'600'000);
+        QTest::newRow("already due") << false << -5 << 600 << true << qint64(-5000);
+        QTest::newRow("ticked") << true << 60 << 600 << true << qint64(-1);
+    }
+    void sleepsUntilTheEarliestDue()
+    {
+        QFETCH(bool, ticked);
+        QFETCH(int, alarmSeconds);
+        QFETCH(int, timerSeconds);
+        QFETCH(bool, timerArmed);
+        Rig rig;
+        if (alarmSeconds != 0) {
+            rig.arm(rig.slots.alarms[1], QStringLiteral("A"), Now.addSecs(alarmSeconds));
+        }
+        rig.arm(rig.slots.timers[0], QStringLiteral("T"), Now.addSecs(timerSeconds));
+        rig.slots.timers[0].active = timerArmed;
+        alarms::AlarmMonitor& monitor = rig.windows.monitor();
+        monitor.setTicked(ticked);
+        QTEST(msFromNow(monitor.wakeAt()), "wakeMs");
+        if (alarmSeconds < 0) {
+            QTRY_VERIFY(!rig.slots.alarms[1].active);
+            QCOMPARE(msFromNow(monitor.wakeAt()), timerSeconds * 1000);
+        }
+    }
+
+    // The window's monitor ticks while the window shows and sleeps while it
+    // is hidden, until the first armed slot falls due; a slot set in a
+    // dialog meanwhile plans the wake afresh. A slot whose due time passes by
+    // a change of the clock rings at once, late.
+    void hiddenWindowWakesAtOnce()
+    {
+        testing::MainWindowRig rig;
+        core::ClockChanges changes;
+        const app::MainWindow::Services services{
+            rig.counter, rig.clock,       rig.messages, rig.slots, rig.database,
+            rig.sound,   rig.notifier,    rig.sysInfo,  rig.print, rig.saveLog,
+            {},          &rig.eventClock, &changes};
+        app::MainWindow window(services);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.hide();
+        window.alarmWindows().showTimerDialog(0);
+        set(window.alarmWindows().timerDialog(), QStringLiteral("T"), {"1", "0", "0"});
+        const QDateTime due = Now.addSecs(3600);
+        QCOMPARE(window.alarmWindows().monitor().wakeAt(), due.toMSecsSinceEpoch());
+        rig.clock.set(due.addSecs(2));
+        Q_EMIT changes.changed();
+        QTRY_VERIFY(!rig.slots.timers[0].active);
+        QVERIFY(window.alarmWindows().events()->text().contains(QStringLiteral(" !!!")));
+    }
+
+    // Whatever fraction of a second Set is pressed at, the countdown rings
+    // at the first monitor tick at or after its end and is not marked late,
+    // and the dialog counts the seconds down in step with the clock field.
+    // Across the spring and autumn changes of the clocks in Berlin, the zone
+    // of the tests, it lasts its length in real time.
+    void countdownOnTimeIsNeverLate_data()
+    {
+        // tickPhase: ms into the second of the monitor's ticks
+        // length: seconds
+        addColumns<QDateTime, int, int>({"setAt", "tickPhase", "length"});
+        for (const int phase : {0, 250, 500, 750, 999}) {
+            QTest::addRow("4 s set at %d ms", phase) << Now.addMSecs(phase) << 0 << 4;
+        }
+        QTest::newRow("ticks drifted late") << Now.addMSecs(750) << 490 << 4;
+        QTest::newRow("no time, set early in a second") << Now.addMSecs(250) << 0 << 0;
+        QTest::newRow("no time, set on the last ms") << Now.addMSecs(999) << 0 << 0;
+        // 02:00 becomes 03:00 at 01:00 UTC on 28 March 2027; 03:00 becomes
+        // 02:00 at 01:00 UTC on 31 October 2027.
+        QTest::newRow("over the spring change")
+            << localAtUtc(2027, 3, 28, 0, 59).addSecs(58) << 0 << 4;
+        QTest::newRow("into the repeated hour")
+            << localAtUtc(2027, 10, 31, 0, 59).addSecs(58) << 0 << 4;
+    }
+    void countdownOnTimeIsNeverLate()
+    {
+        QFETCH(QDateTime, setAt);
+        QFETCH(int, tickPhase);
+        QFETCH(int, length);
+        Rig rig;
+        const QDateTime second = setAt.addMSecs(-setAt.time().msec());
+        rig.clock.set(setAt);
+        TimerDialog* dialog =
+            set(timerDialog(rig, 0), "Timer 1", {"0", "0", QString::number(length)});
+        QCOMPARE(shown(dialog), hms(length));
+
+        const QDateTime end = std::max(second.addSecs(length), rig.clock.now());
+        QDateTime tick = second.addMSecs(tickPhase);
+        while (tick <= rig.clock.now()) {
+            tick = tick.addMSecs(500);
+        }
+        for (; rig.slots.timers[0].active; tick = tick.addMSecs(500)) {
+            QVERIFY(tick < end.addMSecs(500));
+            rig.clock.set(tick);
+            QCOMPARE(shown(dialog), hms(std::max<qint64>(0, length - second.secsTo(tick))));
+            rig.windows.checkDue();
+        }
+        QVERIFY(tick.addMSecs(-500) >= end);
+        QVERIFY2(!rig.log().contains(QStringLiteral("!!!")), qPrintable(rig.log()));
+        QCOMPARE(shown(dialog), hms(0));
+    }
+
+    // Alarm 2 and timer 1 lack a field; the other records name no slot
+    // (65637 would be timer 2 if cut to 16 bits).
+    void loadsRecordsIntoTheirSlotsOnly()
+    {
+        Fixture f({"(0, '', 45000.25, 0)", "(101, 'Tea', 46361.5, -1)", "(1, NULL, 1, 1)",
+                   "(100, 'n', 1, NULL)", "(2, 'a', 1, 1)", "(65637, 'f', 1, 1)"});
+        f.store.load(f.menu);
+        QCOMPARE((QStringList{f.menu.alarmCaptions[0], f.menu.alarmCaptions[1],
+                              f.menu.timerCaptions[0], f.menu.timerCaptions[1]}),
+                 (QStringList{"&1: ", "Alarm&2", "Timer&1", "&2: Tea"}));
+        QCOMPARE((QStringList{describe(f.slots.alarms[0]), describe(f.slots.alarms[1]),
+                              describe(f.slots.timers[0]), describe(f.slots.timers[1])}),
+                 (QStringList{"|45000.25|0", "|0|0", "|0|0", "Tea|46361.5|1"}));
+    }
+
+    // Alarm 2 (key 1) and timer 2 (key 101) keep records of their own; keys
+    // of no slot are refused. saveArmedFlag keeps an existing record's name
+    // and due, and writes a missing one whole.
+    void savesOneRecordPerKey()
+    {
+        Fixture f;
+        f.store.save(1); // a slot never set: its name is empty text, not null
+        QCOMPARE(f.scratch.rows(AllRecords), QList<QVariantList>{record(1, "", 0.0, 0)});
+        f.slots.alarms[1] = {"Wake", 45000.25, true};
+        f.store.save(1);
+        f.slots.timers[1] = {"Tea", 46361.5, true};
+        f.store.save(101);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.save(2));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, f.store.saveArmedFlag(2));
+        f.slots.alarms[1] = {"Renamed", 1.5, false};
+        f.store.saveArmedFlag(1);
+        f.slots.alarms[0] = {"New", 2.5, true};
+        f.store.saveArmedFlag(0);
+        QCOMPARE(f.scratch.rows(AllRecords),
+                 (QList<QVariantList>{record(0, "New", 2.5, 1), record(1, "Wake", 45000.25, 0),
+                                      record(101, "Tea", 46361.5, 1)}));
+    }
+
+    // Without its unique index a file may hold a key twice: load and save
+    // both take the first record, so a Set is what the next start shows,
+    // and the load says the file lacks its index.
+    void duplicateKeysLoadAndSaveTheFirst()
+    {
+        Fixture f;
+        QVERIFY(f.scratch.exec("DROP INDEX PrimaryKey"));
+        QVERIFY(f.scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES (100, 'first', 1, 0), "
+                               "(100, 'second', 2, 1)"));
+        const QStringList warnings = f.store.load(f.menu);
+        QCOMPARE(describe(f.slots.timers[0]), QStringLiteral("first|1|0"));
+        QVERIFY2(warnings.size() == 1 && warnings[0].contains("lacks its unique index"),
+                 qPrintable(warnings.join(u'\n')));
+        f.slots.timers[0].name = "Tea";
+        f.store.save(100);
+        QCOMPARE(f.scratch.rows("SELECT an FROM tAlarm ORDER BY rowid"),
+                 (QList<QVariantList>{{"Tea"}, {"second"}}));
+    }
+
+    // An armed record with no usable due would ring at every start and
+    // could never be stored as done: it is switched off, in the file too.
+    void unusableDueIsSwitchedOff_data()
+    {
+        QTest::addColumn<QString>("due");
+        QTest::newRow("infinite") << "1e999";
+        QTest::newRow("minus infinite") << "-1e999";
+        QTest::newRow("text") << "'soon'";
+        QTest::newRow("beyond year 9999") << "1e300";
+    }
+    void unusableDueIsSwitchedOff()
+    {
+        QFETCH(QString, due);
+        Fixture f({"(1, 'Wake', " + due + ", 1)", "(0, 'Fine', 46000.5, 1)"});
+        const QStringList warnings = f.store.load(f.menu);
+        QCOMPARE(describe(f.slots.alarms[1]), QStringLiteral("Wake|0|0"));
+        QCOMPARE(describe(f.slots.alarms[0]), QStringLiteral("Fine|46000.5|1"));
+        QVERIFY2(warnings.size() == 1 && warnings[0].contains("Alarm 2 'Wake'"),
+                 qPrintable(warnings.join(u'\n')));
+        QCOMPARE(f.scratch.rows("SELECT aF FROM tAlarm WHERE aA = 1"), (QList<QVariantList>{{0}}));
     }
 };
 
