@@ -190,7 +190,6 @@ private Q_SLOTS:
         QPageLayout layout = printer->pageLayout();
         layout.setOrientation(QPageLayout::Landscape);
         const QRectF area = layout.paintRect(QPageLayout::Point);
-        QVERIFY(area.width() > area.height());
         QStringList expected{"Tikkro", "Morvane's sophisticated Stop Watch", version::label};
         for (const QString& line : strip.split(u'\n'))
             expected.append(line.simplified());
