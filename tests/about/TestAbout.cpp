@@ -61,7 +61,7 @@ private Q_SLOTS:
     }
 
     // The sound plays at each load, not when the open box is only raised; OK
-    // and Esc unload the box.
+    // unloads the box.
     void aboutBoxSoundAndUnload()
     {
         Rig rig;
@@ -74,11 +74,8 @@ private Q_SLOTS:
         QCOMPARE(rig.sound.played, once);
         QTest::mouseClick(form->findChild<QPushButton*>("okButton"), Qt::LeftButton);
         QVERIFY(!rig.slot.isLoaded());
-        QPointer<QWidget> again = rig.slot.show();
+        rig.slot.show();
         QCOMPARE(rig.sound.played, once + once);
-        QTest::keyClick(again, Qt::Key_Escape);
-        QVERIFY(!rig.slot.isLoaded());
-        QTRY_VERIFY(again.isNull());
     }
 
     // A path too long for the box keeps its file name in view and is given
