@@ -261,6 +261,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const auto printer = pdfPrinter(dir.filePath(QStringLiteral("log.pdf")));
+        printer->setPageOrientation(QPageLayout::Landscape);
         QStringList shown;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -280,6 +281,7 @@ private Q_SLOTS:
         const auto choice = printing::QtPrintDialog(printer).exec(nullptr);
         QCOMPARE(shown, (QStringList{"copies", "properties"}));
         QCOMPARE(choice.value_or(Choice{}).copies, 3);
+        QCOMPARE(choice.value_or(Choice{}).orientation, Orientation::Landscape);
     }
 };
 
