@@ -2,10 +2,81 @@
 #include "StopwatchRig.h"
 #include "core/stopwatch/ElapsedFormat.h"
 #include "core/stopwatch/InputClock.h"
+#include "core/stopwatch/LogStripCsv.h"
+#include "fakes/FakeFileDialogService.h"
+#include "fakes/FakeMessageService.h"
+#include "fakes/FullDiskSaveFile.h"
+#include "stopwatch/SaveLogCommand.h"
 
-using tikkro::fakes::FakeCounter;
-using tikkro::stopwatch::ElapsedFormat;
-using Rig = tikkro::testing::StopwatchRig;
+using namespace tikkro;
+using fakes::FakeCounter;
+using stopwatch::ElapsedFormat;
+using stopwatch::LogStripCsv;
+using stopwatch::SaveLogCommand;
+using stopwatch::Stopwatch;
+using Rig = testing::StopwatchRig;
+
+namespace {
+
+const QString Columns =
+    QStringLiteral("run,started,event,elapsed,elapsed_ms,split_ms,resumed_at,note");
+const QString TextFilter = QStringLiteral("Text (*.txt)");
+const QString CsvFilter = QStringLiteral("CSV (*.csv)");
+
+// Every line ended by LF, as the log strip reads back.
+QString lines(const QStringList& list)
+{
+    return list.join(u'\n') + (list.isEmpty() ? "" : "\n");
+}
+
+// The strip the stopwatch itself writes, each command given the stated
+// milliseconds after the one before; the wall clock keeps pace.
+using Step = std::pair<qint64, void (Stopwatch::*)()>;
+QString recorded(std::initializer_list<Step> steps)
+{
+    Rig rig;
+    for (const auto& [ms, command] : steps) {
+        rig.counter.advanceMs(ms);
+        rig.clock.advanceMs(ms);
+        (rig.watch.*command)();
+    }
+    return rig.log;
+}
+
+// A run with a lap and a pause, and a note with characters beyond ASCII.
+QString sampleStrip()
+{
+    return lines({"05.12.2026  09:57:37  Date/Time started", "00:00:00.000   Start",
+                  "00:00:01.500   Lap", "00:00:02.200   Pause", "Zürich – „fast“, lane 2"});
+}
+
+struct SaveRig
+{
+    explicit SaveRig(SaveLogCommand::SaveFileFactory factory = {})
+        : command(dialogs, messages, std::move(factory))
+    {}
+    void save(const QString& name, const QString& filter)
+    {
+        dialogs.answer = {{dir.filePath(name), filter}};
+        command.run(nullptr, sampleStrip());
+    }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QByteArray bytes(const QString& name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    QTemporaryDir dir;
+    fakes::FakeFileDialogService dialogs;
+    fakes::FakeMessageService messages;
+    SaveLogCommand command;
+};
+
+} // namespace
 
 class TestStopwatch : public QObject
 {
@@ -115,11 +186,135 @@ private Q_SLOTS:
         FakeCounter eventClock(1'000'000'000);
         eventClock.set(nowMs * 1'000'000 + 600'000);
         const std::optional<qint64> moment =
-            tikkro::stopwatch::InputClock(counter, eventClock).counterAt(stamp);
+            stopwatch::InputClock(counter, eventClock).counterAt(stamp);
         QCOMPARE(moment.has_value(), waitedUs >= 0);
         if (moment) {
             QCOMPARE(counter.ticks() - *moment, waitedUs * 1000);
         }
+    }
+
+    void csv_data()
+    {
+        addColumns<QString, QStringList>({"strip", "rows"});
+        const QString header = QStringLiteral("05.12.2026  09:57:37  Date/Time started");
+        const QString run1 = QStringLiteral("1,2026-12-05T09:57:37,");
+
+        QTest::newRow("empty strip") << QString() << QStringList();
+        // A split runs from the last Lap across the pause, less the time
+        // paused; a second run starts its splits afresh.
+        QTest::newRow("pause, resume and a second run, as the stopwatch writes them")
+            << recorded({{0, &Stopwatch::start},
+                         {12345, &Stopwatch::lap},
+                         {1000, &Stopwatch::pause},
+                         {60000, &Stopwatch::resume},
+                         {2000, &Stopwatch::lap},
+                         {500, &Stopwatch::lap},
+                         {0, &Stopwatch::reset},
+                         {1000, &Stopwatch::start},
+                         {250, &Stopwatch::lap}})
+            << QStringList{run1 + "Start,00:00:00.000,0,,,",
+                           run1 + "Lap,00:00:12.345,12345,12345,,",
+                           run1 + "Pause,00:00:13.345,13345,1000,,",
+                           run1 + "Resume,,,,09:58:50,",
+                           run1 + "Lap,00:00:15.345,15345,3000,,",
+                           run1 + "Lap,00:00:15.845,15845,500,,",
+                           run1 + "Reset,,,,,",
+                           "2,2026-12-05T09:58:53,Start,00:00:00.000,0,,,",
+                           "2,2026-12-05T09:58:53,Lap,00:00:00.250,250,250,,"};
+        QTest::newRow("hours beyond 99")
+            << lines({header, "99:59:59.999   Lap", "1234:05:06.007   Pause"})
+            << QStringList{run1 + "Lap,99:59:59.999,359999999,,,",
+                           run1 + "Pause,1234:05:06.007,4442706007,4082706008,,"};
+        // Cleared while running, then Reset; a header and a Start deleted;
+        // empty lines before a Res'Time added and deleted; lines that only
+        // look like the stopwatch's own are notes.
+        QTest::newRow("edited by hand")
+            << lines({"00:00:05.000   Lap", "00:00:07.500   Pause", "", "", "Heat 2, lane \"4\"",
+                      "05.12.2026  10:15:00  Date/Time started", "00:00:09.000   Lap",
+                      "00:00:12.000   Lap", "00:00:14.000   Pause", "", "",
+                      "10:20:00          Res'Time", "00:00:15.000   Lap",
+                      "31.02.2026  10:15:00  Date/Time started", "00:60:00.000   Lap"})
+            << QStringList{",,Lap,00:00:05.000,5000,,,",
+                           ",,Pause,00:00:07.500,7500,2500,,",
+                           ",,Reset,,,,,",
+                           ",,,,,,,\"Heat 2, lane \"\"4\"\"\"",
+                           "1,2026-12-05T10:15:00,Lap,00:00:09.000,9000,,,",
+                           "1,2026-12-05T10:15:00,Lap,00:00:12.000,12000,3000,,",
+                           "1,2026-12-05T10:15:00,Pause,00:00:14.000,14000,2000,,",
+                           "1,2026-12-05T10:15:00,Resume,,,,10:20:00,",
+                           "1,2026-12-05T10:15:00,Lap,00:00:15.000,15000,3000,,",
+                           ",,,,,,,31.02.2026  10:15:00  Date/Time started",
+                           ",,,,,,,00:60:00.000   Lap"};
+        QTest::newRow("last line without its end")
+            << QStringLiteral("typed") << QStringList{",,,,,,,typed"};
+    }
+    void csv()
+    {
+        QFETCH(QString, strip);
+        QFETCH(QStringList, rows);
+        QCOMPARE(QString::fromUtf8(LogStripCsv::csv(strip)),
+                 lines(QStringList{Columns} + rows).replace(u'\n', QStringLiteral("\r\n")));
+    }
+
+    void savesTheTypeTheNameOrFilterSays_data()
+    {
+        addColumns<QString, QString, QString, bool>({"typed", "filter", "saved", "isCsv"});
+        QTest::newRow(".txt under CSV") << "log.txt" << CsvFilter << "log.txt" << false;
+        QTest::newRow(".csv under Text") << "log.csv" << TextFilter << "log.csv" << true;
+        QTest::newRow(".CSV under Text") << "LOG.CSV" << TextFilter << "LOG.CSV" << true;
+        QTest::newRow("bare name, Text") << "log" << TextFilter << "log.txt" << false;
+        QTest::newRow("bare name, CSV") << "log" << CsvFilter << "log.csv" << true;
+        QTest::newRow("other extension, CSV") << "log.v2" << CsvFilter << "log.v2.csv" << true;
+    }
+    void savesTheTypeTheNameOrFilterSays()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, filter);
+        QFETCH(QString, saved);
+        QFETCH(bool, isCsv);
+        SaveRig rig;
+        rig.save(typed, filter);
+        QCOMPARE(rig.entries(), QStringList{saved});
+        QCOMPARE(rig.bytes(saved),
+                 isCsv ? LogStripCsv::csv(sampleStrip())
+                       : sampleStrip().replace(u'\n', QStringLiteral("\r\n")).toUtf8());
+        QVERIFY(rig.messages.messages.isEmpty());
+    }
+
+    void remembersFolderAndTypeAndAsksBeforeReplacing()
+    {
+        SaveRig rig;
+        rig.save(QStringLiteral("first"), CsvFilter);
+        rig.dialogs.answer.reset();
+        rig.command.run(nullptr, sampleStrip());
+        QCOMPARE(rig.dialogs.openings[1], rig.dir.path() + u'|' + CsvFilter);
+
+        rig.dialogs.replace = false;
+        rig.save(QStringLiteral("first"), CsvFilter);
+        QCOMPARE(rig.dialogs.replaceQuestions, QStringList{rig.dir.filePath("first.csv")});
+        QCOMPARE(rig.entries(), QStringList{"first.csv"});
+        QVERIFY(rig.messages.messages.isEmpty());
+    }
+
+    // A save that fails on a full disk names the file and the reason, and
+    // leaves the earlier file of that name whole, with no partial or
+    // temporary one beside it.
+    void diskFullKeepsTheEarlierFile()
+    {
+        SaveRig rig([](const QString& path) {
+            return std::make_unique<fakes::FullDiskSaveFile>(path, 100);
+        });
+        QFile earlier(rig.dir.filePath(QStringLiteral("log.csv")));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        rig.save(QStringLiteral("log"), CsvFilter);
+        QCOMPARE(rig.messages.messages.size(), 1);
+        const QString text = rig.messages.messages[0].text;
+        QVERIFY2(text.contains(earlier.fileName()) && text.contains("No space left on device"),
+                 qPrintable(text));
+        QCOMPARE(rig.entries(), QStringList{"log.csv"});
+        QCOMPARE(rig.bytes(QStringLiteral("log.csv")), QByteArray("earlier"));
     }
 };
 
