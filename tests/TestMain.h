@@ -22,16 +22,9 @@ inline std::vector<std::pair<const char*, TestFactory>>& registeredTests()
     return tests;
 }
 
-struct TestRegistration
-{
-    TestRegistration(const char* name, TestFactory factory)
-    {
-        registeredTests().emplace_back(name, std::move(factory));
-    }
-};
-
 } // namespace tikkro::tests
 
 #define TIKKRO_TEST(Class)                                                                         \
-    static const tikkro::tests::TestRegistration registration##Class(                              \
-        #Class, [] { return std::unique_ptr<QObject>(new Class); });
+    static const bool registered##Class = (tikkro::tests::registeredTests().emplace_back(          \
+                                               #Class, [] { return std::make_unique<Class>(); }),  \
+                                           true);

@@ -10,18 +10,11 @@ namespace tikkro::fakes {
 class FakeFileDialogService final : public desktop::FileDialogService
 {
 public:
-    struct Opening
-    {
-        QString folder;
-        QStringList filters;
-        QString selectedFilter;
-    };
-
     std::optional<SaveChoice> askSaveFileName(QWidget* /*parent*/, const QString& /*caption*/,
-                                              const QString& folder, const QStringList& filters,
+                                              const QString& folder, const QStringList& /*filters*/,
                                               const QString& selectedFilter) override
     {
-        openings.append({folder, filters, selectedFilter});
+        openings.append(folder + u'|' + selectedFilter);
         return answer;
     }
     bool confirmReplace(QWidget* /*parent*/, const QString& /*caption*/,
@@ -33,7 +26,8 @@ public:
 
     std::optional<SaveChoice> answer;
     bool replace = true;
-    QList<Opening> openings;
+    // Each as "folder|selected filter".
+    QStringList openings;
     QStringList replaceQuestions;
 };
 

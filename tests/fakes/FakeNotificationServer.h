@@ -27,8 +27,6 @@ public:
         m_bus.unregisterService(QString::fromLatin1(desktop::DBusDesktopNotifier::Service));
         QDBusConnection::disconnectFromBus(ConnectionName);
     }
-    FakeNotificationServer(const FakeNotificationServer&) = delete;
-    FakeNotificationServer& operator=(const FakeNotificationServer&) = delete;
 
     // False where there is no session bus or another server owns the name.
     bool start()

@@ -66,13 +66,14 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The description of the DatabaseError the operation throws.
+// The description of the DatabaseError the operation throws, after
+// "(busy) " when it tells of a file another program holds.
 template <typename Operation> QString failureOf(Operation operation)
 {
     try {
         operation();
     } catch (const settings::DatabaseError& error) {
-        return error.description();
+        return (error.fileBusy() ? QStringLiteral("(busy) ") : QString()) + error.description();
     }
     return QStringLiteral("(no error)");
 }
