@@ -145,7 +145,6 @@ private Q_SLOTS:
         advance(7'656);
         give(u'P', Qt::MiddleButton);
         QCOMPARE(shown(), (CommandSet{false, false, true, false, true}));
-        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:20.00"));
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(9, 58, 30)));
         advance(60'000);
@@ -155,7 +154,6 @@ private Q_SLOTS:
         give(u'L');
         give(u'T');
         QCOMPARE(shown(), (CommandSet{true, false, false, false, false}));
-        QCOMPARE(display("elapsedTime"), QStringLiteral("00:00:00.000"));
 
         rig->clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 0, 1)));
         give(u'S');
