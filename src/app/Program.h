@@ -18,6 +18,7 @@
 #include "desktop/SystemdWakeScheduler.h"
 #include "printing/PrintCommand.h"
 #include "stopwatch/SaveLogCommand.h"
+#include "widgets/CursorBlinkTimeout.h"
 
 #include <QGuiApplication>
 
@@ -61,6 +62,7 @@ private:
     stopwatch::SaveLogCommand m_saveLog{m_fileDialogs, m_messages};
     desktop::SystemdWakeScheduler m_wakeScheduler;
     desktop::LogindSleepWatcher m_sleepWatcher;
+    widgets::CursorBlinkTimeout m_blinkTimeout;
     desktop::LinuxClockChanges m_clockChanges;
     MainWindow m_window;
     RingWhenClosed m_ringWhenClosed;
