@@ -21,8 +21,8 @@ inline QDateTime at(int day, int hour, int minute, int second, int ms = 0)
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second, ms));
 }
 
-// One program's worth of alarm machinery on a scratch database file, with
-// the clock at 5 December 2026 09:57:37.
+// One program's worth of alarm machinery on a scratch database file holding
+// the given tAlarm records, with the clock at 5 December 2026 09:57:37.
 struct AlarmRig
 {
     fakes::ScratchDatabase scratch;
@@ -36,7 +36,13 @@ struct AlarmRig
     fakes::FakeDesktopNotifier notifier;
     alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages, notifier};
 
-    AlarmRig() { database.createIfMissing(); }
+    explicit AlarmRig(const QStringList& records = {})
+    {
+        database.createIfMissing();
+        for (const QString& values : records) {
+            QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + values));
+        }
+    }
 
     static void arm(alarms::AlarmSlot& slot, const QString& name, const QDateTime& due)
     {

@@ -4,15 +4,13 @@
 #include "widgets/Contrast.h"
 
 using namespace tikkro;
-using alarms::AlarmDialog;
-using alarms::TimerDialog;
+using namespace tikkro::alarms;
 using namespace tikkro::testing;
-using Rig = testing::AlarmRig;
 
 namespace {
 
 // A point on a digit field's up or down arrow, right of its frame.
-QPoint arrow(const alarms::DigitField* field, bool up)
+QPoint arrow(const DigitField* field, bool up)
 {
     return {field->width() - 5, field->height() / 2 + (up ? -4 : 4)};
 }
@@ -48,167 +46,159 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, before);
         QFETCH(bool, up);
-        Rig rig;
-        alarms::SlotDialog* dialog =
-            index > 2 ? static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0)) : timerDialog(rig, 0);
-        alarms::DigitField* field = dialog->field(index);
+        AlarmRig rig;
+        SlotDialog* dialog =
+            index > 2 ? static_cast<SlotDialog*>(alarmDialog(rig, 0)) : timerDialog(rig, 0);
+        DigitField* field = dialog->field(index);
         field->setText(before);
         QTest::mouseClick(field, Qt::LeftButton, {}, arrow(field, up));
         QTEST(field->text(), "after");
     }
 
-    // What the user typed reaches the menu item and the events window as
-    // typed, up to the longest name the file takes. An emptied name is
-    // stored empty, the caption is "&1:" alone, and the next fill shows the
-    // default name again.
-    void timerSetArmsNamesAndStores_data()
+    // Set arms the slot for the time the fields give, carried over as on a
+    // calendar, and stores it; the name reaches the menu item and the events
+    // window as typed, up to the longest the file takes. An alarm for a wall
+    // time the spring change of the clocks skips rings at the end of the gap;
+    // one for a wall time the autumn change repeats rings at its first pass.
+    // Bad fields, or a longer name, are refused rather than cut (no due
+    // here), with a message and changing nothing.
+    void setArmsAndStores_data()
     {
-        addColumns<QString, QString>({"name", "caption"});
-        QTest::newRow("plain") << "Tea" << QStringLiteral("&1:Tea");
-        QTest::newRow("ampersand") << "Tom & Jerry" << QStringLiteral("&1:Tom && Jerry");
-        QTest::newRow("empty") << "" << QStringLiteral("&1:");
-        const QString longest(alarms::SlotSetter::MaxNameLength, QLatin1Char('n'));
-        QTest::newRow("longest") << longest << "&1:" + longest;
+        addColumns<QString, QString, QDateTime, QString>({"name", "input", "due", "caption"});
+        const QDateTime timer = at(5, 12, 27, 42);
+        const auto dt = [](int y, int mo, int d, int h, int mi) {
+            return QDateTime(QDate(y, mo, d), QTime(h, mi));
+        };
+        QTest::newRow("plain") << "Tea"
+                               << " 1,90,05 " << timer << "&1:Tea";
+        QTest::newRow("ampersand") << "Tom & Jerry"
+                                   << "1,90,5" << timer << "&1:Tom && Jerry";
+        QTest::newRow("empty") << ""
+                               << "1,90,5" << timer << "&1:";
+        const QString longest(SlotSetter::MaxNameLength, QLatin1Char('n'));
+        QTest::newRow("longest") << longest << "1,90,5" << timer << "&1:" + longest;
+        QTest::newRow("name too long") << longest + "n"
+                                       << "0,0,1" << QDateTime() << "";
+        QTest::newRow("timer letters") << "T"
+                                       << "0,7x,0" << QDateTime() << "";
+        QTest::newRow("timer beyond 16 bits") << "T"
+                                              << "0,0,32768" << QDateTime() << "";
+        QTest::newRow("timer below zero") << "T"
+                                          << "0,0,-5" << QDateTime() << "";
+        QTest::newRow("alarm year past 9999") << "A"
+                                              << "1,13,9999,0,0,0" << QDateTime() << "";
+        QTest::newRow("alarm year 100 less a day") << "A"
+                                                   << "0,1,0100,0,0,0" << QDateTime() << "";
+        QTest::newRow("31 February") << "A"
+                                     << "31,02,2027,07,00,00" << dt(2027, 3, 3, 7, 0) << "&2:A";
+        QTest::newRow("day 0") << "A"
+                               << "0,3,2028,7,0,0" << dt(2028, 2, 29, 7, 0) << "&2:A";
+        QTest::newRow("month 13") << "A"
+                                  << "15,13,2026,7,0,0" << dt(2027, 1, 15, 7, 0) << "&2:A";
+        QTest::newRow("two-digit year") << "A"
+                                        << "1,6,27,8,0,0" << dt(2027, 6, 1, 8, 0) << "&2:A";
+        QTest::newRow("spun to 0099") << "A"
+                                      << "1,6,0099,8,0,0" << dt(2099, 6, 1, 8, 0) << "&2:A";
+        QTest::newRow("first year") << "A"
+                                    << "1,1,0100,0,0,0" << dt(100, 1, 1, 0, 0) << "&2:A";
+        QTest::newRow("largest field")
+            << "A"
+            << "1,1,2027,0,0,32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7)) << "&2:A";
+        QTest::newRow("smallest field")
+            << "A"
+            << "1,1,2027,0,-32768,0" << dt(2026, 12, 9, 5, 52) << "&2:A";
+        QTest::newRow("skipped hour") << "A"
+                                      << "28,3,2027,2,30,0" << dt(2027, 3, 28, 3, 0) << "&2:A";
+        QTest::newRow("repeated hour")
+            << "A"
+            << "31,10,2027,2,30,0" << QDateTime(QDate(2027, 10, 31), QTime(0, 30), Qt::UTC)
+            << "&2:A";
     }
-    void timerSetArmsNamesAndStores()
+    void setArmsAndStores()
     {
         QFETCH(QString, name);
-        Rig rig;
-        TimerDialog* dialog = set(timerDialog(rig, 0), name, {" 1", "90", "05 "});
-        QCOMPARE(settings::OleDate::toDateTime(rig.slots.timers[0].due), at(5, 12, 27, 42));
-        QTEST(rig.menu.timerCaptions[0], "caption");
-        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
-        rig.clock.set(at(5, 12, 27, 42));
-        rig.windows.checkDue();
-        QVERIFY(rig.log().startsWith("Timer '" + name + "':\n"));
-        dialog->refill();
-        QCOMPARE(dialog->nameField()->text(), name.isEmpty() ? QStringLiteral("Timer 1") : name);
-    }
-
-    // Set refuses bad fields, and a name longer than the file takes,
-    // rather than cutting it, with a message and changing nothing.
-    void badFieldsChangeNothing_data()
-    {
-        addColumns<QString, int>({"fields", "nameLength"});
-        QTest::newRow("timer letters") << "0 7x 0" << 3;
-        QTest::newRow("timer beyond 16 bits") << "0 0 32768" << 3;
-        QTest::newRow("timer below zero") << "0 0 -5" << 3;
-        QTest::newRow("alarm year past 9999") << "1 13 9999 0 0 0" << 3;
-        QTest::newRow("alarm year 100 less a day") << "0 1 0100 0 0 0" << 3;
-        QTest::newRow("name too long") << "0 0 1" << 40'000;
-    }
-    void badFieldsChangeNothing()
-    {
-        QFETCH(QString, fields);
-        QFETCH(int, nameLength);
-        const QStringList typed = fields.split(u' ');
-        const QString name(nameLength, QLatin1Char('n'));
-        Rig rig;
-        const alarms::AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
+        QFETCH(QString, input);
+        QFETCH(QDateTime, due);
+        const QStringList typed = input.split(u',');
+        const bool isAlarm = typed.size() > 3;
+        AlarmRig rig;
+        const AlarmSlot before{QStringLiteral("Kept"), 12345.5, false};
         rig.slots.alarms[1] = rig.slots.timers[0] = before;
-        if (typed.size() > 3) {
+        const AlarmSlot& slot = isAlarm ? rig.slots.alarms[1] : rig.slots.timers[0];
+        if (isAlarm) {
             set(alarmDialog(rig, 1), name, typed);
         } else {
             set(timerDialog(rig, 0), name, typed);
         }
-        QCOMPARE(rig.messages.messages.size(), 1);
-        for (const auto* slot : {&rig.slots.alarms[1], &rig.slots.timers[0]}) {
-            QVERIFY(slot->name == before.name && slot->due == before.due && !slot->active);
+        if (!due.isValid()) {
+            QCOMPARE(rig.messages.messages.size(), 1);
+            QVERIFY(slot.name == before.name && slot.due == before.due && !slot.active);
+            QCOMPARE(rig.menu.changes, 0);
+            QVERIFY(rig.armedRecords().isEmpty());
+            return;
         }
-        QCOMPARE(rig.menu.changes, 0);
-        QVERIFY(rig.armedRecords().isEmpty());
+        QCOMPARE(QDateTime::fromMSecsSinceEpoch(slot.dueInstant().value()), due);
+        QTEST(isAlarm ? rig.menu.alarmCaptions[1] : rig.menu.timerCaptions[0], "caption");
+        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{isAlarm ? 1 : 100, true}}));
+        if (isAlarm) {
+            // The fields keep what was entered.
+            QCOMPARE(fields(rig.windows.alarmDialog()).join(u','), input);
+        }
+        rig.clock.set(due);
+        rig.windows.checkDue();
+        QVERIFY(rig.log().startsWith((isAlarm ? "Alarm '" : "Timer '") + name + "':\n"));
     }
 
+    // The whole hours left are shown, days included, and the animation turns
+    // one frame per refresh, round the last one. Reset disarms without
+    // storing, and the countdown stops at zeros.
     void countdownShowsTheRemainingTime()
     {
-        Rig rig;
+        AlarmRig rig;
         TimerDialog* dialog = set(timerDialog(rig, 0), QStringLiteral("T"), {"24", "30", "0"});
-        // The whole hours left are shown, days included, and the animation
-        // turns one frame per refresh, round the last one.
         rig.clock.advanceMs(1000);
         tick(dialog->countdownTimer(), 9);
         QCOMPARE(fields(dialog), QStringList({"24", "29", "59"}));
         QCOMPARE(dialog->currentFrame(), 1);
-        // Fired by the monitor, it shows zeros and stops.
-        rig.clock.set(at(6, 10, 27, 38));
-        rig.windows.checkDue();
+        QTest::mouseClick(dialog->disarmButton(), Qt::LeftButton);
+        QVERIFY(!rig.slots.timers[0].active);
         tick(dialog->countdownTimer());
         QCOMPARE(fields(dialog), Zeros);
         QCOMPARE(dialog->countdownTimer()->interval(), 0);
+        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
     }
 
     // Choosing the other timer while the dialog is active refills it, and
     // so does coming back from another window of the program, discarding
-    // unsaved edits.
+    // unsaved edits; a slot without a name shows its default one.
     void refillFollowsTheChosenSlotAndWindowSwitches()
     {
-        Rig rig;
+        AlarmRig rig;
         QWidget main;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        rig.slots.timers[1].name = QStringLiteral("Second");
         TimerDialog* dialog = timerDialog(rig, 0);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         timerDialog(rig, 1);
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 2"));
         dialog->nameField()->setText(QStringLiteral("typed"));
         dialog->field(0)->setText(QStringLiteral("12"));
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Second"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 2"));
         QCOMPARE(fields(dialog), Zeros);
     }
 
-    // Fields out of range carry over as on a calendar. An alarm for a wall
-    // time the spring change of the clocks skips rings at the end of the
-    // gap; one for a wall time the autumn change repeats rings at its first
-    // pass.
-    void alarmSetCarriesLikeACalendar_data()
+    // An armed alarm opens with its due time and Set stores it as it is; Now
+    // disarms without storing and shows the present second, cut rather than
+    // rounded up.
+    void nowDisarmsWithoutStoring()
     {
-        addColumns<QString, QDateTime>({"fields", "due"});
-        const auto dt = [](int y, int mo, int d, int h, int mi) {
-            return QDateTime(QDate(y, mo, d), QTime(h, mi));
-        };
-        QTest::newRow("31 February") << "31 02 2027 07 00 00" << dt(2027, 3, 3, 7, 0);
-        QTest::newRow("day 0") << "0 3 2028 7 0 0" << dt(2028, 2, 29, 7, 0);
-        QTest::newRow("month 13") << "15 13 2026 7 0 0" << dt(2027, 1, 15, 7, 0);
-        QTest::newRow("two-digit year") << "1 6 27 8 0 0" << dt(2027, 6, 1, 8, 0);
-        QTest::newRow("spun to 0099") << "1 6 0099 8 0 0" << dt(2099, 6, 1, 8, 0);
-        QTest::newRow("first year") << "1 1 0100 0 0 0" << dt(100, 1, 1, 0, 0);
-        QTest::newRow("largest field")
-            << "1 1 2027 0 0 32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7));
-        QTest::newRow("smallest field") << "1 1 2027 0 -32768 0" << dt(2026, 12, 9, 5, 52);
-        QTest::newRow("skipped hour") << "28 3 2027 2 30 0" << dt(2027, 3, 28, 3, 0);
-        QTest::newRow("repeated hour")
-            << "31 10 2027 2 30 0" << QDateTime(QDate(2027, 10, 31), QTime(0, 30), Qt::UTC);
-    }
-    void alarmSetCarriesLikeACalendar()
-    {
-        QFETCH(QString, fields);
-        Rig rig;
-        AlarmDialog* dialog = set(alarmDialog(rig, 1), QStringLiteral("Wake"), fields.split(u' '));
-        QTEST(QDateTime::fromMSecsSinceEpoch(rig.slots.alarms[1].dueInstant().value()), "due");
-        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));
-        // The fields keep what was entered.
-        QCOMPARE(testing::fields(dialog).join(u' '), fields);
-    }
-
-    // Reset and Now disarm without storing, and the fields show zeros or
-    // the present second, cut rather than rounded up.
-    void resetAndNowDisarmWithoutStoring()
-    {
-        Rig rig;
-        TimerDialog* timer = set(timerDialog(rig, 0), QStringLiteral("Eggs"), {"0", "7", "0"});
-        QTest::mouseClick(timer->disarmButton(), Qt::LeftButton);
-        QVERIFY(!rig.slots.timers[0].active);
-        tick(timer->countdownTimer());
-        QCOMPARE(fields(timer), Zeros);
-        QCOMPARE(timer->countdownTimer()->interval(), 0);
-        // An armed alarm opens with its due time; Set stores it as it is.
-        Rig::arm(rig.slots.alarms[0], QStringLiteral("Train"),
-                 QDateTime(QDate(2027, 1, 8), {14, 5}));
+        AlarmRig rig;
+        AlarmRig::arm(rig.slots.alarms[0], QStringLiteral("Train"),
+                      QDateTime(QDate(2027, 1, 8), {14, 5}));
         AlarmDialog* alarm = alarmDialog(rig, 0);
         QCOMPARE(fields(alarm), QStringList({"08", "01", "2027", "14", "05", "00"}));
         QTest::mouseClick(alarm->setButton(), Qt::LeftButton);
@@ -216,13 +206,13 @@ private Q_SLOTS:
         QTest::mouseClick(alarm->disarmButton(), Qt::LeftButton);
         QVERIFY(!rig.slots.alarms[0].active);
         QCOMPARE(fields(alarm), QStringList({"05", "12", "2026", "10", "01", "02"}));
-        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}, {100, true}}));
+        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}}));
     }
 
     void everyControlIsNamedForAssistiveTechnology()
     {
-        Rig rig;
-        const auto names = [](const alarms::SlotDialog* dialog, const QList<int>& order) {
+        AlarmRig rig;
+        const auto names = [](const SlotDialog* dialog, const QList<int>& order) {
             QStringList found{dialog->nameField()->accessibleName()};
             for (const int k : order) {
                 found << QAccessible::queryAccessibleInterface(dialog->field(k))
@@ -258,11 +248,10 @@ private Q_SLOTS:
         QFont sized = font;
         sized.setPointSize(16);
         QApplication::setFont(sized);
-        Rig rig;
-        for (const alarms::SlotDialog* dialog :
-             {static_cast<alarms::SlotDialog*>(alarmDialog(rig, 0)),
-              static_cast<alarms::SlotDialog*>(timerDialog(rig, 0))}) {
-            for (const auto* field : dialog->findChildren<alarms::DigitField*>()) {
+        AlarmRig rig;
+        for (const SlotDialog* dialog : {static_cast<SlotDialog*>(alarmDialog(rig, 0)),
+                                         static_cast<SlotDialog*>(timerDialog(rig, 0))}) {
+            for (const auto* field : dialog->findChildren<DigitField*>()) {
                 // A line edit keeps two pixels clear on either side.
                 const int room = field->findChild<QLineEdit*>()->width() - 4;
                 QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= room,
@@ -270,7 +259,7 @@ private Q_SLOTS:
             }
         }
         // The middle of the up arrow, and the dialog around it.
-        alarms::DigitField* field = rig.windows.timerDialog()->field(0);
+        DigitField* field = rig.windows.timerDialog()->field(0);
         const QColor ink = field->grab().toImage().pixelColor(arrow(field, true));
         QVERIFY(widgets::Contrast::ratio(
                     ink, rig.windows.timerDialog()->palette().color(QPalette::Window)) >= 4.5);
