@@ -65,53 +65,38 @@ private Q_SLOTS:
     void setArmsAndStores_data()
     {
         addColumns<QString, QString, QDateTime, QString>({"name", "input", "due", "caption"});
-        const QDateTime timer = at(5, 12, 27, 42);
+        const QString inTimer = QStringLiteral(" 1,90,05 ");
+        const QDateTime timerDue = at(5, 12, 27, 42);
+        const QString t = QStringLiteral("T");
+        const QString a = QStringLiteral("A");
         const auto dt = [](int y, int mo, int d, int h, int mi) {
             return QDateTime(QDate(y, mo, d), QTime(h, mi));
         };
-        QTest::newRow("plain") << "Tea"
-                               << " 1,90,05 " << timer << "&1:Tea";
-        QTest::newRow("ampersand") << "Tom & Jerry"
-                                   << "1,90,5" << timer << "&1:Tom && Jerry";
-        QTest::newRow("empty") << ""
-                               << "1,90,5" << timer << "&1:";
+        QTest::newRow("plain") << "Tea" << inTimer << timerDue << "&1:Tea";
+        QTest::newRow("ampersand") << "Tom & Jerry" << inTimer << timerDue << "&1:Tom && Jerry";
+        QTest::newRow("empty") << "" << inTimer << timerDue << "&1:";
         const QString longest(SlotSetter::MaxNameLength, QLatin1Char('n'));
-        QTest::newRow("longest") << longest << "1,90,5" << timer << "&1:" + longest;
-        QTest::newRow("name too long") << longest + "n"
-                                       << "0,0,1" << QDateTime() << "";
-        QTest::newRow("timer letters") << "T"
-                                       << "0,7x,0" << QDateTime() << "";
-        QTest::newRow("timer beyond 16 bits") << "T"
-                                              << "0,0,32768" << QDateTime() << "";
-        QTest::newRow("timer below zero") << "T"
-                                          << "0,0,-5" << QDateTime() << "";
-        QTest::newRow("alarm year past 9999") << "A"
-                                              << "1,13,9999,0,0,0" << QDateTime() << "";
-        QTest::newRow("alarm year 100 less a day") << "A"
-                                                   << "0,1,0100,0,0,0" << QDateTime() << "";
-        QTest::newRow("31 February") << "A"
-                                     << "31,02,2027,07,00,00" << dt(2027, 3, 3, 7, 0) << "&2:A";
-        QTest::newRow("day 0") << "A"
-                               << "0,3,2028,7,0,0" << dt(2028, 2, 29, 7, 0) << "&2:A";
-        QTest::newRow("month 13") << "A"
-                                  << "15,13,2026,7,0,0" << dt(2027, 1, 15, 7, 0) << "&2:A";
-        QTest::newRow("two-digit year") << "A"
-                                        << "1,6,27,8,0,0" << dt(2027, 6, 1, 8, 0) << "&2:A";
-        QTest::newRow("spun to 0099") << "A"
-                                      << "1,6,0099,8,0,0" << dt(2099, 6, 1, 8, 0) << "&2:A";
-        QTest::newRow("first year") << "A"
-                                    << "1,1,0100,0,0,0" << dt(100, 1, 1, 0, 0) << "&2:A";
+        QTest::newRow("longest") << longest << inTimer << timerDue << "&1:" + longest;
+        QTest::newRow("name too long") << longest + "n" << inTimer << QDateTime() << QString();
+        QTest::newRow("timer letters") << t << "0,7x,0" << QDateTime() << QString();
+        QTest::newRow("timer beyond 16 bits") << t << "0,0,32768" << QDateTime() << QString();
+        QTest::newRow("timer below zero") << t << "0,0,-5" << QDateTime() << QString();
+        QTest::newRow("year past 9999") << a << "1,13,9999,0,0,0" << QDateTime() << QString();
+        QTest::newRow("year 100 less a day") << a << "0,1,0100,0,0,0" << QDateTime() << QString();
+        QTest::newRow("31 February")
+            << a << "31,02,2027,07,00,00" << dt(2027, 3, 3, 7, 0) << "&2:A";
+        QTest::newRow("day 0") << a << "0,3,2028,7,0,0" << dt(2028, 2, 29, 7, 0) << "&2:A";
+        QTest::newRow("month 13") << a << "15,13,2026,7,0,0" << dt(2027, 1, 15, 7, 0) << "&2:A";
+        QTest::newRow("two-digit year") << a << "1,6,27,8,0,0" << dt(2027, 6, 1, 8, 0) << "&2:A";
+        QTest::newRow("spun to 0099") << a << "1,6,0099,8,0,0" << dt(2099, 6, 1, 8, 0) << "&2:A";
+        QTest::newRow("first year") << a << "1,1,0100,0,0,0" << dt(100, 1, 1, 0, 0) << "&2:A";
         QTest::newRow("largest field")
-            << "A"
-            << "1,1,2027,0,0,32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7)) << "&2:A";
+            << a << "1,1,2027,0,0,32767" << QDateTime(QDate(2027, 1, 1), QTime(9, 6, 7)) << "&2:A";
         QTest::newRow("smallest field")
-            << "A"
-            << "1,1,2027,0,-32768,0" << dt(2026, 12, 9, 5, 52) << "&2:A";
-        QTest::newRow("skipped hour") << "A"
-                                      << "28,3,2027,2,30,0" << dt(2027, 3, 28, 3, 0) << "&2:A";
+            << a << "1,1,2027,0,-32768,0" << dt(2026, 12, 9, 5, 52) << "&2:A";
+        QTest::newRow("skipped hour") << a << "28,3,2027,2,30,0" << dt(2027, 3, 28, 3, 0) << "&2:A";
         QTest::newRow("repeated hour")
-            << "A"
-            << "31,10,2027,2,30,0" << QDateTime(QDate(2027, 10, 31), QTime(0, 30), Qt::UTC)
+            << a << "31,10,2027,2,30,0" << QDateTime(QDate(2027, 10, 31), QTime(0, 30), Qt::UTC)
             << "&2:A";
     }
     void setArmsAndStores()
