@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlarmRig.h"
-#include "core/alarms/SlotSetter.h"
 #include "widgets/Contrast.h"
 
 using namespace tikkro;
@@ -77,12 +76,12 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << inTimer << timerDue << "&1:";
         const QString longest(SlotSetter::MaxNameLength, QLatin1Char('n'));
         QTest::newRow("longest") << longest << inTimer << timerDue << "&1:" + longest;
-        QTest::newRow("name too long") << longest + "n" << inTimer << QDateTime() << QString();
-        QTest::newRow("timer letters") << t << "0,7x,0" << QDateTime() << QString();
-        QTest::newRow("timer beyond 16 bits") << t << "0,0,32768" << QDateTime() << QString();
-        QTest::newRow("timer below zero") << t << "0,0,-5" << QDateTime() << QString();
-        QTest::newRow("year past 9999") << a << "1,13,9999,0,0,0" << QDateTime() << QString();
-        QTest::newRow("year 100 less a day") << a << "0,1,0100,0,0,0" << QDateTime() << QString();
+        QTest::newRow("name too long") << longest + "n" << inTimer << QDateTime() << "Timer&1";
+        QTest::newRow("timer letters") << t << "0,7x,0" << QDateTime() << "Timer&1";
+        QTest::newRow("timer beyond 16 bits") << t << "0,0,32768" << QDateTime() << "Timer&1";
+        QTest::newRow("timer below zero") << t << "0,0,-5" << QDateTime() << "Timer&1";
+        QTest::newRow("year past 9999") << a << "1,13,9999,0,0,0" << QDateTime() << "Alarm&2";
+        QTest::newRow("year 100 less a day") << a << "0,1,0100,0,0,0" << QDateTime() << "Alarm&2";
         QTest::newRow("31 February")
             << a << "31,02,2027,07,00,00" << dt(2027, 3, 3, 7, 0) << "&2:A";
         QTest::newRow("day 0") << a << "0,3,2028,7,0,0" << dt(2028, 2, 29, 7, 0) << "&2:A";
@@ -115,16 +114,16 @@ private Q_SLOTS:
         } else {
             set(timerDialog(rig, 0), name, typed);
         }
+        QCOMPARE(rig.messages.messages.size(), due.isValid() ? 0 : 1);
+        QTEST(isAlarm ? rig.menu.alarmCaptions[1] : rig.menu.timerCaptions[0], "caption");
+        const QMap<int, bool> stored{{isAlarm ? 1 : 100, true}};
+        QCOMPARE(rig.armedRecords(), (due.isValid() ? stored : QMap<int, bool>()));
         if (!due.isValid()) {
-            QCOMPARE(rig.messages.messages.size(), 1);
             QVERIFY(slot.name == before.name && slot.due == before.due && !slot.active);
             QCOMPARE(rig.menu.changes, 0);
-            QVERIFY(rig.armedRecords().isEmpty());
             return;
         }
         QCOMPARE(QDateTime::fromMSecsSinceEpoch(slot.dueInstant().value()), due);
-        QTEST(isAlarm ? rig.menu.alarmCaptions[1] : rig.menu.timerCaptions[0], "caption");
-        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{isAlarm ? 1 : 100, true}}));
         if (isAlarm) {
             // The fields keep what was entered.
             QCOMPARE(fields(rig.windows.alarmDialog()).join(u','), input);
@@ -153,67 +152,58 @@ private Q_SLOTS:
         QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{100, true}}));
     }
 
-    // Choosing the other timer while the dialog is active refills it, and
-    // so does coming back from another window of the program, discarding
-    // unsaved edits; a slot without a name shows its default one.
+    // Choosing the other alarm while the dialog is active refills it, and so
+    // does coming back from another window of the program, discarding
+    // unsaved edits; an armed alarm shows its due time, one never set its
+    // default name. Set stores it as it is; Now disarms without storing and
+    // shows the present second, cut rather than rounded up.
     void refillFollowsTheChosenSlotAndWindowSwitches()
     {
         AlarmRig rig;
         QWidget main;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
-        TimerDialog* dialog = timerDialog(rig, 0);
+        AlarmRig::arm(rig.slots.alarms[1], QStringLiteral("Train"),
+                      QDateTime(QDate(2027, 1, 8), {14, 5}));
+        AlarmDialog* dialog = alarmDialog(rig, 0);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        timerDialog(rig, 1);
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 2"));
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Alarm 1"));
+        alarmDialog(rig, 1);
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Train"));
         dialog->nameField()->setText(QStringLiteral("typed"));
         dialog->field(0)->setText(QStringLiteral("12"));
         main.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Timer 2"));
-        QCOMPARE(fields(dialog), Zeros);
-    }
-
-    // An armed alarm opens with its due time and Set stores it as it is; Now
-    // disarms without storing and shows the present second, cut rather than
-    // rounded up.
-    void nowDisarmsWithoutStoring()
-    {
-        AlarmRig rig;
-        AlarmRig::arm(rig.slots.alarms[0], QStringLiteral("Train"),
-                      QDateTime(QDate(2027, 1, 8), {14, 5}));
-        AlarmDialog* alarm = alarmDialog(rig, 0);
-        QCOMPARE(fields(alarm), QStringList({"08", "01", "2027", "14", "05", "00"}));
-        QTest::mouseClick(alarm->setButton(), Qt::LeftButton);
+        QCOMPARE(dialog->nameField()->text(), QStringLiteral("Train"));
+        QCOMPARE(fields(dialog), QStringList({"08", "01", "2027", "14", "05", "00"}));
+        QTest::mouseClick(dialog->setButton(), Qt::LeftButton);
         rig.clock.set(at(5, 10, 1, 2, 900));
-        QTest::mouseClick(alarm->disarmButton(), Qt::LeftButton);
-        QVERIFY(!rig.slots.alarms[0].active);
-        QCOMPARE(fields(alarm), QStringList({"05", "12", "2026", "10", "01", "02"}));
-        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{0, true}}));
+        QTest::mouseClick(dialog->disarmButton(), Qt::LeftButton);
+        QVERIFY(!rig.slots.alarms[1].active);
+        QCOMPARE(fields(dialog), QStringList({"05", "12", "2026", "10", "01", "02"}));
+        QCOMPARE(rig.armedRecords(), (QMap<int, bool>{{1, true}}));
     }
 
+    // Every field reads with its name, and every label with the control it
+    // stands for.
     void everyControlIsNamedForAssistiveTechnology()
     {
         AlarmRig rig;
-        const auto names = [](const SlotDialog* dialog, const QList<int>& order) {
-            QStringList found{dialog->nameField()->accessibleName()};
-            for (const int k : order) {
-                found << QAccessible::queryAccessibleInterface(dialog->field(k))
-                             ->text(QAccessible::Name);
+        const AlarmDialog* dialog = alarmDialog(rig, 0);
+        QStringList found{dialog->nameField()->accessibleName()};
+        for (const int k : Order<AlarmDialog>) {
+            found
+                << QAccessible::queryAccessibleInterface(dialog->field(k))->text(QAccessible::Name);
+        }
+        for (const QLabel* label :
+             dialog->findChildren<QLabel*>() + timerDialog(rig, 0)->findChildren<QLabel*>()) {
+            if (label->buddy() == nullptr && label->pixmap().isNull()) {
+                found << QStringLiteral("no buddy: ") + label->text();
             }
-            // Every label reads with the control it stands for.
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->buddy() == nullptr && label->pixmap().isNull()) {
-                    found << QStringLiteral("no buddy: ") + label->text();
-                }
-            }
-            return found;
-        };
-        QCOMPARE(names(timerDialog(rig, 0), Order<TimerDialog>),
-                 QStringList({"Timer name", "Hours", "Minutes", "Seconds"}));
-        QCOMPARE(names(alarmDialog(rig, 0), Order<AlarmDialog>),
+        }
+        QCOMPARE(found,
                  QStringList({"Alarm name", "Day", "Month", "Year", "Hour", "Minute", "Second"}));
     }
 
@@ -230,13 +220,13 @@ private Q_SLOTS:
         });
         // Built from a dark button and window colour, as themes do.
         QApplication::setPalette(QPalette(QColor(0x22, 0x20, 0x20), QColor(0x2d, 0x2d, 0x2d)));
-        QFont sized = font;
-        sized.setPointSize(16);
-        QApplication::setFont(sized);
+        QApplication::setFont(QFont(font.family(), 16));
         AlarmRig rig;
-        for (const SlotDialog* dialog : {static_cast<SlotDialog*>(alarmDialog(rig, 0)),
-                                         static_cast<SlotDialog*>(timerDialog(rig, 0))}) {
-            for (const auto* field : dialog->findChildren<DigitField*>()) {
+        alarmDialog(rig, 0);
+        const TimerDialog* timer = timerDialog(rig, 0);
+        rig.windows.showEvents();
+        for (const QWidget* widget : QApplication::allWidgets()) {
+            if (const auto* field = qobject_cast<const DigitField*>(widget)) {
                 // A line edit keeps two pixels clear on either side.
                 const int room = field->findChild<QLineEdit*>()->width() - 4;
                 QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <= room,
@@ -244,11 +234,9 @@ private Q_SLOTS:
             }
         }
         // The middle of the up arrow, and the dialog around it.
-        DigitField* field = rig.windows.timerDialog()->field(0);
-        const QColor ink = field->grab().toImage().pixelColor(arrow(field, true));
-        QVERIFY(widgets::Contrast::ratio(
-                    ink, rig.windows.timerDialog()->palette().color(QPalette::Window)) >= 4.5);
-        rig.windows.showEvents();
+        const QColor ink =
+            timer->field(0)->grab().toImage().pixelColor(arrow(timer->field(0), true));
+        QVERIFY(widgets::Contrast::ratio(ink, timer->palette().color(QPalette::Window)) >= 4.5);
         const QPalette events = rig.windows.events()->textEdit()->palette();
         QVERIFY(widgets::Contrast::ratio(events.color(QPalette::Text),
                                          events.color(QPalette::Base)) >= 4.5);

@@ -3,7 +3,6 @@
 #include "AlarmRig.h"
 
 #include "core/ClockChanges.h"
-#include "core/settings/DatabaseError.h"
 
 using namespace tikkro;
 using namespace tikkro::alarms;
