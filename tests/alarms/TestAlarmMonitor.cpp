@@ -20,26 +20,12 @@ QString entry(const QString& title, const QString& due = NowText,
     return title + "':\n    was due at: " + due + "\n    effective at: " + effective + mark + "\n";
 }
 
-// The fields, hours first, after the dialog's next refresh.
-QStringList shown(const TimerDialog* dialog)
+// The seconds the dialog shows after its next refresh.
+int shownSeconds(const TimerDialog* dialog)
 {
     tick(dialog->countdownTimer());
-    return fields(dialog);
-}
-
-QStringList hms(qint64 seconds)
-{
-    const auto two = [](qint64 n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
-    return {two(seconds / 3600), two(seconds / 60 % 60), two(seconds % 60)};
-}
-
-// typeof() tells an empty name from a null one.
-const QString AllRecords =
-    QStringLiteral("SELECT aA, an, aT, aF, typeof(an), typeof(aF) FROM tAlarm ORDER BY aA");
-
-QVariantList record(int key, const QString& name, double due, int flag)
-{
-    return {key, name, due, flag, "text", "integer"};
+    const QStringList hms = fields(dialog);
+    return hms[0].toInt() * 3600 + hms[1].toInt() * 60 + hms[2].toInt();
 }
 
 QString describe(const AlarmSlot& slot)
@@ -232,7 +218,7 @@ private Q_SLOTS:
         rig.clock.set(setAt);
         TimerDialog* dialog =
             set(timerDialog(rig, 0), "Timer 1", {"0", "0", QString::number(length)});
-        QCOMPARE(shown(dialog), hms(length));
+        QCOMPARE(shownSeconds(dialog), length);
 
         const QDateTime end = std::max(second.addSecs(length), rig.clock.now());
         QDateTime tick = second.addMSecs(tickPhase);
@@ -242,12 +228,12 @@ private Q_SLOTS:
         for (; rig.slots.timers[0].active; tick = tick.addMSecs(500)) {
             QVERIFY(tick < end.addMSecs(500));
             rig.clock.set(tick);
-            QCOMPARE(shown(dialog), hms(std::max<qint64>(0, length - second.secsTo(tick))));
+            QCOMPARE(shownSeconds(dialog), std::max<qint64>(0, length - second.secsTo(tick)));
             rig.windows.checkDue();
         }
         QVERIFY(tick.addMSecs(-500) >= end);
         QVERIFY2(!rig.log().contains(QStringLiteral("!!!")), qPrintable(rig.log()));
-        QCOMPARE(shown(dialog), hms(0));
+        QCOMPARE(shownSeconds(dialog), 0);
     }
 
     // Alarm 2 and timer 1 lack a field; the other records name no slot
@@ -256,33 +242,29 @@ private Q_SLOTS:
     // done: it is switched off, in the file too.
     void loadsUsableRecordsIntoTheirSlots_data()
     {
-        addColumns<QStringList, QStringList, QString>({"records", "slots", "warning"});
+        addColumns<QString, QStringList, QString>({"records", "slots", "warning"});
         QTest::newRow("their slots only")
-            << QStringList{"(0, '', 45000.25, 0)", "(101, 'Tea', 46361.5, -1)",
-                           "(1, NULL, 1, 1)",      "(100, 'n', 1, NULL)",
-                           "(2, 'a', 1, 1)",       "(65637, 'f', 1, 1)"}
-            << QStringList{"&1: ||45000.25|0", "Alarm&2||0|0", "Timer&1||0|0",
+            << "(0, '', 45000.25, 0), (101, 'Tea', 46361.5, -1), (1, NULL, 1, 1), "
+               "(100, 'n', 1, NULL), (2, 'a', 1, 1), (65637, 'f', 1, 1)"
+            << QStringList{"&1: ||45000.25|0", "Timer&1||0|0", "Alarm&2||0|0",
                            "&2: Tea|Tea|46361.5|1"}
             << "";
         for (const char* due : {"1e999", "-1e999", "'soon'", "1e300"}) {
-            QTest::newRow(due) << QStringList{"(1, 'Wake', " + QString(due) + ", 1)",
-                                              "(0, 'Fine', 46000.5, 1)"}
-                               << QStringList{"&1: Fine|Fine|46000.5|1", "&2: Wake|Wake|0|0",
-                                              "Timer&1||0|0", "Timer&2||0|0"}
+            QTest::newRow(due) << "(1, 'Wake', " + QString(due) + ", 1), (0, 'Fine', 46000.5, 1)"
+                               << QStringList{"&1: Fine|Fine|46000.5|1", "Timer&1||0|0",
+                                              "&2: Wake|Wake|0|0", "Timer&2||0|0"}
                                << "Alarm 2 'Wake'";
         }
     }
     void loadsUsableRecordsIntoTheirSlots()
     {
-        QFETCH(QStringList, records);
+        QFETCH(QString, records);
         QFETCH(QString, warning);
-        AlarmRig rig(records);
+        AlarmRig rig({records});
         const QStringList warnings = rig.store.load(rig.menu);
         QStringList loaded;
         for (int i = 0; i < 2; ++i) {
             loaded << rig.menu.alarmCaptions[i] + "|" + describe(rig.slots.alarms[i]);
-        }
-        for (int i = 0; i < 2; ++i) {
             loaded << rig.menu.timerCaptions[i] + "|" + describe(rig.slots.timers[i]);
         }
         QTEST(loaded, "slots");
@@ -300,7 +282,8 @@ private Q_SLOTS:
     {
         AlarmRig rig;
         rig.store.save(1); // a slot never set: its name is empty text, not null
-        QCOMPARE(rig.scratch.rows(AllRecords), QList<QVariantList>{record(1, "", 0.0, 0)});
+        QCOMPARE(rig.scratch.rows("SELECT aA, an, aT, aF, typeof(an) FROM tAlarm"),
+                 (QList<QVariantList>{{1, "", 0.0, 0, "text"}}));
         rig.slots.alarms[1] = {"Wake", 45000.25, true};
         rig.store.save(1);
         rig.slots.timers[1] = {"Tea", 46361.5, true};
@@ -311,9 +294,9 @@ private Q_SLOTS:
         rig.store.saveArmedFlag(1);
         rig.slots.alarms[0] = {"New", 2.5, true};
         rig.store.saveArmedFlag(0);
-        QCOMPARE(rig.scratch.rows(AllRecords),
-                 (QList<QVariantList>{record(0, "New", 2.5, 1), record(1, "Wake", 45000.25, 0),
-                                      record(101, "Tea", 46361.5, 1)}));
+        QCOMPARE(rig.scratch.rows("SELECT aA, an, aT, aF FROM tAlarm ORDER BY aA"),
+                 (QList<QVariantList>{
+                     {0, "New", 2.5, 1}, {1, "Wake", 45000.25, 0}, {101, "Tea", 46361.5, 1}}));
     }
 
     // Without its unique index a file may hold a key twice: load and save
