@@ -65,11 +65,10 @@ struct AlarmRig
     }
 };
 
-inline void tick(core::WindowTimer* timer, int count = 1)
+// A point on a digit field's up or down arrow, right of its frame.
+inline QPoint arrow(const alarms::DigitField* field, bool up)
 {
-    for (int i = 0; i < count; ++i) {
-        Q_EMIT timer->tick();
-    }
+    return {field->width() - 5, field->height() / 2 + (up ? -4 : 4)};
 }
 
 inline alarms::TimerDialog* timerDialog(AlarmRig& rig, int slot)

