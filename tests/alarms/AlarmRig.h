@@ -36,11 +36,11 @@ struct AlarmRig
     fakes::FakeDesktopNotifier notifier;
     alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages, notifier};
 
-    explicit AlarmRig(const QStringList& records = {})
+    explicit AlarmRig(const QString& records = {})
     {
         database.createIfMissing();
-        for (const QString& values : records) {
-            QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + values));
+        if (!records.isEmpty()) {
+            QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + records));
         }
     }
 

@@ -76,7 +76,7 @@ private Q_SLOTS:
     void firedSlotIsNotFiredAgainAfterARestart()
     {
         // Alarm 2 and timer 1, due at 06:00 that day.
-        AlarmRig rig({"(1, 'Call', 46361.25, 1), (100, 'Eggs', 46361.25, 1)"});
+        AlarmRig rig(QStringLiteral("(1, 'Call', 46361.25, 1), (100, 'Eggs', 46361.25, 1)"));
         // What the user types in the box stays above the entries until it
         // is closed.
         rig.windows.showEvents();
@@ -251,7 +251,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, records);
         QFETCH(QString, warning);
-        AlarmRig rig({records});
+        AlarmRig rig(records);
         const QStringList warnings = rig.store.load(rig.menu);
         QStringList loaded;
         for (int i = 0; i < 2; ++i) {
