@@ -21,8 +21,8 @@ inline QDateTime at(int day, int hour, int minute, int second, int ms = 0)
     return QDateTime(QDate(2026, 12, day), QTime(hour, minute, second, ms));
 }
 
-// One program's worth of alarm machinery on a scratch database file, with
-// the clock at 5 December 2026 09:57:37.
+// One program's worth of alarm machinery on a scratch database file holding
+// the given tAlarm records, with the clock at 5 December 2026 09:57:37.
 struct AlarmRig
 {
     fakes::ScratchDatabase scratch;
@@ -36,7 +36,13 @@ struct AlarmRig
     fakes::FakeDesktopNotifier notifier;
     alarms::AlarmWindows windows{slots, store, menu, clock, sound, messages, notifier};
 
-    AlarmRig() { database.createIfMissing(); }
+    explicit AlarmRig(const QString& records = {})
+    {
+        database.createIfMissing();
+        if (!records.isEmpty()) {
+            QVERIFY(scratch.exec("INSERT INTO tAlarm (aA, an, aT, aF) VALUES " + records));
+        }
+    }
 
     static void arm(alarms::AlarmSlot& slot, const QString& name, const QDateTime& due)
     {
@@ -59,11 +65,10 @@ struct AlarmRig
     }
 };
 
-inline void tick(core::WindowTimer* timer, int count = 1)
+// A point on a digit field's up or down arrow, right of its frame.
+inline QPoint arrow(const alarms::DigitField* field, bool up)
 {
-    for (int i = 0; i < count; ++i) {
-        Q_EMIT timer->tick();
-    }
+    return {field->width() - 5, field->height() / 2 + (up ? -4 : 4)};
 }
 
 inline alarms::TimerDialog* timerDialog(AlarmRig& rig, int slot)
