@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WindowTimer.h"
 #include "desktop/DBusDesktopNotifier.h"
-#include "desktop/QtMessageService.h"
 #include "desktop/QtSoundService.h"
 #include "fakes/FakeNotificationServer.h"
 #include "placement/Twips.h"
@@ -132,21 +131,6 @@ private Q_SLOTS:
             return w.screen()->grabWindow(w.winId()).toImage();
         };
         QCOMPARE(image(field), image(whole));
-    }
-
-    void messageShowsNamesAsTyped()
-    {
-        QtMessageService messages;
-        messages.showModeless(QStringLiteral("<b>run</b>.csv could not be saved."),
-                              MessageService::Icon::Warning);
-        QMessageBox* box = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            box = box ? box : qobject_cast<QMessageBox*>(window);
-        }
-        QVERIFY(box);
-        QCOMPARE(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->textFormat(),
-                 Qt::PlainText);
-        box->close();
     }
 
     void resolve_data()
