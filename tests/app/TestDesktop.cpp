@@ -3,7 +3,6 @@
 #include "core/settings/OleDate.h"
 #include "desktop/DBusDesktopNotifier.h"
 #include "fakes/FakeNotificationServer.h"
-#include "widgets/CommandButton.h"
 
 #include "TestSupport.h"
 
@@ -34,15 +33,6 @@ class TestDesktop : public QObject
 {
     Q_OBJECT
 
-    // The window the window manager stacks on top of all others.
-    static WId topWindow()
-    {
-        QProcess xprop;
-        xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
-        xprop.waitForFinished();
-        return xprop.readAllStandardOutput().trimmed().split(' ').last().toULongLong(nullptr, 16);
-    }
-
 private Q_SLOTS:
     void ringingTimerNotifiesAndLeavesTheKeyboardAlone()
     {
@@ -59,9 +49,8 @@ private Q_SLOTS:
         window->restoreSession();
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::mouseClick(
-            window->findChild<tikkro::widgets::CommandButton*>(QStringLiteral("startButton")),
-            Qt::LeftButton, {}, QPoint(20, 10));
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("startButton")),
+                          Qt::LeftButton, {}, QPoint(20, 10));
         window->showMinimized();
         QTRY_VERIFY(window->isMinimized());
 
@@ -80,6 +69,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(events));
         // It stands in front of the typist once the window manager has
         // mapped it, which is when it would have handed the keyboard over.
+        const auto topWindow = [] {
+            QProcess xprop;
+            xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+            xprop.waitForFinished();
+            const QByteArray stacking = xprop.readAllStandardOutput().trimmed();
+            return stacking.split(' ').last().toULongLong(nullptr, 16);
+        };
         QTRY_COMPARE(topWindow(), events->winId());
         // Its focus events would follow at once: none comes.
         const auto keyboardTaken = [&typist] {

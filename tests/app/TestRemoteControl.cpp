@@ -13,7 +13,6 @@
 #include <QLocalSocket>
 
 using tikkro::app::RemoteControl;
-using tikkro::app::RemoteRequest;
 using tikkro::app::SingleInstance;
 using tikkro::settings::SettingsDatabase;
 
@@ -77,7 +76,7 @@ private Q_SLOTS:
         m_instance = std::make_unique<SingleInstance>(m_rig.database.filePath());
         QVERIFY(m_instance->claim());
         m_instance->setCommandHandler(
-            [this](const RemoteRequest& r) { return m_remote.answer(r); });
+            [this](const auto& request) { return m_remote.answer(request); });
         QVERIFY(m_remote.publish());
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("client"))
             .connect(AppId, QString::fromLatin1(RemoteControl::ObjectPath), Interface,

@@ -18,7 +18,6 @@ using namespace tikkro::core;
 using namespace tikkro::widgets;
 using namespace tikkro::desktop;
 using namespace tikkro::placement;
-using tikkro::fakes::FakeNotificationServer;
 
 // ctest runs it on a private session bus, for the fake notification server.
 class TestUi : public QObject
@@ -187,7 +186,7 @@ private Q_SLOTS:
     // another key, or a notification the server refused, does not.
     void notifier()
     {
-        FakeNotificationServer server;
+        tikkro::fakes::FakeNotificationServer server;
         QVERIFY(server.start());
         server.failing = true;
         DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
