@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in processes of its own: what it does with its command
-// line, with signals, with a second start and on XWayland.
-#include "app/SingleInstance.h"
+// line and on XWayland.
 #include "core/settings/SettingsDatabase.h"
 
 #include "TestSupport.h"
-#include <QLocalSocket>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -37,28 +35,11 @@ struct ScratchProgram
         return process;
     }
 
-    // Whether a copy answers on this folder's database, as a second start
-    // would ask.
-    bool answers() const
-    {
-        // The name depends on the runtime folder, as in the program.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        QLocalSocket socket;
-        socket.connectToServer(tikkro::app::SingleInstance::serverNameFor(database()));
-        return socket.waitForConnected(1000);
-    }
-
     QTemporaryDir folder;
     QTemporaryDir runtime;
     QString program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
-
-bool endedWith(QProcess& process, int status)
-{
-    return process.waitForFinished(ProcessTimeoutMs) &&
-           process.exitStatus() == QProcess::NormalExit && process.exitCode() == status;
-}
 
 } // namespace
 
@@ -70,8 +51,7 @@ private Q_SLOTS:
     // What it says goes to the right stream, and it leaves no file behind.
     void commandLine_data()
     {
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<int>("status");
+        addColumns<QString, int>({"argument", "status"});
         QTest::newRow("--version") << "--version" << 0;
         QTest::newRow("no display") << "" << 1;
     }
@@ -87,7 +67,9 @@ private Q_SLOTS:
         }
         const auto process =
             scratch.start(argument.isEmpty() ? QStringList() : QStringList{argument});
-        QVERIFY(endedWith(*process, status));
+        QVERIFY(process->waitForFinished(ProcessTimeoutMs));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), status);
         const QString output = QString::fromLocal8Bit(process->readAllStandardOutput());
         const QString error = QString::fromLocal8Bit(process->readAllStandardError());
         QCOMPARE(output.endsWith("Database: " + scratch.database() + '\n'), status == 0);
@@ -95,36 +77,13 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(scratch.database()));
     }
 
-    // A start after a crash runs; a second start hands over and ends; a
-    // signal ends it like the close button, keeping the position. Which
-    // signals end it is test_app's.
-    void startsAndEnds()
-    {
-        ScratchProgram scratch;
-        const auto crashed = scratch.start();
-        QTRY_VERIFY_WITH_TIMEOUT(scratch.answers(), ProcessTimeoutMs);
-        crashed->kill();
-        QVERIFY(crashed->waitForFinished(ProcessTimeoutMs));
-
-        const auto first = scratch.start();
-        QTRY_VERIFY_WITH_TIMEOUT(scratch.answers(), ProcessTimeoutMs);
-        const auto second = scratch.start();
-        QVERIFY(endedWith(*second, 0));
-        QCOMPARE(first->state(), QProcess::Running);
-
-        ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
-        QVERIFY(endedWith(*first, 0));
-        const auto stored = tikkro::settings::SettingsDatabase(scratch.database()).storedPosition();
-        QVERIFY(stored.left && stored.top);
-    }
-
     // On a headless Wayland compositor that offers XWayland, with Qt told
     // that the session is Wayland, the main window comes up on the X display.
     void windowComesUpOnXWayland()
     {
-        for (const char* tool : {"weston", "Xwayland", "xwininfo"}) {
+        for (const char* tool : {"weston", "Xwayland", "xdotool"}) {
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
-                QSKIP("needs weston, Xwayland and xwininfo");
+                QSKIP("needs weston, Xwayland and xdotool");
             }
         }
         // XWayland listens here but does not make the folder; made here, it
@@ -161,18 +120,13 @@ private Q_SLOTS:
         environment.insert(u"DISPLAY"_s, display);
         environment.insert(u"XDG_SESSION_TYPE"_s, u"wayland"_s);
         const auto tikkro = scratch.start();
-        const auto xwininfo = [&](const QStringList& arguments) {
-            QProcess process;
-            process.start(u"xwininfo"_s, QStringList{u"-display"_s, display} + arguments);
-            process.waitForFinished(10000);
-            return QString::fromLocal8Bit(process.readAllStandardOutput());
-        };
-        // The main window by its title and class, once it is mapped.
-        const QRegularExpression mainWindow(u"^\\s*(0x[0-9a-f]+) \"Tikkro\": \\(\"tikkro\""_s,
-                                            QRegularExpression::MultilineOption);
-        const auto shown = [&] {
-            const QString id = mainWindow.match(xwininfo({u"-root"_s, u"-tree"_s})).captured(1);
-            return !id.isEmpty() && xwininfo({u"-id"_s, id}).contains(u"IsViewable"_s);
+        // The main window by its title, once it is mapped.
+        const auto shown = [&environment] {
+            QProcess xdotool;
+            xdotool.setProcessEnvironment(environment);
+            xdotool.start(u"xdotool"_s,
+                          {u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"^Tikkro$"_s});
+            return xdotool.waitForFinished(10'000) && xdotool.exitCode() == 0;
         };
         QTRY_VERIFY_WITH_TIMEOUT(shown(), ProcessTimeoutMs);
         tikkro->kill();

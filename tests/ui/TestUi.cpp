@@ -1,20 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WindowTimer.h"
-#include "desktop/QtMessageService.h"
+#include "desktop/DBusDesktopNotifier.h"
+#include "desktop/QtSoundService.h"
+#include "fakes/FakeNotificationServer.h"
 #include "placement/Twips.h"
 #include "widgets/DisplayField.h"
 #include "widgets/LazyWindow.h"
 
 #include "TestSupport.h"
+#include <QAudioDevice>
+#include <QDBusArgument>
+#include <QDBusPendingCallWatcher>
+#include <QMediaDevices>
+#include <QSoundEffect>
 
 using namespace tikkro::core;
 using namespace tikkro::widgets;
 using namespace tikkro::desktop;
 using namespace tikkro::placement;
 
+// ctest runs it on a private session bus, for the fake notification server.
 class TestUi : public QObject
 {
     Q_OBJECT
+    const QString builtSounds = QStringLiteral(TIKKRO_SOUNDS_DIR);
+
 private Q_SLOTS:
     void twipsConvert_data()
     {
@@ -122,19 +132,84 @@ private Q_SLOTS:
         QCOMPARE(image(field), image(whole));
     }
 
-    void messageShowsNamesAsTyped()
+    void resolve_data()
     {
-        QtMessageService messages;
-        messages.showModeless(QStringLiteral("<b>run</b>.csv could not be saved."),
-                              MessageService::Icon::Warning);
-        QMessageBox* box = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            box = box ? box : qobject_cast<QMessageBox*>(window);
+        addColumns<QString, QString>({"name", "resolved"});
+        QTest::newRow("any case") << "RingIn.WAV"
+                                  << "ringin.wav";
+        QTest::newRow("missing: default") << "Der Microsoft Sound.wav"
+                                          << "default.wav";
+        QTest::newRow("stays in the folder") << "../notify.wav"
+                                             << "default.wav";
+    }
+    void resolve()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, resolved);
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("sounds"));
+        for (const char* file : {"sounds/default.wav", "sounds/ringin.wav", "notify.wav"}) {
+            QVERIFY(QFile(folder.filePath(file)).open(QIODevice::WriteOnly));
         }
-        QVERIFY(box);
-        QCOMPARE(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->textFormat(),
-                 Qt::PlainText);
-        box->close();
+        const QtSoundService sound(folder.filePath("sounds"));
+        QCOMPARE(sound.resolve(name), folder.filePath("sounds/" + resolved));
+    }
+
+    // Qt may complain once about a missing audio server, but never again
+    // for each sound; and every sound the build generates loads.
+    void playStaysQuietAndBuiltSoundsLoad()
+    {
+        QtSoundService sound(builtSounds);
+        sound.play(QStringLiteral("notify.wav"));
+        const bool noDevice = QMediaDevices::defaultAudioOutput().isNull();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        for (int i = 0; i < 10; ++i) {
+            for (const char* name : {"notify.wav", "ringin.wav", "Der Microsoft Sound.wav"}) {
+                sound.play(QString::fromLatin1(name));
+            }
+        }
+        // Qt loads sounds on a thread of its own, in turn, and complains once
+        // one is loaded: these load after the service's.
+        for (const char* name : {"default.wav", "notify.wav", "ringin.wav"}) {
+            if (noDevice) {
+                QTest::ignoreMessage(QtWarningMsg, "No audio device detected");
+            }
+            QSoundEffect effect;
+            effect.setSource(QUrl::fromLocalFile(builtSounds + "/" + name));
+            QTRY_COMPARE(effect.status(), QSoundEffect::Ready);
+        }
+    }
+
+    // The summary and body go as given, with the buttons and without the
+    // desktop's sound; a refusal costs nothing but its own notification.
+    // "Show" and a click on a notification shown ask for the events window;
+    // another key, or a notification the server refused, does not.
+    void notifier()
+    {
+        tikkro::fakes::FakeNotificationServer server;
+        QVERIFY(server.start());
+        server.failing = true;
+        DBusDesktopNotifier notifier(QStringLiteral("Tikkro"), QStringLiteral("tikkro"));
+        QSignalSpy shows(&notifier, &DBusDesktopNotifier::showRequested);
+        notifier.notify(QStringLiteral("Alarm 'Wake'"), QStringLiteral("refused"));
+        QTRY_COMPARE(server.calls.size(), 1);
+        QCOMPARE(server.calls.first().at(5).toStringList(), QStringList());
+        server.failing = false;
+        server.capabilities = QStringList{"body", "actions"};
+        notifier.notify(QStringLiteral("Timer '<b>Tea</b>'"), QStringLiteral("due\n!!!"));
+        QTRY_COMPARE(server.calls.size(), 2);
+        const QVariantList call = server.calls.last();
+        QCOMPARE(call.mid(3, 2), (QVariantList{"Timer '<b>Tea</b>'", "due\n!!!"}));
+        QVERIFY(call.at(5).toStringList().contains(QStringLiteral("show")));
+        const auto hints = qdbus_cast<QVariantMap>(call.at(6).value<QDBusArgument>());
+        QCOMPARE(hints.value(QStringLiteral("suppress-sound")).toBool(), true);
+        QTRY_VERIFY(notifier.findChildren<QDBusPendingCallWatcher*>().isEmpty());
+        server.pressButton(7, QStringLiteral("show"));
+        server.pressButton(1, QStringLiteral("show"));
+        server.pressButton(2, QStringLiteral("dismiss"));
+        server.pressButton(2, QStringLiteral("show"));
+        server.pressButton(2, QStringLiteral("default"));
+        QTRY_COMPARE(shows.size(), 2);
     }
 };
 

@@ -5,16 +5,11 @@
 
 #include "TestSupport.h"
 
-using tikkro::placement::FramePositioner;
-using tikkro::placement::toTwips;
-using tikkro::placement::WindowPlacement;
+using namespace tikkro::placement;
 
 // ctest runs it offscreen on two screens side by side (two-screens.json),
 // the primary one on the left and smaller, and on an X server with no
 // window manager, where no frame ever comes.
-namespace {
-const QSize WindowSize(300, 200);
-} // namespace
 
 class TestWindowPlacement : public QObject
 {
@@ -27,7 +22,7 @@ private Q_SLOTS:
     {
         QWidget window;
         auto* content = new QWidget(&window);
-        content->setFixedSize(WindowSize);
+        content->setFixedSize(300, 200);
         (new QVBoxLayout(&window))->addWidget(content);
         WindowPlacement placement(window);
         placement.placeAtDefault();
@@ -55,10 +50,10 @@ private Q_SLOTS:
         QFETCH(QPoint, saved);
         QFETCH(bool, kept);
         QWidget window;
-        window.setFixedSize(WindowSize);
+        window.setFixedSize(300, 200);
         WindowPlacement placement(window);
         placement.restore(toTwips(saved.x()), toTwips(saved.y()));
-        const QPoint atDefault(1024 - WindowSize.width(), 18);
+        const QPoint atDefault(1024 - window.width(), 18);
         QCOMPARE(window.pos(), kept ? saved : atDefault);
     }
 };
