@@ -11,7 +11,7 @@ packages=(
     xvfb xauth libxcb1-dev openbox xdotool x11-utils
     weston xwayland
     desktop-file-utils appstream dpkg-dev file groff-base
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core
     sqlite3
 )
 missing=()

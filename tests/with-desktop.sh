@@ -34,13 +34,6 @@ if command -v openbox >/dev/null; then
     wm=$!
     export TIKKRO_WINDOW_MANAGER=openbox
 fi
-# The screen reader's side: a Python that can read the accessibility bus.
-for python in /usr/bin/python3 python3; do
-    if "$python" -c 'import pyatspi' 2>/dev/null; then
-        export TIKKRO_ATSPI_PYTHON="$python"
-        break
-    fi
-done
 
 "$@"
 status=$?

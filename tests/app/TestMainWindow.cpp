@@ -251,6 +251,29 @@ private Q_SLOTS:
     // init() started a window on a folder without a settings file; the
     // window shows the time at once, and the monitor starts at the next
     // whole second.
+    // What a screen reader finds: a push button per command, named by its
+    // caption and greyed while not offered, that its press action works;
+    // and the elapsed time as a text it can read.
+    void screenReaderSeesTheCommandsAndTheTime()
+    {
+        QStringList buttons;
+        for (const char* name : {"start", "lap", "resume", "pause", "reset"}) {
+            const QAccessibleInterface* button = QAccessible::queryAccessibleInterface(
+                child(QLatin1String(name) + QLatin1String("Button")));
+            QCOMPARE(button->role(), QAccessible::Button);
+            buttons << button->text(QAccessible::Name) + (button->state().disabled ? "-" : "");
+        }
+        QCOMPARE(buttons, QStringList({"Start", "Lap-", "Resume-", "Pause-", "Reset-"}));
+        QAccessible::queryAccessibleInterface(child("startButton"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(shown(), (CommandSet{false, true, false, true, false}));
+        QAccessibleInterface* elapsed = QAccessible::queryAccessibleInterface(child("elapsedTime"));
+        QCOMPARE(elapsed->text(QAccessible::Name), QStringLiteral("Elapsed time"));
+        QCOMPARE(elapsed->text(QAccessible::Value), display("elapsedTime"));
+        QCOMPARE(elapsed->textInterface()->text(0, 8), QStringLiteral("00:00:00"));
+    }
+
     void firstStart()
     {
         QCOMPARE(rig->scratch.rows("SELECT COUNT(*) FROM tUser"), (QList<QVariantList>{{0}}));
