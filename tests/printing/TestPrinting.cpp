@@ -3,7 +3,6 @@
 #include "fakes/FakePrintDialog.h"
 #include "fakes/RecordingPrinterFactory.h"
 #include "printing/PrintCommand.h"
-#include "printing/QtPrintDialog.h"
 #include "printing/QtPrinterFactory.h"
 
 #include "TestSupport.h"
@@ -247,35 +246,6 @@ private Q_SLOTS:
                      text.endsWith(u"Printing stopped at copy 1 of 2."_s),
                  qPrintable(text));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
-    }
-
-    // The dialog offers the copies and the page setup, which holds the
-    // orientation, but nothing that picks pages: the log strip prints whole.
-    void dialogOffersNoPageChoice()
-    {
-        QTemporaryDir dir;
-        const auto printer = pdfPrinter(dir.filePath(QStringLiteral("log.pdf")));
-        printer->setPageOrientation(QPageLayout::Landscape);
-        QStringList shown;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog != nullptr);
-            // Shown once the options pane is expanded.
-            const auto* options = dialog->findChild<QWidget*>(u"QPrintSettingsOutput"_s);
-            for (const char* name : {"gbPrintRange", "printSelection", "printCurrentPage",
-                                     "pageSetCombo", "collate", "copies", "properties"}) {
-                const auto* field = dialog->findChild<QWidget*>(QLatin1String(name));
-                if (field->isVisibleTo(options) || field->isVisibleTo(dialog)) {
-                    shown.append(QLatin1String(name));
-                }
-            }
-            dialog->findChild<QSpinBox*>(u"copies"_s)->setValue(3);
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        const auto choice = printing::QtPrintDialog(printer).exec(nullptr);
-        QCOMPARE(shown, (QStringList{"copies", "properties"}));
-        QCOMPARE(choice.value_or(Choice{}).copies, 3);
-        QCOMPARE(choice.value_or(Choice{}).orientation, Orientation::Landscape);
     }
 };
 
