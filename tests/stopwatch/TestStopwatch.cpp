@@ -1,21 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "StopwatchRig.h"
 #include "core/stopwatch/ElapsedFormat.h"
 #include "core/stopwatch/InputClock.h"
 #include "core/stopwatch/LogStripCsv.h"
+#include "core/stopwatch/Stopwatch.h"
+#include "fakes/FakeCounter.h"
 #include "fakes/FakeFileDialogService.h"
+#include "fakes/FakeIntervalTimer.h"
 #include "fakes/FakeMessageService.h"
+#include "fakes/FakeWallClock.h"
 #include "fakes/FullDiskSaveFile.h"
 #include "stopwatch/SaveLogCommand.h"
+
+#include "TestSupport.h"
 
 using namespace tikkro;
 using fakes::FakeCounter;
 using stopwatch::ElapsedFormat;
 using stopwatch::LogStripCsv;
 using stopwatch::SaveLogCommand;
-using Rig = testing::StopwatchRig;
 
 namespace {
+
+// A stopwatch on fake time, ready as after start-up, with a view that keeps
+// the display.
+struct Rig final : stopwatch::StopwatchView
+{
+    Rig()
+    {
+        watch.readFrequency();
+        watch.reset();
+    }
+    void setElapsedDisplay(const QString& text) override { display = text; }
+    void setAvailableCommands(const stopwatch::CommandSet&) override {}
+    void appendToLog(const QString&) override {}
+    bool logIsEmpty() const override { return true; }
+    void focusLogEnd() override {}
+
+    QString display;
+    FakeCounter counter;
+    fakes::FakeWallClock clock;
+    fakes::FakeIntervalTimer timer;
+    stopwatch::Stopwatch watch{counter, clock, timer, *this};
+};
 
 const QString Columns =
     QStringLiteral("run,started,event,elapsed,elapsed_ms,split_ms,resumed_at,note");
@@ -77,7 +103,8 @@ private Q_SLOTS:
         QFETCH(qint64, ms);
         Rig rig;
         rig.watch.start();
-        rig.tickAfterMs(ms);
+        rig.counter.advanceMs(ms);
+        rig.watch.refresh();
         QTEST(rig.display, "display");
         QTEST(rig.timer.interval(), "interval");
     }
