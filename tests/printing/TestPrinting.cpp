@@ -25,10 +25,11 @@ namespace {
 QString lapStrip(qsizetype length)
 {
     QString strip;
-    for (int i = 1; strip.size() < length; ++i)
+    for (int i = 1; strip.size() < length; ++i) {
         strip += QStringLiteral("%1  00:00:%2.250   Lap\n")
                      .arg(i, 5, 10, QLatin1Char('0'))
                      .arg(i % 60, 2, 10, QLatin1Char('0'));
+    }
     strip.truncate(length);
     return strip;
 }
@@ -53,18 +54,16 @@ using Page = QMap<double, QMap<double, QString>>;
 QList<Page> readPdf(const QString& file)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, file, u"-"_s});
     pdftotext.waitForFinished(60000);
     QList<Page> pages;
     QXmlStreamReader xml(pdftotext.readAllStandardOutput());
     const auto at = [&](const char* name) { return xml.attributes().value(name).toDouble(); };
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"page")
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"page") {
             pages.append(Page());
-        else if (xml.name() == u"word") {
+        } else if (xml.isStartElement() && xml.name() == u"word") {
             QString& word = pages.last()[at("yMax")][at("xMin")];
             word = xml.readElementText();
         }

@@ -172,7 +172,6 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(f.scratch.path()), fault != "missing file");
     }
 
-    // A failure known while the caller waits is the caller's to report.
     // Held for longer than the writer tries, the writes that failed in a row
     // come in one box that names the file and the reason, and the writer
     // goes on working once the file is free. What shut-down gives up is
@@ -180,12 +179,6 @@ private Q_SLOTS:
     void eachFailureIsToldOnce()
     {
         Fixture f(SettingsDatabase::DefaultBusyTimeout, 100ms);
-        QVERIFY(f.scratch.exec("DROP TABLE tUser"));
-        const SettingsWriter::Outcome refused =
-            f.writer.writeAndWait("set", Fixture::store(1), 10s);
-        QVERIFY2(refused.state == State::Failed && refused.failure.contains("no such table: tUser"),
-                 qPrintable(refused.failure));
-        QVERIFY(f.scratch.exec("CREATE TABLE tUser (MeLeft REAL, MeTop REAL)"));
         std::optional<DatabaseLockHolder> lock;
         QVERIFY(lock.emplace(f.scratch.path(), 10s).locked());
         f.writer.write("Alarm 1 has rung.", Fixture::store(1));

@@ -131,10 +131,7 @@ private Q_SLOTS:
         eventClock.set(nowMs * 1'000'000 + 600'000);
         const std::optional<qint64> moment =
             stopwatch::InputClock(counter, eventClock).counterAt(stamp);
-        QCOMPARE(moment.has_value(), waitedUs >= 0);
-        if (moment) {
-            QCOMPARE(counter.ticks() - *moment, waitedUs * 1000);
-        }
+        QCOMPARE(moment ? counter.ticks() - *moment : -1000, waitedUs * 1000);
     }
 
     void csv_data()
