@@ -5,18 +5,25 @@
 
 namespace tikkro::fakes {
 
-// A save file on a full disk: every write fails as the system's does.
+// A save file on a disk that may be full: then every write fails as the
+// system's does.
 class FullDiskSaveFile final : public QSaveFile
 {
 public:
-    using QSaveFile::QSaveFile;
+    FullDiskSaveFile(const QString& path, bool full) : QSaveFile(path), m_full(full) {}
 
 protected:
-    qint64 writeData(const char* /*data*/, qint64 /*length*/) override
+    qint64 writeData(const char* data, qint64 length) override
     {
+        if (!m_full) {
+            return QSaveFile::writeData(data, length);
+        }
         setErrorString(QStringLiteral("No space left on device"));
         return -1;
     }
+
+private:
+    bool m_full;
 };
 
 } // namespace tikkro::fakes

@@ -239,11 +239,8 @@ private Q_SLOTS:
         dialogs.answer = {{dir.filePath(typed), filter}};
         dialogs.replace = false;
         fakes::FakeMessageService messages;
-        SaveLogCommand(dialogs, messages, [&](const QString& path) -> std::unique_ptr<QSaveFile> {
-            if (fullDisk) {
-                return std::make_unique<fakes::FullDiskSaveFile>(path);
-            }
-            return std::make_unique<QSaveFile>(path);
+        SaveLogCommand(dialogs, messages, [&](const QString& path) {
+            return std::make_unique<fakes::FullDiskSaveFile>(path, fullDisk);
         }).run(nullptr, sampleStrip());
 
         QStringList entries{QStringLiteral("old.csv"), saved};
