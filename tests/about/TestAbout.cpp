@@ -15,9 +15,9 @@ namespace {
 
 struct Rig
 {
-    // Both viewers are found; only the second would start.
+    // The full report and, as the last choice, the resource monitor.
     const QMap<QString, QString> installed{{"hardinfo", "/usr/bin/hardinfo"},
-                                           {"kinfocenter", "/usr/bin/kinfocenter"}};
+                                           {"gnome-system-monitor", "/usr/bin/monitor"}};
     fakes::FakeProgramLauncher launcher;
     fakes::FakeMessageService messages;
     fakes::FakeSoundService sound;
@@ -49,7 +49,7 @@ private Q_SLOTS:
         QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
                 label->contentsRect().width());
         QCOMPARE(label->toolTip(), rig.database);
-        rig.launcher.startable = QStringList{"/usr/bin/kinfocenter"};
+        rig.launcher.startable = QStringList{"/usr/bin/monitor"};
         QTest::mouseClick(form->findChild<QPushButton*>("sysInfoButton"), Qt::LeftButton);
         QCOMPARE(rig.messages.messages.size(), 1);
         QVERIFY(rig.launcher.started.isEmpty());
