@@ -4,9 +4,7 @@
 #include <QtSql>
 
 #include <chrono>
-#include <condition_variable>
 #include <future>
-#include <mutex>
 #include <thread>
 
 namespace tikkro::fakes {
@@ -22,27 +20,26 @@ public:
     {
         std::promise<bool> locked;
         std::future<bool> lockedFuture = locked.get_future();
-        m_thread = std::jthread(
-            [path, holdFor, locked = std::move(locked)](const std::stop_token& stop) mutable {
-                {
-                    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
-                    db.setDatabaseName(path);
-                    locked.set_value(db.open() && QSqlQuery(db).exec("BEGIN EXCLUSIVE"));
-                    std::mutex mutex;
-                    std::unique_lock lock(mutex);
-                    std::condition_variable_any released;
-                    // Closing the connection rolls back.
-                    released.wait_for(lock, stop, holdFor, [] { return false; });
-                }
-                QSqlDatabase::removeDatabase("lock-holder");
-            });
+        m_thread = std::jthread([path, holdFor, locked = std::move(locked),
+                                 released = m_release.get_future()]() mutable {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
+                db.setDatabaseName(path);
+                locked.set_value(db.open() && QSqlQuery(db).exec("BEGIN EXCLUSIVE"));
+                // Closing the connection rolls back.
+                released.wait_for(holdFor);
+            }
+            QSqlDatabase::removeDatabase("lock-holder");
+        });
         m_locked = lockedFuture.get();
     }
+    ~DatabaseLockHolder() { m_release.set_value(); }
 
     bool locked() const { return m_locked; }
 
 private:
-    std::jthread m_thread; // stopped and joined on destruction
+    std::promise<void> m_release;
+    std::jthread m_thread; // joined before m_release goes
     bool m_locked = false;
 };
 

@@ -5,30 +5,20 @@
 
 namespace tikkro::fakes {
 
-// Answers the file dialog with a preset choice, or cancels it, and records
-// where and with which filter it was opened.
+// Answers the file dialog with a preset choice, or cancels it, and the
+// question whether to replace a file with a preset answer.
 class FakeFileDialogService final : public desktop::FileDialogService
 {
 public:
-    std::optional<SaveChoice> askSaveFileName(QWidget* /*parent*/, const QString& /*caption*/,
-                                              const QString& folder, const QStringList& /*filters*/,
-                                              const QString& selectedFilter) override
+    std::optional<SaveChoice> askSaveFileName(QWidget*, const QString&, const QString&,
+                                              const QStringList&, const QString&) override
     {
-        openings.append(folder + u'|' + selectedFilter);
         return answer;
     }
-    bool confirmReplace(QWidget* /*parent*/, const QString& /*caption*/,
-                        const QString& path) override
-    {
-        replaceQuestions.append(path);
-        return replace;
-    }
+    bool confirmReplace(QWidget*, const QString&, const QString&) override { return replace; }
 
     std::optional<SaveChoice> answer;
     bool replace = true;
-    // Each as "folder|selected filter".
-    QStringList openings;
-    QStringList replaceQuestions;
 };
 
 } // namespace tikkro::fakes

@@ -14,24 +14,23 @@ public:
     struct Message
     {
         QString text;
-        QString title;
         bool modeless;
         // How long a note that goes by itself stays; zero: until answered.
         std::chrono::milliseconds timeout;
     };
 
-    void show(const QString& text, Icon, const QString& title = {}) override
+    void show(const QString& text, Icon, const QString& = {}) override
     {
-        messages.append({text, title, false, {}});
+        messages.append({text, false, {}});
     }
-    void showModeless(const QString& text, Icon, const QString& title = {}) override
+    void showModeless(const QString& text, Icon, const QString& = {}) override
     {
-        messages.append({text, title, true, {}});
+        messages.append({text, true, {}});
     }
     void showFor(const QString& text, Icon, std::chrono::milliseconds timeout,
-                 const QString& title = {}) override
+                 const QString& = {}) override
     {
-        messages.append({text, title, false, timeout});
+        messages.append({text, false, timeout});
     }
     void beep() override {}
 

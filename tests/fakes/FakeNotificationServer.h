@@ -6,8 +6,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
-#include <QList>
-#include <QVariantList>
 
 namespace tikkro::fakes {
 
@@ -18,52 +16,40 @@ namespace tikkro::fakes {
 class FakeNotificationServer final : public QDBusVirtualObject
 {
 public:
-    FakeNotificationServer()
-        : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, ConnectionName))
-    {}
     ~FakeNotificationServer() override
     {
-        m_bus.unregisterObject(QString::fromLatin1(desktop::DBusDesktopNotifier::Path));
-        m_bus.unregisterService(QString::fromLatin1(desktop::DBusDesktopNotifier::Service));
+        m_bus.unregisterObject(m_path);
+        m_bus.unregisterService(m_service);
         QDBusConnection::disconnectFromBus(ConnectionName);
     }
 
     // False where there is no session bus or another server owns the name.
     bool start()
     {
-        return m_bus.isConnected() &&
-               m_bus.registerService(QString::fromLatin1(desktop::DBusDesktopNotifier::Service)) &&
-               m_bus.registerVirtualObject(QString::fromLatin1(desktop::DBusDesktopNotifier::Path),
-                                           this);
+        return m_bus.isConnected() && m_bus.registerService(m_service) &&
+               m_bus.registerVirtualObject(m_path, this);
     }
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        if (message.member() == QLatin1String("GetCapabilities")) {
-            connection.send(message.createReply(capabilities));
-            return true;
+        if (message.member() == u"GetCapabilities") {
+            return connection.send(message.createReply(capabilities));
         }
-        if (message.member() != QLatin1String("Notify")) {
+        if (message.member() != u"Notify") {
             return false;
         }
         calls.append(message.arguments());
-        connection.send(failing ? message.createErrorReply(QStringLiteral("org.freedesktop.DBus."
-                                                                          "Error.Failed"),
-                                                           QStringLiteral("refused"))
-                                : message.createReply(static_cast<uint>(calls.size())));
-        return true;
+        return connection.send(
+            failing ? message.createErrorReply(QDBusError::Failed, QStringLiteral("refused"))
+                    : message.createReply(static_cast<uint>(calls.size())));
     }
 
     QString introspect(const QString&) const override { return {}; }
 
     void pressButton(uint id, const QString& action)
     {
-        QDBusMessage signal =
-            QDBusMessage::createSignal(QString::fromLatin1(desktop::DBusDesktopNotifier::Path),
-                                       QString::fromLatin1(desktop::DBusDesktopNotifier::Service),
-                                       QStringLiteral("ActionInvoked"));
-        signal << id << action;
-        m_bus.send(signal);
+        m_bus.send(QDBusMessage::createSignal(m_path, m_service, QStringLiteral("ActionInvoked"))
+                   << id << action);
     }
 
     QList<QVariantList> calls;
@@ -72,7 +58,10 @@ public:
 
 private:
     static inline const QString ConnectionName = QStringLiteral("fake-notification-server");
-    QDBusConnection m_bus;
+    const QString m_path = QString::fromLatin1(desktop::DBusDesktopNotifier::Path);
+    const QString m_service = QString::fromLatin1(desktop::DBusDesktopNotifier::Service);
+    QDBusConnection m_bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, ConnectionName);
 };
 
 } // namespace tikkro::fakes

@@ -5,30 +5,25 @@
 
 namespace tikkro::fakes {
 
-// A save file on a disk with room for only `room` more bytes: it writes what
-// fits, then fails as the system does when the disk is full.
+// A save file on a disk that may be full: then every write fails as the
+// system's does.
 class FullDiskSaveFile final : public QSaveFile
 {
 public:
-    FullDiskSaveFile(const QString& path, qint64 room) : QSaveFile(path), m_room(room) {}
+    FullDiskSaveFile(const QString& path, bool full) : QSaveFile(path), m_full(full) {}
 
 protected:
     qint64 writeData(const char* data, qint64 length) override
     {
-        const qint64 fits = std::min(length, m_room);
-        if (fits > 0 && QSaveFile::writeData(data, fits) != fits) {
-            return -1;
+        if (!m_full) {
+            return QSaveFile::writeData(data, length);
         }
-        m_room -= fits;
-        if (fits < length) {
-            setErrorString(QStringLiteral("No space left on device"));
-            return -1;
-        }
-        return length;
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
     }
 
 private:
-    qint64 m_room;
+    bool m_full;
 };
 
 } // namespace tikkro::fakes

@@ -4,61 +4,55 @@
 #include "printing/Printer.h"
 #include "printing/PrinterFactory.h"
 
-#include <deque>
-
 namespace tikkro::fakes {
 
-// Records how one document was printed, on a page of 100 mm with round font
-// measures. Fails for good at the step the failure names: opening, the
-// second page, drawing or handing the document over.
-class RecordingPrinter final : public printing::Printer
-{
-public:
-    struct Document
-    {
-        Orientation orientation{};
-        bool ended = false;
-    };
-
-    RecordingPrinter(Document& document, Failure failure) : m_doc(document), m_failure(failure) {}
-
-    std::optional<printing::PrintLayout::Metrics> open(Orientation orientation) override
-    {
-        m_doc.orientation = orientation;
-        if (m_failure == Failure::CannotOpen) {
-            return std::nullopt;
-        }
-        return printing::PrintLayout::Metrics{100, {3, 4}, {8, 10}, {5, 6}, {4, 5}};
-    }
-    bool print(const QList<printing::PrintLayout::Page>& /*pages*/) override
-    {
-        return m_doc.ended = m_failure == Failure::None;
-    }
-    Failure failure() const override { return m_failure; }
-    QString failureDetail() const override { return {}; }
-    QString destination() const override { return QStringLiteral("Office"); }
-    bool printsToFile() const override { return false; }
-
-private:
-    Document& m_doc;
-    const Failure m_failure;
-};
-
-// Hands out recording printers for the printer "Office" and keeps every
-// document they printed. Copy failingCopy fails with `failure`.
+// Hands out printers for the printer "Office", on a page of 100 mm with
+// round font measures, that print nothing but record each document in
+// `documents`: its orientation's initial (P or L), then + once handed over
+// whole or - where it failed. Copy failingCopy fails for good with `failure`.
 class RecordingPrinterFactory final : public printing::PrinterFactory
 {
 public:
+    using Failure = printing::Printer::Failure;
+
     std::unique_ptr<printing::Printer> create(int copy, int /*copies*/) override
     {
-        return std::make_unique<RecordingPrinter>(
-            documents.emplace_back(),
-            copy == failingCopy ? failure : printing::Printer::Failure::None);
+        return std::make_unique<Printer>(documents, copy == failingCopy ? failure : Failure::None);
     }
 
-    std::deque<RecordingPrinter::Document> documents;
+    QString documents;
     int failingCopy = 0;
-    printing::Printer::Failure failure = printing::Printer::Failure::ErrorState;
+    Failure failure = Failure::ErrorState;
+
+private:
+    class Printer final : public printing::Printer
+    {
+    public:
+        Printer(QString& documents, Failure failure) : m_documents(documents), m_failure(failure) {}
+
+        std::optional<printing::PrintLayout::Metrics> open(Orientation orientation) override
+        {
+            m_documents += orientation == Orientation::Landscape ? u'L' : u'P';
+            if (m_failure == Failure::CannotOpen) {
+                m_documents += u'-';
+                return std::nullopt;
+            }
+            return printing::PrintLayout::Metrics{100, {3, 4}, {8, 10}, {5, 6}, {4, 5}};
+        }
+        bool print(const QList<printing::PrintLayout::Page>& /*pages*/) override
+        {
+            m_documents += m_failure == Failure::None ? u'+' : u'-';
+            return m_failure == Failure::None;
+        }
+        Failure failure() const override { return m_failure; }
+        QString failureDetail() const override { return {}; }
+        QString destination() const override { return QStringLiteral("Office"); }
+        bool printsToFile() const override { return false; }
+
+    private:
+        QString& m_documents;
+        const Failure m_failure;
+    };
 };
 
 } // namespace tikkro::fakes
