@@ -246,11 +246,6 @@ private Q_SLOTS:
         QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:15.5"));
     }
 
-    // --- start-up and shut-down ------------------------------------------
-
-    // init() started a window on a folder without a settings file; the
-    // window shows the time at once, and the monitor starts at the next
-    // whole second.
     // What a screen reader finds: a push button per command, named by its
     // caption and greyed while not offered, that its press action works;
     // and the elapsed time as a text it can read.
@@ -274,6 +269,11 @@ private Q_SLOTS:
         QCOMPARE(elapsed->textInterface()->text(0, 8), QStringLiteral("00:00:00"));
     }
 
+    // --- start-up and shut-down ------------------------------------------
+
+    // init() started a window on a folder without a settings file; the
+    // window shows the time at once, and the monitor starts at the next
+    // whole second.
     void firstStart()
     {
         QCOMPARE(rig->scratch.rows("SELECT COUNT(*) FROM tUser"), (QList<QVariantList>{{0}}));
