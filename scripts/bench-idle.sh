@@ -79,9 +79,11 @@ memory() {
 
 # Wake-ups a second of the main thread, and of all threads that lived
 # through the whole measure (Qt's pool threads end after a while idle).
+# It starts once the window has settled and the text cursor has stopped
+# blinking, which it does after ten seconds without a key or a click.
 measure() {
     local label=$1 pid=$2
-    sleep 2
+    sleep 12
     switches "$pid" >"$tmp/before"
     sleep "$seconds"
     switches "$pid" >"$tmp/after"
