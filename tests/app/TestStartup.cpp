@@ -7,7 +7,6 @@
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "placement/WindowActivation.h"
 
 #include "TestSupport.h"
 
@@ -34,11 +33,8 @@ private Q_SLOTS:
 
     void databaseLocation_data()
     {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("folderIsOwn");
-        QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<bool>("fileIsOwn");
-        QTest::addColumn<bool>("beside");
+        addColumns<bool, bool, bool, bool, bool>(
+            {"installed", "folderIsOwn", "fileExists", "fileIsOwn", "beside"});
         QTest::newRow("build tree") << false << true << false << false << true;
         QTest::newRow("portable copy with its file") << false << true << true << true << true;
         QTest::newRow("folder the user may not write") << false << false << false << false << false;
@@ -89,12 +85,8 @@ private Q_SLOTS:
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("display");
-        QTest::addColumn<bool>("run");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
+        addColumns<QStringList, bool, bool, int, QString, QString>(
+            {"arguments", "display", "run", "status", "output", "error"});
         const QString shown = u"Tikkro %1\nDatabase: /home/u/tikkro.mdb\n"_s.arg(version::text);
         QTest::newRow("nothing") << QStringList() << true << true << 0 << QString() << QString();
         QTest::newRow("-v without display")
@@ -105,10 +97,6 @@ private Q_SLOTS:
         QTest::newRow("two commands")
             << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
             << QStringLiteral("Tikkro: --lap is given alone.\n");
-        QTest::newRow("no display")
-            << QStringList() << false << false << 1 << QString()
-            << QStringLiteral("Tikkro: cannot open a window: no display "
-                              "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
     }
     void commandLine()
     {
@@ -124,10 +112,8 @@ private Q_SLOTS:
 
     void platformFor_data()
     {
-        QTest::addColumn<QByteArray>("qpaPlatform");
-        QTest::addColumn<QByteArray>("waylandDisplay");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("platform");
+        addColumns<QByteArray, QByteArray, QByteArray, QByteArray>(
+            {"qpaPlatform", "waylandDisplay", "display", "platform"});
         const auto row = [](const char* name, const char* qpa, const char* wayland, const char* x11,
                             const char* platform) {
             QTest::newRow(name) << QByteArray(qpa) << QByteArray(wayland) << QByteArray(x11)
@@ -193,14 +179,6 @@ private Q_SLOTS:
             QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
         }
         QVERIFY(::signal(SIGHUP, before) == SIG_IGN);
-    }
-
-    void bringForwardRestoresAMinimisedWindow()
-    {
-        QWidget window;
-        window.showMinimized();
-        tikkro::placement::WindowActivation::bringForward(window);
-        QVERIFY(!window.isMinimized());
     }
 };
 
