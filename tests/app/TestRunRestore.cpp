@@ -13,23 +13,19 @@ using tikkro::settings::RunKeeper;
 using tikkro::stopwatch::Command;
 using State = tikkro::stopwatch::Stopwatch::State;
 
-namespace {
-
-// The save that a change asked for, due within a second; the test's tick
-// stands for the timer's.
-bool savedInTime(tikkro::app::MainWindow& window)
-{
-    const int due = window.runSaveTimer().interval();
-    QSignalSpy saved(&window.runKeeper(), &RunKeeper::saved);
-    Q_EMIT window.runSaveTimer().tick();
-    return due > 0 && due <= RunKeeper::GapMs && saved.wait();
-}
-
-} // namespace
-
 class TestRunRestore : public QObject
 {
     Q_OBJECT
+
+    // The save that a change asked for, due within a second; the test's tick
+    // stands for the timer's.
+    static bool savedInTime(tikkro::app::MainWindow& window)
+    {
+        const int due = window.runSaveTimer().interval();
+        QSignalSpy saved(&window.runKeeper(), &RunKeeper::saved);
+        Q_EMIT window.runSaveTimer().tick();
+        return due > 0 && due <= RunKeeper::GapMs && saved.wait();
+    }
 
 private Q_SLOTS:
     void nextStartTakesUpTheRun_data()

@@ -11,10 +11,8 @@
 #include "TestSupport.h"
 
 using namespace tikkro;
+using namespace tikkro::app;
 using namespace Qt::StringLiterals;
-using tikkro::app::CommandLine;
-using tikkro::app::FileLocations;
-using tikkro::app::SingleInstance;
 using tikkro::stopwatch::KernelClockCounter;
 
 class TestStartup : public QObject
@@ -26,7 +24,7 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        tikkro::app::Startup::nameProgram();
+        Startup::nameProgram();
         // Sockets of this test stay out of the user's own runtime folder.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     }
@@ -91,9 +89,6 @@ private Q_SLOTS:
         QTest::newRow("nothing") << QStringList() << true << true << 0 << QString() << QString();
         QTest::newRow("-v without display")
             << QStringList{"-v"} << false << false << 0 << shown << QString();
-        QTest::newRow("Qt's --help-all is not offered")
-            << QStringList{"--help-all"} << true << false << 1 << QString()
-            << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
         QTest::newRow("two commands")
             << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
             << QStringLiteral("Tikkro: --lap is given alone.\n");
@@ -129,7 +124,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, qpaPlatform);
         QFETCH(QByteArray, waylandDisplay);
         QFETCH(QByteArray, display);
-        QTEST(app::PlatformChoice::platformFor({qpaPlatform, waylandDisplay, display}), "platform");
+        QTEST(PlatformChoice::platformFor({qpaPlatform, waylandDisplay, display}), "platform");
     }
 
     // The stopwatch counts on through a suspend; an input event's stamp is
@@ -137,7 +132,7 @@ private Q_SLOTS:
     void programTimesOnTheRightKernelClocks()
     {
         const QTemporaryDir folder;
-        app::Program program(folder.path(), folder.filePath(u"tikkro.mdb"_s), [] { return 0; });
+        Program program(folder.path(), folder.filePath(u"tikkro.mdb"_s), [] { return 0; });
         QVERIFY(program.counter().clock() == KernelClockCounter::Clock::BootTime);
         const auto* input =
             dynamic_cast<const KernelClockCounter*>(&program.start().inputEventClock());
@@ -167,8 +162,8 @@ private Q_SLOTS:
     {
         const auto before = ::signal(SIGHUP, SIG_IGN);
         {
-            tikkro::app::ShutdownSignals signals;
-            QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
+            ShutdownSignals signals;
+            QSignalSpy received(&signals, &ShutdownSignals::received);
             for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
                 ::raise(number);
             }
