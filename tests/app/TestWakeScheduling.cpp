@@ -63,27 +63,25 @@ private Q_SLOTS:
 
     void unitText_data()
     {
-        addColumns<QString, QString, bool>({"unit", "line", "present"});
+        addColumns<QString, QString>({"unit", "line"});
         QProcessEnvironment env;
         env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/run/bus,guid=\"a\\b\"");
         const QString service = SystemdWakeScheduler::serviceText("/opt/my tools/tikkro%1", env);
         QTest::newRow("winter time, to the second below")
             << SystemdWakeScheduler::timerText(
                    QDateTime(QDate(2026, 12, 7), QTime(22, 30, 0, 750)).toMSecsSinceEpoch())
-            << "OnCalendar=2026-12-07 21:30:00 UTC" << true;
+            << "OnCalendar=2026-12-07 21:30:00 UTC";
         QTest::newRow("blank and specifier in the program's path")
-            << service << "ExecStart=\"/opt/my tools/tikkro%%1\"" << true;
+            << service << "ExecStart=\"/opt/my tools/tikkro%%1\"";
         QTest::newRow("quote and backslash in a value")
             << service
-            << "Environment=\"DBUS_SESSION_BUS_ADDRESS=unix:path=/run/bus,guid=\\\"a\\\\b\\\"\""
-            << true;
+            << "Environment=\"DBUS_SESSION_BUS_ADDRESS=unix:path=/run/bus,guid=\\\"a\\\\b\\\"\"";
     }
     void unitText()
     {
         QFETCH(QString, unit);
         QFETCH(QString, line);
-        QFETCH(bool, present);
-        QVERIFY2(unit.split('\n').contains(line) == present, qPrintable(unit));
+        QVERIFY2(unit.split('\n').contains(line), qPrintable(unit));
     }
 
     void handsOverTheEarliest_data()
@@ -123,7 +121,6 @@ private Q_SLOTS:
         rig->clock.advanceMs(30'000);
         Q_EMIT window->monitorTimer().tick();
         QCOMPARE(scheduler.handed.last(), expected(Cancelled));
-        QCOMPARE(scheduler.handed.size(), 5);
 
         action("ringWhenClosedAction")->trigger();
         restart();
