@@ -7,15 +7,12 @@
 #include "app/ShutdownSignals.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "placement/WindowActivation.h"
 
 #include "TestSupport.h"
 
 using namespace tikkro;
+using namespace tikkro::app;
 using namespace Qt::StringLiterals;
-using tikkro::app::CommandLine;
-using tikkro::app::FileLocations;
-using tikkro::app::SingleInstance;
 using tikkro::stopwatch::KernelClockCounter;
 
 class TestStartup : public QObject
@@ -27,18 +24,15 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        tikkro::app::Startup::nameProgram();
+        Startup::nameProgram();
         // Sockets of this test stay out of the user's own runtime folder.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     }
 
     void databaseLocation_data()
     {
-        QTest::addColumn<bool>("installed");
-        QTest::addColumn<bool>("folderIsOwn");
-        QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<bool>("fileIsOwn");
-        QTest::addColumn<bool>("beside");
+        addColumns<bool, bool, bool, bool, bool>(
+            {"installed", "folderIsOwn", "fileExists", "fileIsOwn", "beside"});
         QTest::newRow("build tree") << false << true << false << false << true;
         QTest::newRow("portable copy with its file") << false << true << true << true << true;
         QTest::newRow("folder the user may not write") << false << false << false << false << false;
@@ -89,26 +83,15 @@ private Q_SLOTS:
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("display");
-        QTest::addColumn<bool>("run");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
+        addColumns<QStringList, bool, bool, int, QString, QString>(
+            {"arguments", "display", "run", "status", "output", "error"});
         const QString shown = u"Tikkro %1\nDatabase: /home/u/tikkro.mdb\n"_s.arg(version::text);
         QTest::newRow("nothing") << QStringList() << true << true << 0 << QString() << QString();
         QTest::newRow("-v without display")
             << QStringList{"-v"} << false << false << 0 << shown << QString();
-        QTest::newRow("Qt's --help-all is not offered")
-            << QStringList{"--help-all"} << true << false << 1 << QString()
-            << QStringLiteral("Tikkro: Unknown option 'help-all'.\n");
         QTest::newRow("two commands")
             << QStringList{"--lap", "--reset"} << true << false << 1 << QString()
             << QStringLiteral("Tikkro: --lap is given alone.\n");
-        QTest::newRow("no display")
-            << QStringList() << false << false << 1 << QString()
-            << QStringLiteral("Tikkro: cannot open a window: no display "
-                              "(neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
     }
     void commandLine()
     {
@@ -124,10 +107,8 @@ private Q_SLOTS:
 
     void platformFor_data()
     {
-        QTest::addColumn<QByteArray>("qpaPlatform");
-        QTest::addColumn<QByteArray>("waylandDisplay");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("platform");
+        addColumns<QByteArray, QByteArray, QByteArray, QByteArray>(
+            {"qpaPlatform", "waylandDisplay", "display", "platform"});
         const auto row = [](const char* name, const char* qpa, const char* wayland, const char* x11,
                             const char* platform) {
             QTest::newRow(name) << QByteArray(qpa) << QByteArray(wayland) << QByteArray(x11)
@@ -143,7 +124,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, qpaPlatform);
         QFETCH(QByteArray, waylandDisplay);
         QFETCH(QByteArray, display);
-        QTEST(app::PlatformChoice::platformFor({qpaPlatform, waylandDisplay, display}), "platform");
+        QTEST(PlatformChoice::platformFor({qpaPlatform, waylandDisplay, display}), "platform");
     }
 
     // The stopwatch counts on through a suspend; an input event's stamp is
@@ -151,7 +132,7 @@ private Q_SLOTS:
     void programTimesOnTheRightKernelClocks()
     {
         const QTemporaryDir folder;
-        app::Program program(folder.path(), folder.filePath(u"tikkro.mdb"_s), [] { return 0; });
+        Program program(folder.path(), folder.filePath(u"tikkro.mdb"_s), [] { return 0; });
         QVERIFY(program.counter().clock() == KernelClockCounter::Clock::BootTime);
         const auto* input =
             dynamic_cast<const KernelClockCounter*>(&program.start().inputEventClock());
@@ -181,8 +162,8 @@ private Q_SLOTS:
     {
         const auto before = ::signal(SIGHUP, SIG_IGN);
         {
-            tikkro::app::ShutdownSignals signals;
-            QSignalSpy received(&signals, &tikkro::app::ShutdownSignals::received);
+            ShutdownSignals signals;
+            QSignalSpy received(&signals, &ShutdownSignals::received);
             for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
                 ::raise(number);
             }
@@ -193,14 +174,6 @@ private Q_SLOTS:
             QCOMPARE(received.at(1).at(0).toInt(), SIGINT);
         }
         QVERIFY(::signal(SIGHUP, before) == SIG_IGN);
-    }
-
-    void bringForwardRestoresAMinimisedWindow()
-    {
-        QWidget window;
-        window.showMinimized();
-        tikkro::placement::WindowActivation::bringForward(window);
-        QVERIFY(!window.isMinimized());
     }
 };
 
