@@ -4,8 +4,6 @@
 #include "desktop/DBusDesktopNotifier.h"
 #include "fakes/FakeNotificationServer.h"
 
-#include "TestSupport.h"
-
 #include <cstdio>
 
 namespace {

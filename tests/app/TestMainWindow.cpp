@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowRig.h"
-#include "alarms/DigitField.h"
 #include "fakes/DatabaseLockHolder.h"
 #include "widgets/DisplayField.h"
 

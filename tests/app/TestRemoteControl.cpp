@@ -5,10 +5,8 @@
 #include "MainWindowRig.h"
 #include "app/RemoteControl.h"
 #include "app/SingleInstance.h"
-#include "core/settings/SettingsDatabase.h"
 #include "core/stopwatch/ElapsedFormat.h"
 
-#include "TestSupport.h"
 #include <QDBusConnectionInterface>
 #include <QLocalSocket>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stopwatch run kept in the settings file: brought back after any end
-// but Exit, written only when it changes, and kept by the real program when
-// a signal ends it.
+// but Exit, written only when it changes, and brought back by the real
+// program after a kill.
 #include "MainWindowRig.h"
 #include "app/SingleInstance.h"
 #include "core/settings/RunKeeper.h"
@@ -109,8 +109,9 @@ private Q_SLOTS:
                  (QList<QVariantList>{{1, 0, 0}}));
     }
 
-    // The real program, ended by SIGTERM after a Start given on its command
-    // line, keeps the run for its next start.
+    // The real program, killed with SIGKILL after a Start given on its
+    // command line, brings the run back at its next start; ended by SIGTERM
+    // it keeps the run too.
     void killedProgramComesBack()
     {
 #ifndef TIKKRO_PROGRAM
@@ -143,6 +144,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(answers(), 20'000);
         QCOMPARE(QProcess::execute(program, {QStringLiteral("--start")}), 0);
         QTRY_VERIFY_WITH_TIMEOUT(keptLog().contains("   Start\n"), 5000);
+        running.kill();
+        QVERIFY(running.waitForFinished(10'000));
+        running.start(program);
+        QTRY_VERIFY_WITH_TIMEOUT(keptLog().contains("run restored"), 20'000);
         running.terminate();
         QVERIFY(running.waitForFinished(10'000));
         QVERIFY(!database.storedRun()->endedCleanly);
