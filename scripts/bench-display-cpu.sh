@@ -108,6 +108,10 @@ for round in $(seq "$rounds"); do
             size=$(DISPLAY=":$display" xwininfo -id "$window" |
                 awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
         fi
+        # The run of the round before comes back (a signal ends it), so the
+        # watch is reset from whatever state it is in before the Start.
+        "${copy[@]}" "${programs[i]}" --pause >/dev/null 2>&1 || true
+        "${copy[@]}" "${programs[i]}" --reset >/dev/null 2>&1 || true
         "${copy[@]}" "${programs[i]}" --start
     done
     start_xvfb "$round.floor"
