@@ -23,8 +23,13 @@ LogStrip::LogStrip(QWidget* parent) : QPlainTextEdit(parent), m_pasteTimer(new Q
     // before the window's timers, which would then wait two rounds.
     m_pasteTimer->setSingleShot(true);
     m_pasteTimer->setInterval(0);
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int) { m_changedFrom = std::min(m_changedFrom, position); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        // What follows the change is what followed it before, so the
+        // end left untouched is the shorter of the two.
+        m_changedFrom = std::min(m_changedFrom, position);
+        m_unchangedEnd =
+            std::min(m_unchangedEnd, document()->characterCount() - 1 - position - added);
+    });
     connect(m_pasteTimer, &QTimer::timeout, this, [this] {
         if (isPasting()) {
             pasteRound(false);
@@ -51,27 +56,31 @@ QString LogStrip::text() const
 
 QString LogStrip::textSinceLast()
 {
-    // The text before the first change is as it was; it never lies beyond
-    // the end of the last text, as a change can only start within it.
+    // Only the characters between the first change and the end left
+    // untouched since the last call are taken from the document; the rest is
+    // as the last text has it.
     const int length = document()->characterCount() - 1;
     const int from = std::min(m_changedFrom, length);
+    const int end = std::max(0, std::min(m_unchangedEnd, length - from));
+    const int changed = length - from - end;
     // Taken through a cursor, text costs many times what toPlainText() does
     // for the whole; past a sixteenth of the strip the whole is cheaper.
-    if (length - from > length / 16) {
+    if (changed > length / 16 || from + end > m_lastText.size()) {
         m_lastText = toPlainText();
-    } else if (from < m_lastText.size() || from < length) {
-        QTextCursor rest(document());
-        rest.setPosition(from);
-        rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    } else if (changed > 0 || length != m_lastText.size()) {
+        QTextCursor middle(document());
+        middle.setPosition(from);
+        middle.setPosition(from + changed, QTextCursor::KeepAnchor);
         // The characters toPlainText() turns into plain ones.
-        QString tail = rest.selectedText();
-        tail.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        tail.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        tail.replace(QChar::Nbsp, QLatin1Char(' '));
-        m_lastText.truncate(from);
-        m_lastText += tail;
+        QString text = middle.selectedText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        text.replace(QChar::Nbsp, QLatin1Char(' '));
+        // In place: only what follows the change moves.
+        m_lastText.replace(from, m_lastText.size() - from - end, text);
     }
     m_changedFrom = std::numeric_limits<int>::max();
+    m_unchangedEnd = std::numeric_limits<int>::max();
     return m_lastText;
 }
 
@@ -80,6 +89,7 @@ void LogStrip::setKeptText(const QString& text)
     setPlainText(text);
     m_lastText = text;
     m_changedFrom = std::numeric_limits<int>::max();
+    m_unchangedEnd = std::numeric_limits<int>::max();
 }
 
 void LogStrip::clear()

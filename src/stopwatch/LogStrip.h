@@ -51,9 +51,11 @@ private:
     // Inserts slices until PasteRoundMs have passed or `all` is done.
     void pasteRound(bool all);
 
-    // What textSinceLast() gave last, and the first position changed since.
+    // What textSinceLast() gave last, the first position changed since, and
+    // how many characters at the end no change has touched since.
     QString m_lastText;
     int m_changedFrom = 0;
+    int m_unchangedEnd = 0;
 
     QString m_pasteRest;
     qsizetype m_pasteNext = 0;
