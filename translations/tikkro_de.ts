@@ -98,6 +98,13 @@ Datenbank: %3
     </message>
 </context>
 <context>
+    <name>LoadableModule</name>
+    <message>
+        <source>The module %1 is not installed.</source>
+        <translation>Das Modul %1 ist nicht installiert.</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommand</name>
     <message>
         <source>The file &quot;%1&quot; could not be created.</source>
@@ -277,7 +284,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Copyright © the Tikkro developers. Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
-        <translation>Copyright © die Tikkro-Entwickler. Freie Software unter der GNU General Public License, Version 3 oder neuer, ohne jede Gewährleistung.</translation>
+        <translation>Copyright © die Tikkro-Entwickler. Freie Software unter der GNU General Public License, Version&#xa0;3 oder neuer, ohne jede Gewährleistung.</translation>
     </message>
     <message>
         <source>For news and help, visit the web site or write to us:</source>

@@ -98,6 +98,13 @@ Base de données&#xa0;: %3
     </message>
 </context>
 <context>
+    <name>LoadableModule</name>
+    <message>
+        <source>The module %1 is not installed.</source>
+        <translation>Le module %1 n’est pas installé.</translation>
+    </message>
+</context>
+<context>
     <name>PrintCommand</name>
     <message>
         <source>The file &quot;%1&quot; could not be created.</source>
@@ -277,7 +284,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Copyright © the Tikkro developers. Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
-        <translation>Copyright © les développeurs de Tikkro. Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie.</translation>
+        <translation>Copyright © les développeurs de Tikkro. Logiciel libre sous licence publique générale GNU, version&#xa0;3 ou ultérieure, sans aucune garantie.</translation>
     </message>
     <message>
         <source>For news and help, visit the web site or write to us:</source>
@@ -619,19 +626,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is reset.</source>
-        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre est à zéro.</translation>
+        <translation>La commande «&#xa0;%1&#xa0;» n’est pas proposée tant que le chronomètre est à zéro.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is paused.</source>
-        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre est en pause.</translation>
+        <translation>La commande «&#xa0;%1&#xa0;» n’est pas proposée tant que le chronomètre est en pause.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch runs: take a Lap or Pause first.</source>
-        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre tourne : prenez d’abord un tour ou faites une pause.</translation>
+        <translation>La commande «&#xa0;%1&#xa0;» n’est pas proposée tant que le chronomètre tourne&#xa0;: prenez d’abord un tour ou faites une pause.</translation>
     </message>
     <message>
         <source>%1 is not offered while the stopwatch is running.</source>
-        <translation>La commande « %1 » n’est pas proposée tant que le chronomètre tourne.</translation>
+        <translation>La commande «&#xa0;%1&#xa0;» n’est pas proposée tant que le chronomètre tourne.</translation>
     </message>
 </context>
 <context>
@@ -642,7 +649,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The choice holds until Tikkro ends, but could not be kept: %1</source>
-        <translation>Le choix vaut jusqu’à la fermeture de Tikkro, mais n’a pas pu être enregistré : %1</translation>
+        <translation>Le choix vaut jusqu’à la fermeture de Tikkro, mais n’a pas pu être enregistré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
