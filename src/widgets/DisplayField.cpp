@@ -56,9 +56,8 @@ QRect DisplayField::changedArea(const QString& before, qreal beforeLeft, qreal b
     while (first < count && before.at(first) == m_text.at(first)) {
         ++first;
     }
-    // A glyph's edge may reach a pixel or two past its advance.
-    const int left = static_cast<int>(std::floor(m_positions.at(first).x())) - 2;
-    const int right = static_cast<int>(std::ceil(m_positions.at(count).x())) + 2;
+    const int left = static_cast<int>(std::floor(m_positions.at(first).x())) - GlyphBleed;
+    const int right = static_cast<int>(std::ceil(m_positions.at(count).x())) + GlyphBleed;
     return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())).intersected(area);
 }
 
@@ -112,6 +111,8 @@ void DisplayField::announceChange()
 void DisplayField::takeFont()
 {
     m_rawFont = QRawFont::fromFont(font());
+    m_ascent = m_rawFont.ascent();
+    m_descent = m_rawFont.descent();
     m_run.setRawFont(m_rawFont);
     m_glyphs.fill(std::nullopt);
     const QFontMetrics metrics(font());
@@ -164,12 +165,11 @@ bool DisplayField::layOut(const QString& text)
     const QRectF area = contentsRect();
     const qreal left = std::round(area.left() + (area.width() - width) / 2);
     const qreal baseline =
-        std::round(area.top() + (area.height() - m_rawFont.ascent() - m_rawFont.descent()) / 2 +
-                   m_rawFont.ascent());
+        std::round(area.top() + (area.height() - m_ascent - m_descent) / 2 + m_ascent);
     for (std::size_t i = 0; i <= count; ++i) {
         m_positions.at(i) = {left + m_positions.at(i).x(), baseline};
     }
-    m_run.setRawData(m_indexes.data(), m_positions.data(), static_cast<int>(count));
+    m_glyphCount = count;
     m_laidOut = true;
     return true;
 }
@@ -201,7 +201,23 @@ void DisplayField::paintEvent(QPaintEvent* event)
     }
     painter.setPen(palette().color(foregroundRole()));
     if (m_laidOut) {
-        painter.drawGlyphRun({}, m_run);
+        // Only the glyphs that reach the area: a refresh changes a few of
+        // them, and every glyph drawn costs a look-up and a blend. A glyph's
+        // edge may reach a pixel or two past its advance.
+        const QRect area = event->rect();
+        std::size_t first = 0;
+        while (first < m_glyphCount && m_positions.at(first + 1).x() + GlyphBleed < area.left()) {
+            ++first;
+        }
+        std::size_t end = m_glyphCount;
+        while (end > first && m_positions.at(end - 1).x() - GlyphBleed > area.right()) {
+            --end;
+        }
+        if (end > first) {
+            m_run.setRawData(m_indexes.data() + first, m_positions.data() + first,
+                             static_cast<int>(end - first));
+            painter.drawGlyphRun({}, m_run);
+        }
     } else {
         painter.drawText(contentsRect(), Qt::AlignCenter, m_text);
     }

@@ -56,6 +56,8 @@ private:
     static constexpr char16_t FirstGlyph = 0x20;
     static constexpr char16_t LastGlyph = 0x7e;
     static constexpr qsizetype MaxGlyphs = 32;
+    // How far a glyph's edge may reach past its advance, in pixels.
+    static constexpr int GlyphBleed = 2;
 
     void announceChange();
     // For a new font or style: the glyphs, the size and the layout afresh.
@@ -74,13 +76,17 @@ private:
     QString m_announced;
     QSize m_sizeHint;
     QRawFont m_rawFont;
+    qreal m_ascent = 0;
+    qreal m_descent = 0;
     // Looked up on first use, for the font in use.
     mutable std::array<std::optional<Glyph>, LastGlyph - FirstGlyph + 1> m_glyphs;
     // The laid-out text: the glyphs, where their baselines start and where
     // the text ends; valid while m_laidOut.
     std::array<quint32, MaxGlyphs> m_indexes{};
     std::array<QPointF, MaxGlyphs + 1> m_positions{};
+    std::size_t m_glyphCount = 0;
     bool m_laidOut = false;
+    // Points into m_indexes and m_positions, at the glyphs being painted.
     QGlyphRun m_run;
 };
 

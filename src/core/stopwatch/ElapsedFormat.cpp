@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stopwatch/ElapsedFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace tikkro::stopwatch {
-
-namespace {
-constexpr int FullLengthWithTwoDigitHours = 12;
-}
 
 qint64 ElapsedFormat::wholeMilliseconds(qint64 ticks, qint64 frequency)
 {
@@ -23,26 +19,35 @@ qint64 ElapsedFormat::wholeMilliseconds(qint64 ticks, qint64 frequency)
     return static_cast<qint64>(std::nearbyint(fourDecimals));
 }
 
-QString ElapsedFormat::text(qint64 milliseconds)
+QString ElapsedFormat::text(qint64 milliseconds, int showLength)
 {
-    const qint64 hours = milliseconds / 3'600'000;
-    const qint64 minutes = (milliseconds / 60'000) % 60;
-    const qint64 seconds = (milliseconds / 1'000) % 60;
-    const qint64 millis = milliseconds % 1'000;
-    // The refresh runs every 15 ms: snprintf into a stack buffer avoids the
-    // temporaries that QString::arg would make.
-    std::array<char, 48> buffer{};
-    const int length =
-        std::snprintf(buffer.data(), buffer.size(), "%02lld:%02lld:%02lld.%03lld",
-                      static_cast<long long>(hours), static_cast<long long>(minutes),
-                      static_cast<long long>(seconds), static_cast<long long>(millis));
-    return QString::fromLatin1(buffer.data(), length);
-}
-
-QString ElapsedFormat::shortened(const QString& fullText, int showLength)
-{
-    const int dropped = FullLengthWithTwoDigitHours - showLength;
-    return fullText.left(fullText.size() - dropped);
+    // Written digit by digit into one buffer and copied once: the display
+    // asks for this on every refresh.
+    const qint64 ms = std::max<qint64>(0, milliseconds);
+    std::array<char16_t, 32> buffer{};
+    qsizetype length = 0;
+    const auto put = [&](qint64 value, int digits) {
+        for (int i = digits - 1; i >= 0; --i) {
+            buffer.at(static_cast<std::size_t>(length + i)) =
+                static_cast<char16_t>(u'0' + value % 10);
+            value /= 10;
+        }
+        length += digits;
+    };
+    const qint64 hours = ms / 3'600'000;
+    int hourDigits = 2;
+    for (qint64 rest = hours; rest >= 100; rest /= 10) {
+        ++hourDigits;
+    }
+    put(hours, hourDigits);
+    buffer.at(static_cast<std::size_t>(length++)) = u':';
+    put(ms / 60'000 % 60, 2);
+    buffer.at(static_cast<std::size_t>(length++)) = u':';
+    put(ms / 1'000 % 60, 2);
+    buffer.at(static_cast<std::size_t>(length++)) = u'.';
+    put(ms % 1'000, 3);
+    const qsizetype shown = length - (FullLength - std::clamp(showLength, 0, FullLength));
+    return QString(reinterpret_cast<const QChar*>(buffer.data()), shown);
 }
 
 } // namespace tikkro::stopwatch

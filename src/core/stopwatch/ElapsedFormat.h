@@ -18,13 +18,14 @@ public:
 
     // Hours with at least two digits and never wrapped at 24, then minutes,
     // seconds and milliseconds: 00:01:02.345, 25:00:00.000, 100:00:00.000.
-    static QString text(qint64 milliseconds);
+    // The display shows the text less the digits its precision level drops:
+    // a showLength of 11 shows hundredths, 10 tenths, 8 whole seconds. The
+    // cut is taken from the end, so hours of three or more digits still
+    // show in full with the level's precision.
+    static QString text(qint64 milliseconds, int showLength = FullLength);
 
-    // The display shows the full text less the digits its precision level
-    // drops: 11 characters show hundredths, 10 tenths, 8 whole seconds. The
-    // cut is taken from the end, so hours of three or more digits still show
-    // in full with the level's precision.
-    static QString shortened(const QString& fullText, int showLength);
+    // hh:mm:ss.fff with two-digit hours.
+    static constexpr int FullLength = 12;
 };
 
 } // namespace tikkro::stopwatch

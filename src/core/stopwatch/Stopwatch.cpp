@@ -70,7 +70,7 @@ void Stopwatch::showElapsed()
     }
 
     const qint64 milliseconds = ElapsedFormat::wholeMilliseconds(m_elapsedTicks, m_frequency);
-    m_elapsedText = ElapsedFormat::text(milliseconds);
+    m_shownMs = milliseconds;
 
     // The display coarsens as the time grows, and the refresh slows to
     // match; it never becomes finer again until Reset.
@@ -86,7 +86,7 @@ void Stopwatch::showElapsed()
     }
 
     m_view.setElapsedDisplay(
-        ElapsedFormat::shortened(m_elapsedText, DisplayLevels.at(m_level).showLength));
+        ElapsedFormat::text(milliseconds, DisplayLevels.at(m_level).showLength));
 }
 
 void Stopwatch::refresh()
@@ -96,6 +96,11 @@ void Stopwatch::refresh()
     }
     m_nowTicks = m_counter.ticks();
     showElapsed();
+}
+
+QString Stopwatch::elapsedText() const
+{
+    return m_shownMs ? ElapsedFormat::text(*m_shownMs) : QString();
 }
 
 qint64 Stopwatch::elapsedMilliseconds() const
@@ -190,7 +195,7 @@ void Stopwatch::pause(Reading at)
     m_state = State::Paused;
     showElapsed();
     m_view.setAvailableCommands(PausedCommands);
-    m_view.appendToLog(m_elapsedText + QStringLiteral("   Pause") + LineEnd);
+    m_view.appendToLog(elapsedText() + QStringLiteral("   Pause") + LineEnd);
     m_view.focusLogEnd();
 }
 
@@ -214,7 +219,7 @@ void Stopwatch::lap(Reading at)
     m_refreshTimer.setInterval(0);
     m_state = State::Lap;
     showElapsed();
-    m_view.appendToLog(m_elapsedText + QStringLiteral("   Lap") + LineEnd);
+    m_view.appendToLog(elapsedText() + QStringLiteral("   Lap") + LineEnd);
     m_refreshTimer.setInterval(refreshInterval());
     m_view.setAvailableCommands(RunningAfterLapCommands);
     m_view.focusLogEnd();
@@ -229,7 +234,7 @@ void Stopwatch::reset()
     m_level = 0;
     m_view.setElapsedDisplay(ResetDisplay);
     m_view.setAvailableCommands(ReadyCommands);
-    m_elapsedText.clear();
+    m_shownMs.reset();
     if (!m_view.logIsEmpty()) {
         m_view.appendToLog(LineEnd);
     }

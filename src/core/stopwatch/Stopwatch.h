@@ -74,7 +74,7 @@ public:
     // The elapsed time at this moment, read afresh from the counter.
     qint64 elapsedMilliseconds() const;
     // The full hh:mm:ss.fff of the last time shown; empty after Reset.
-    QString elapsedText() const { return m_elapsedText; }
+    QString elapsedText() const;
     // The refresh interval for the present precision level: 15, 100 or
     // 500 ms.
     int refreshInterval() const;
@@ -103,7 +103,8 @@ private:
     qint64 m_elapsedTicks = 0;
     qint64 m_lastCommandTicks = std::numeric_limits<qint64>::min();
     State m_state = State::Reset;
-    QString m_elapsedText;
+    // The elapsed time last shown, in whole milliseconds; none after Reset.
+    std::optional<qint64> m_shownMs;
     QDateTime m_startedAt;
     // The display level reached in this run, into the table of levels.
     std::size_t m_level = 0;
