@@ -3,11 +3,12 @@
 # The running display's cost beside the floor: Tikkro with its stopwatch
 # running at the 15 ms level, and bench/FloorClient.c (a bare Xlib window of
 # the main window's size redrawing the same text every 15 ms), each on its
-# own Xvfb, all measured over the same seconds from /proc/<pid>/stat. Prints
-# each round's CPU share of one core for the floor and for each Tikkro, its
-# ratio to the floor, and its private memory and proportional set size while
-# running (from smaps_rollup). Give -b more than once to set builds side by
-# side, such as one before a change and one after it.
+# own Xvfb, all measured over the same seconds from the scheduler's
+# accounting (/proc/<pid>/task/*/schedstat). Prints each round's CPU share of
+# one core for the floor and for each Tikkro, its ratio to the floor, and its
+# private memory and proportional set size while running (from
+# smaps_rollup). Give -b more than once to set builds side by side, such as
+# one before a change and one after it.
 #
 # Usage: scripts/bench-display-cpu.sh [-b BUILD_DIR]... [-r ROUNDS] [-s SECONDS]
 # Needs: Xvfb, xdotool, xwininfo, a C compiler and the Xlib headers
@@ -25,7 +26,7 @@ while getopts "b:r:s:h" opt; do
     r) rounds=$OPTARG ;;
     s) seconds=$OPTARG ;;
     *)
-        sed -n '3,15p' "$0"
+        sed -n '3,16p' "$0"
         exit 2
         ;;
     esac
@@ -73,12 +74,12 @@ start_xvfb() {
     display=$(tr -dc '0-9' <"$fd_file")
 }
 
-# utime + stime in clock ticks, of all the process's threads.
-cpu_ticks() {
-    local stat
-    stat=$(<"/proc/$1/stat")
-    read -r -a fields <<<"${stat##*) }"
-    echo $((fields[11] + fields[12]))
+# Nanoseconds on a CPU, of all the process's threads, from the scheduler's
+# own accounting: exact, where utime and stime are sampled at the kernel's
+# tick and a process that runs for a few microseconds at a time is charged
+# whole ticks or nothing.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d", ns }'
 }
 
 memory() {
@@ -87,7 +88,6 @@ memory() {
         "/proc/$1/smaps_rollup"
 }
 
-hz=$(getconf CLK_TCK)
 for round in $(seq "$rounds"); do
     # Each copy has a home of its own and, being uninstalled, a settings
     # file beside it: copies of one build side by side would share it.
@@ -123,14 +123,14 @@ for round in $(seq "$rounds"); do
 
     declare -A before=()
     for pid in "$floor" "${running[@]}"; do
-        before[$pid]=$(cpu_ticks "$pid")
+        before[$pid]=$(cpu_ns "$pid")
     done
     start=$(date +%s.%N)
     sleep "$seconds"
     end=$(date +%s.%N)
     share() {
-        awk -v t=$(($(cpu_ticks "$1") - before[$1])) -v hz="$hz" -v s="$start" -v e="$end" \
-            'BEGIN { printf "%.2f", 100 * t / hz / (e - s) }'
+        awk -v t=$(($(cpu_ns "$1") - before[$1])) -v s="$start" -v e="$end" \
+            'BEGIN { printf "%.2f", 100 * t / 1e9 / (e - s) }'
     }
     floor_share=$(share "$floor")
     echo "round $round: floor ${floor_share}% (window ${size/ /x})"
