@@ -8,8 +8,8 @@
 
 namespace tikkro::desktop {
 
-// Plays through the sound module, loaded on the first play or on load(), so
-// that a program that never rings maps none of Qt Multimedia and the audio
+// Plays through the sound module, loaded on the first play, so that a
+// program that never rings maps none of Qt Multimedia and the audio
 // libraries under it. Without the module it stays silent, and says why once.
 class ModuleSoundService final : public SoundService
 {
@@ -25,11 +25,12 @@ public:
                                 QString moduleName = QStringLiteral("tikkro-sound"));
 
     void play(const QString& bareName) override;
-    // Loads the module ahead of a sound, so that the load does not delay it.
-    // Tried once: a module that failed to load is not tried again.
-    void load();
 
 private:
+    // Tried once: a module that failed to load is not tried again. Loading
+    // takes a few milliseconds, so the first sound is not noticeably late.
+    void load();
+
     QString m_folder;
     QString m_moduleName;
     bool m_loadTried = false;

@@ -189,7 +189,6 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("tikkro-missing")));
         sound.play(QStringLiteral("notify.wav"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        sound.load();
         sound.play(QStringLiteral("ringin.wav"));
     }
 
