@@ -12,9 +12,9 @@
 #include "desktop/DBusDesktopNotifier.h"
 #include "desktop/LinuxClockChanges.h"
 #include "desktop/LogindSleepWatcher.h"
+#include "desktop/ModuleSoundService.h"
 #include "desktop/QtFileDialogService.h"
 #include "desktop/QtMessageService.h"
-#include "desktop/QtSoundService.h"
 #include "desktop/SystemdWakeScheduler.h"
 #include "printing/PrintCommand.h"
 #include "stopwatch/SaveLogCommand.h"
@@ -49,7 +49,7 @@ private:
     const stopwatch::KernelClockCounter m_counter{stopwatch::KernelClockCounter::Clock::BootTime};
     core::SystemWallClock m_clock;
     desktop::QtMessageService m_messages;
-    desktop::QtSoundService m_sound;
+    desktop::ModuleSoundService m_sound;
     // The icon is installed under the desktop file's name.
     desktop::DBusDesktopNotifier m_notifier{QStringLiteral("Tikkro"),
                                             QGuiApplication::desktopFileName()};

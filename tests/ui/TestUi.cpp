@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/WindowTimer.h"
 #include "desktop/DBusDesktopNotifier.h"
-#include "desktop/QtSoundService.h"
+#include "desktop/ModuleSoundService.h"
+#include "desktop/sound/QtSoundService.h"
 #include "fakes/FakeNotificationServer.h"
 #include "placement/Twips.h"
 #include "widgets/DisplayField.h"
@@ -178,6 +179,17 @@ private Q_SLOTS:
             effect.setSource(QUrl::fromLocalFile(builtSounds + "/" + name));
             QTRY_COMPARE(effect.status(), QSoundEffect::Ready);
         }
+    }
+
+    // Without its module the program plays nothing, says why once and does
+    // not look for the module again.
+    void missingSoundModuleWarnsOnce()
+    {
+        ModuleSoundService sound(builtSounds, QStringLiteral("tikkro-missing"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("tikkro-missing")));
+        sound.play(QStringLiteral("notify.wav"));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        sound.play(QStringLiteral("ringin.wav"));
     }
 
     // The summary and body go as given, with the buttons and without the

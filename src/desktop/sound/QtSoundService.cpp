@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "desktop/QtSoundService.h"
+#include "desktop/sound/QtSoundService.h"
 
 #include <QAudioDevice>
 #include <QDir>
