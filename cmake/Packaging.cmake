@@ -22,8 +22,8 @@ set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The libraries come from the binary itself; Qt's SQLite driver is a plugin
-# the binary loads by name, so no library scan can find it.
+# The libraries come from the binary and its modules; Qt's SQLite driver is
+# a plugin the binary loads by name, so no library scan can find it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # Qt's own catalogues, for the words of its dialogs in the user's language.

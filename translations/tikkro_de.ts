@@ -150,6 +150,10 @@ Datenbank: %3
         <source>Print Log Strip</source>
         <translation>Protokoll drucken</translation>
     </message>
+    <message>
+        <source>Printing is not possible: its module could not be loaded.</source>
+        <translation>Drucken ist nicht möglich: Das Druckmodul konnte nicht geladen werden.</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialogService</name>

@@ -150,6 +150,10 @@ Base de données&#xa0;: %3
         <source>Print Log Strip</source>
         <translation>Imprimer le journal</translation>
     </message>
+    <message>
+        <source>Printing is not possible: its module could not be loaded.</source>
+        <translation>L’impression n’est pas possible&#xa0;: le module d’impression n’a pas pu être chargé.</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialogService</name>

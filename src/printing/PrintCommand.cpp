@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/PrintCommand.h"
 
-#include "printing/QtPrintDialog.h"
-#include "printing/QtPrinterFactory.h"
-
-#include <QPrinter>
+#include "core/LoadableModule.h"
+#include "printing/QtPrintingEntry.h"
 
 namespace tikkro::printing {
 
@@ -13,18 +11,33 @@ PrintCommand::PrintCommand(std::unique_ptr<PrintDialog> dialog,
     : m_dialog(std::move(dialog)), m_printers(std::move(printers))
 {}
 
+PrintCommand::PrintCommand(std::function<Printing()> load) : m_load(std::move(load)) {}
+
 PrintCommand PrintCommand::withQtPrinting()
 {
-    // The dialog and the documents share one printer, so the printer, file
-    // and page settings chosen in the dialog carry over to the next printout.
-    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("Tikkro"));
-    return PrintCommand(std::make_unique<QtPrintDialog>(printer),
-                        std::make_unique<QtPrinterFactory>(printer));
+    return PrintCommand([] {
+        core::LoadableModule module(QStringLiteral("tikkro-printing"));
+        Printing printing;
+        if (auto* make = module.entry<MakeQtPrinting>(MakeQtPrintingSymbol)) {
+            make(printing.dialog, printing.printers);
+        } else {
+            printing.failure = module.errorString();
+        }
+        return printing;
+    });
 }
 
 std::optional<QString> PrintCommand::run(QWidget* parent, const QString& logStripText)
 {
+    if (!m_dialog || !m_printers) {
+        Printing printing = m_load();
+        if (!printing.dialog || !printing.printers) {
+            return tr("Printing is not possible: its module could not be loaded.") +
+                   QStringLiteral("\n\n") + printing.failure;
+        }
+        m_dialog = std::move(printing.dialog);
+        m_printers = std::move(printing.printers);
+    }
     const std::optional<PrintDialog::Choice> choice = m_dialog->exec(parent);
     if (!choice) {
         return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,10 +23,22 @@ class PrintCommand
 {
     Q_DECLARE_TR_FUNCTIONS(PrintCommand)
 public:
+    // The dialog and the printers, or why they could not be made.
+    struct Printing
+    {
+        std::unique_ptr<PrintDialog> dialog;
+        std::unique_ptr<PrinterFactory> printers;
+        QString failure;
+    };
+
     PrintCommand(std::unique_ptr<PrintDialog> dialog, std::unique_ptr<PrinterFactory> printers);
+    // The dialog and the printers made by `load` at the first Print. Until
+    // it succeeds, every Print tries again and reports the failure instead.
+    explicit PrintCommand(std::function<Printing()> load);
 
     // The command on the system's printers and Qt's print dialog, which also
-    // offers printing to a PDF file when no printer is installed.
+    // offers printing to a PDF file when no printer is installed. They come
+    // from the printing module, which starting the program does not load.
     static PrintCommand withQtPrinting();
 
     // logStripText has its lines ended by LF and may be of any length.
@@ -36,6 +49,7 @@ public:
     static QString failureTitle() { return tr("Print Log Strip"); }
 
 private:
+    std::function<Printing()> m_load;
     std::unique_ptr<PrintDialog> m_dialog;
     std::unique_ptr<PrinterFactory> m_printers;
 };

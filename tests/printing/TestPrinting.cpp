@@ -113,19 +113,22 @@ private Q_SLOTS:
     void copies_data()
     {
         // documents: as the recording printers write them
-        addColumns<std::optional<Choice>, int, Failure, QString, QString>(
-            {"answer", "failingCopy", "failure", "documents", "warning"});
+        addColumns<std::optional<Choice>, int, Failure, QString, QString, QString>(
+            {"answer", "failingCopy", "failure", "documents", "warning", "loadFailure"});
         const auto three = std::optional(Choice{3, Orientation::Landscape});
         const Failure none = Failure::None;
-        QTest::newRow("3 landscape") << three << 0 << none << u"L+L+L+"_s << QString();
-        QTest::newRow("cancel") << std::optional<Choice>() << 0 << none << u""_s << QString();
+        QTest::newRow("3 landscape") << three << 0 << none << u"L+L+L+"_s << u""_s << u""_s;
+        QTest::newRow("cancel") << std::optional<Choice>() << 0 << none << u""_s << u""_s << u""_s;
         const QString stopped = u"\n\nPrinting stopped at copy %1 of 3."_s;
         QTest::newRow("cannot open 2nd")
             << three << 2 << Failure::CannotOpen << "L+L-"
-            << "The printer \"Office\" could not be opened." + stopped.arg(2);
+            << "The printer \"Office\" could not be opened." + stopped.arg(2) << "";
         QTest::newRow("error state in the 1st")
             << three << 1 << Failure::ErrorState << "L-"
-            << "The printer \"Office\" reported an error." + stopped.arg(1);
+            << "The printer \"Office\" reported an error." + stopped.arg(1) << "";
+        QTest::newRow("module missing")
+            << three << 0 << none << u""_s
+            << u"Printing is not possible: its module could not be loaded.\n\nGone"_s << u"Gone"_s;
     }
     void copies()
     {
@@ -136,7 +139,12 @@ private Q_SLOTS:
         factory->failingCopy = failingCopy;
         factory->failure = failure;
         const QString& documents = factory->documents;
-        PrintCommand command(std::make_unique<fakes::FakePrintDialog>(answer), std::move(factory));
+        QFETCH(QString, loadFailure);
+        PrintCommand command([&] {
+            return PrintCommand::Printing{std::make_unique<fakes::FakePrintDialog>(answer),
+                                          loadFailure.isEmpty() ? std::move(factory) : nullptr,
+                                          loadFailure};
+        });
         QTEST(command.run(nullptr, lapStrip(2000)).value_or(QString()), "warning");
         QTEST(documents, "documents");
     }
