@@ -24,7 +24,8 @@ static double msSince(const struct timespec* from)
 {
     struct timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return (double)(now.tv_sec - from->tv_sec) * 1000.0 + (double)(now.tv_nsec - from->tv_nsec) / 1e6;
+    return (double)(now.tv_sec - from->tv_sec) * 1000.0 +
+           (double)(now.tv_nsec - from->tv_nsec) / 1e6;
 }
 
 static void waitForPhase(long phaseMs)

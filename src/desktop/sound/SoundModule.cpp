@@ -6,7 +6,7 @@
 
 using tikkro::desktop::SoundService;
 
-extern "C" SoundService* tikkro_make_sound_service(const QString& soundsFolder)
+extern "C" Q_DECL_EXPORT SoundService* tikkro_make_sound_service(const QString& soundsFolder)
 {
     return new tikkro::desktop::QtSoundService(soundsFolder);
 }
