@@ -47,7 +47,7 @@ wait "$pid" || status=$?
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/deb" >/dev/null
 deb=$(echo "$work"/deb/*.deb)
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for file in ./usr/bin/tikkro \
+for file in ./usr/bin/tikkro ./usr/lib/tikkro/tikkro-printing.so ./usr/lib/tikkro/tikkro-sound.so \
     ./usr/share/tikkro/sounds/default.wav ./usr/share/tikkro/sounds/notify.wav \
     ./usr/share/tikkro/sounds/ringin.wav \
     ./usr/share/tikkro/translations/tikkro_de.qm ./usr/share/tikkro/translations/tikkro_fr.qm \
