@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The running display's cost beside the floor: Tikkro with its stopwatch
-# running at the 15 ms level, and bench/FloorClient.c (a bare Xlib window of
-# the main window's size redrawing the same text every 15 ms), each on its
-# own Xvfb, all measured over the same seconds from the scheduler's
-# accounting (/proc/<pid>/task/*/schedstat). Prints each round's CPU share of
-# one core for the floor and for each Tikkro, its ratio to the floor, and its
-# private memory and proportional set size while running (from
-# smaps_rollup). Give -b more than once to set builds side by side, such as
-# one before a change and one after it.
+# running at the 15 ms level; bench/FloorClient.c, a bare Xlib window of the
+# main window's size redrawing the same text every 15 ms; and, for scale,
+# bench/QtFloorClient.cpp, a plain Qt Widgets window repainting the same text
+# box with QPainter::drawText every 15 ms. Each runs on its own Xvfb, and all
+# are measured over the same seconds from the scheduler's accounting
+# (/proc/<pid>/task/*/schedstat). Prints each round's CPU share of one core
+# for the floor, the plain Qt client and each Tikkro, the ratios to the floor
+# and to the plain Qt client, and each Tikkro's private memory and
+# proportional set size while running (from smaps_rollup). Give -b more than
+# once to set builds side by side, such as one before a change and one after.
 #
 # Usage: scripts/bench-display-cpu.sh [-b BUILD_DIR]... [-r ROUNDS] [-s SECONDS]
-# Needs: Xvfb, xdotool, xwininfo, a C compiler and the Xlib headers
-# (Debian/Ubuntu: apt-get install xvfb xdotool x11-utils libx11-dev). It is
-# not part of building or testing Tikkro, so install-deps.sh leaves them out.
+# Needs: Xvfb, xdotool, xwininfo, C and C++ compilers, pkg-config and the
+# Xlib and Qt Widgets headers (Debian/Ubuntu: apt-get install xvfb xdotool
+# x11-utils libx11-dev pkg-config qt6-base-dev). It is not part of building
+# or testing Tikkro, so install-deps.sh leaves them out.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +29,7 @@ while getopts "b:r:s:h" opt; do
     r) rounds=$OPTARG ;;
     s) seconds=$OPTARG ;;
     *)
-        sed -n '3,16p' "$0"
+        sed -n '3,19p' "$0"
         exit 2
         ;;
     esac
@@ -60,6 +63,9 @@ cleanup() {
 trap cleanup EXIT
 
 cc -O2 -o "$tmp/floor" "$here/bench/FloorClient.c" -lX11
+# shellcheck disable=SC2046 # the flags are words
+c++ -O2 -std=c++20 -fPIC -o "$tmp/qt-floor" "$here/bench/QtFloorClient.cpp" \
+    $(pkg-config --cflags --libs Qt6Widgets)
 
 # Starts an Xvfb that picks its own display, whose number it leaves in
 # $display.
@@ -119,10 +125,15 @@ for round in $(seq "$rounds"); do
     DISPLAY=":$display" "$tmp/floor" $size 15 &
     floor=$!
     pids+=("$floor")
+    start_xvfb "$round.qt"
+    # shellcheck disable=SC2086 # width and height
+    DISPLAY=":$display" QT_QPA_PLATFORM=xcb "$tmp/qt-floor" $size 15 2>/dev/null &
+    qt=$!
+    pids+=("$qt")
     sleep 2
 
     declare -A before=()
-    for pid in "$floor" "${running[@]}"; do
+    for pid in "$floor" "$qt" "${running[@]}"; do
         before[$pid]=$(cpu_ns "$pid")
     done
     start=$(date +%s.%N)
@@ -133,13 +144,16 @@ for round in $(seq "$rounds"); do
             'BEGIN { printf "%.2f", 100 * t / 1e9 / (e - s) }'
     }
     floor_share=$(share "$floor")
-    echo "round $round: floor ${floor_share}% (window ${size/ /x})"
+    qt_share=$(share "$qt")
+    awk -v f="$floor_share" -v q="$qt_share" -v w="${size/ /x}" -v r="$round" \
+        'BEGIN { printf "round %s: floor %s%%, plain Qt client %s%% (%.2f x floor) (window %s)\n", r, f, q, (f > 0 ? q / f : 0), w }'
     for i in "${!running[@]}"; do
         pid=${running[i]}
         tikkro_share=$(share "$pid")
-        awk -v b="${builds[i]}" -v t="$tikkro_share" -v f="$floor_share" -v m="$(memory "$pid")" \
-            'BEGIN { printf "  %s: %s%%, %.2f x floor, %s\n", b, t, (f > 0 ? t / f : 0), m }'
+        awk -v b="${builds[i]}" -v t="$tikkro_share" -v f="$floor_share" -v q="$qt_share" \
+            -v m="$(memory "$pid")" 'BEGIN { printf "  %s: %s%%, %.2f x floor, %.2f x plain Qt, %s\n",
+                b, t, (f > 0 ? t / f : 0), (q > 0 ? t / q : 0), m }'
     done
-    kill "$floor" "${running[@]}"
-    wait "$floor" "${running[@]}" 2>/dev/null || true
+    kill "$floor" "$qt" "${running[@]}"
+    wait "$floor" "$qt" "${running[@]}" 2>/dev/null || true
 done
