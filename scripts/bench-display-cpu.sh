@@ -51,34 +51,13 @@ for build in "${builds[@]}"; do
     programs+=("$program")
 done
 
-tmp=$(mktemp -d /tmp/bench-display.XXXXXX)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+# shellcheck source=scripts/bench-session.sh
+. "$here/scripts/bench-session.sh" display
 
 cc -O2 -o "$tmp/floor" "$here/bench/FloorClient.c" -lX11
 # shellcheck disable=SC2046 # the flags are words
 c++ -O2 -std=c++20 -fPIC -o "$tmp/qt-floor" "$here/bench/QtFloorClient.cpp" \
     $(pkg-config --cflags --libs Qt6Widgets)
-
-# Starts an Xvfb that picks its own display, whose number it leaves in
-# $display.
-start_xvfb() {
-    local fd_file=$tmp/display.$1
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do
-        [ -s "$fd_file" ] && break
-        sleep 0.1
-    done
-    display=$(tr -dc '0-9' <"$fd_file")
-}
 
 # Nanoseconds on a CPU, of all the process's threads, from the scheduler's
 # own accounting: exact, where utime and stime are sampled at the kernel's

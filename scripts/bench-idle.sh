@@ -32,24 +32,10 @@ tikkro=$build/bin/tikkro
     exit 2
 }
 
-tmp=$(mktemp -d /tmp/bench-idle.XXXXXX)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(tr -dc '0-9' <"$tmp/display")"
+# shellcheck source=scripts/bench-session.sh
+. "$here/scripts/bench-session.sh" idle
+start_xvfb idle
+export DISPLAY=":$display"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 # A window mapped while the window manager starts may be left unmapped.
@@ -98,6 +84,10 @@ start() {
     pid=$!
     pids+=("$pid")
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tikkro$' | head -1)
+    # A run kept from an earlier start (an uninstalled build keeps it beside
+    # the program) comes back running: the watch is stopped for the measure.
+    "${run[@]}" --pause >/dev/null 2>&1 || true
+    "${run[@]}" --reset >/dev/null 2>&1 || true
 }
 
 stop() {

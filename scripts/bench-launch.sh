@@ -28,26 +28,13 @@ while getopts "b:r:h" opt; do
     esac
 done
 
-tmp=$(mktemp -d /tmp/bench-launch.XXXXXX)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
+# shellcheck source=scripts/bench-session.sh
+. "$here/scripts/bench-session.sh" launch
 
 cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
 cc -O2 -o "$tmp/launch-timer" "$here/bench/LaunchTimer.c" -lX11 -lXdamage
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    sleep 0.1
-done
+start_xvfb launch
 bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 pids+=("$(sed -n 2p <<<"$bus")")
 
@@ -55,7 +42,7 @@ home=$tmp/home
 mkdir -p "$home/run" && chmod 700 "$home/run"
 run() {
     env -u WAYLAND_DISPLAY HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-        XDG_RUNTIME_DIR="$home/run" DISPLAY=":$(tr -dc '0-9' <"$tmp/display")" QT_QPA_PLATFORM=xcb \
+        XDG_RUNTIME_DIR="$home/run" DISPLAY=":$display" QT_QPA_PLATFORM=xcb \
         DBUS_SESSION_BUS_ADDRESS="$(sed -n 1p <<<"$bus")" "$@"
 }
 

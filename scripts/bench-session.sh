@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the bench scripts that run programs on X displays of their own:
+# a scratch folder, $tmp, removed at exit together with every process listed
+# in $pids (ended last first), and start_xvfb. Sourced, after
+# `set -euo pipefail`, with the script's short name:
+#     . "$(dirname "$0")/bench-session.sh" display
+tmp=$(mktemp -d "/tmp/bench-$1.XXXXXX")
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# Starts an Xvfb that picks its own display, named NAME among this script's,
+# and leaves the display's number in $display.
+start_xvfb() {
+    local fd_file=$tmp/display.$1
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -s "$fd_file" ] && break
+        sleep 0.1
+    done
+    display=$(tr -dc '0-9' <"$fd_file")
+}
