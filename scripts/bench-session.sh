@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 # Shared by the bench scripts that run programs on X displays of their own:
 # a scratch folder, $tmp, removed at exit together with every process listed
 # in $pids (ended last first), and start_xvfb. Sourced, after
@@ -25,5 +26,6 @@ start_xvfb() {
         [ -s "$fd_file" ] && break
         sleep 0.1
     done
+    # shellcheck disable=SC2034 # read by the sourcing script
     display=$(tr -dc '0-9' <"$fd_file")
 }
