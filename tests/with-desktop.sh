@@ -33,6 +33,12 @@ if command -v openbox >/dev/null; then
     openbox >/dev/null 2>&1 &
     wm=$!
     export TIKKRO_WINDOW_MANAGER=openbox
+    # A window mapped before the window manager has taken over the screen is
+    # never activated: the test starts once it has.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.05
+    done
 fi
 
 "$@"
