@@ -40,19 +40,12 @@ if ((seconds > 45)); then
     echo "bench-display-cpu: at most 45 seconds, the display coarsens after a minute" >&2
     exit 2
 fi
-programs=()
-for build in "${builds[@]}"; do
-    program=$build/bin/tikkro
-    [ -x "$program" ] || program=$(find "$build" -name tikkro -type f -perm -u+x | head -1)
-    [ -x "$program" ] || {
-        echo "bench-display-cpu: no tikkro under $build" >&2
-        exit 2
-    }
-    programs+=("$program")
-done
-
 # shellcheck source=scripts/bench-session.sh
 . "$here/scripts/bench-session.sh" display
+programs=()
+for build in "${builds[@]}"; do
+    programs+=("$(tikkro_of "$build")")
+done
 
 cc -O2 -o "$tmp/floor" "$here/bench/FloorClient.c" -lX11
 # shellcheck disable=SC2046 # the flags are words
@@ -65,12 +58,6 @@ c++ -O2 -std=c++20 -fPIC -o "$tmp/qt-floor" "$here/bench/QtFloorClient.cpp" \
 # whole ticks or nothing.
 cpu_ns() {
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d", ns }'
-}
-
-memory() {
-    awk '/^Pss:/ { pss = $2 } /^Private_(Clean|Dirty):/ { priv += $2 }
-        END { printf "private %.1f MB, PSS %.1f MB", priv / 1024, pss / 1024 }' \
-        "/proc/$1/smaps_rollup"
 }
 
 for round in $(seq "$rounds"); do
@@ -93,10 +80,8 @@ for round in $(seq "$rounds"); do
             size=$(DISPLAY=":$display" xwininfo -id "$window" |
                 awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
         fi
-        # The run of the round before comes back (a signal ends it), so the
-        # watch is reset from whatever state it is in before the Start.
-        "${copy[@]}" "${programs[i]}" --pause >/dev/null 2>&1 || true
-        "${copy[@]}" "${programs[i]}" --reset >/dev/null 2>&1 || true
+        # The run of the round before comes back (a signal ends it).
+        reset_watch "${copy[@]}" "${programs[i]}"
         "${copy[@]}" "${programs[i]}" --start
     done
     start_xvfb "$round.floor"

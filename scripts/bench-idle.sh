@@ -25,15 +25,9 @@ while getopts "b:s:h" opt; do
         ;;
     esac
 done
-tikkro=$build/bin/tikkro
-[ -x "$tikkro" ] || tikkro=$(find "$build" -name tikkro -type f -perm -u+x | head -1)
-[ -x "$tikkro" ] || {
-    echo "bench-idle: no tikkro under $build" >&2
-    exit 2
-}
-
 # shellcheck source=scripts/bench-session.sh
 . "$here/scripts/bench-session.sh" idle
+tikkro=$(tikkro_of "$build")
 start_xvfb idle
 export DISPLAY=":$display"
 openbox >/dev/null 2>&1 &
@@ -57,12 +51,6 @@ switches() {
     done
 }
 
-memory() {
-    awk '/^Pss:/ { pss = $2 } /^Private_(Clean|Dirty):/ { priv += $2 }
-        END { printf "private %.1f MB, PSS %.1f MB", priv / 1024, pss / 1024 }' \
-        "/proc/$1/smaps_rollup"
-}
-
 # Wake-ups a second of the main thread, and of all threads that lived
 # through the whole measure (Qt's pool threads end after a while idle).
 # It starts once the window has settled and the text cursor has stopped
@@ -84,10 +72,7 @@ start() {
     pid=$!
     pids+=("$pid")
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tikkro$' | head -1)
-    # A run kept from an earlier start (an uninstalled build keeps it beside
-    # the program) comes back running: the watch is stopped for the measure.
-    "${run[@]}" --pause >/dev/null 2>&1 || true
-    "${run[@]}" --reset >/dev/null 2>&1 || true
+    reset_watch "${run[@]}"
 }
 
 stop() {

@@ -29,3 +29,30 @@ start_xvfb() {
     # shellcheck disable=SC2034 # read by the sourcing script
     display=$(tr -dc '0-9' <"$fd_file")
 }
+
+# The program a build made: bin/tikkro, or wherever the build put it.
+tikkro_of() {
+    local program=$1/bin/tikkro
+    [ -x "$program" ] || program=$(find "$1" -name tikkro -type f -perm -u+x 2>/dev/null | head -1)
+    if [ ! -x "$program" ]; then
+        echo "$(basename "$0"): no tikkro under $1" >&2
+        return 2
+    fi
+    echo "$program"
+}
+
+# A process's private memory and proportional set size.
+memory() {
+    awk '/^Pss:/ { pss = $2 } /^Private_(Clean|Dirty):/ { priv += $2 }
+        END { printf "private %.1f MB, PSS %.1f MB", priv / 1024, pss / 1024 }' \
+        "/proc/$1/smaps_rollup"
+}
+
+# Stops and resets the stopwatch of the running copy that the given command
+# line (the program and its environment) reaches. A run kept from an earlier
+# start comes back as it was, and an uninstalled build keeps it beside the
+# program, shared by every copy of that build.
+reset_watch() {
+    "$@" --pause >/dev/null 2>&1 || true
+    "$@" --reset >/dev/null 2>&1 || true
+}
