@@ -169,7 +169,6 @@ bool DisplayField::layOut(const QString& text)
     for (std::size_t i = 0; i <= count; ++i) {
         m_positions.at(i) = {left + m_positions.at(i).x(), baseline};
     }
-    m_glyphCount = count;
     m_laidOut = true;
     return true;
 }
@@ -205,11 +204,12 @@ void DisplayField::paintEvent(QPaintEvent* event)
         // them, and every glyph drawn costs a look-up and a blend. A glyph's
         // edge may reach a pixel or two past its advance.
         const QRect area = event->rect();
+        const auto count = static_cast<std::size_t>(m_text.size());
         std::size_t first = 0;
-        while (first < m_glyphCount && m_positions.at(first + 1).x() + GlyphBleed < area.left()) {
+        while (first < count && m_positions.at(first + 1).x() + GlyphBleed < area.left()) {
             ++first;
         }
-        std::size_t end = m_glyphCount;
+        std::size_t end = count;
         while (end > first && m_positions.at(end - 1).x() - GlyphBleed > area.right()) {
             --end;
         }

@@ -84,7 +84,6 @@ private:
     // the text ends; valid while m_laidOut.
     std::array<quint32, MaxGlyphs> m_indexes{};
     std::array<QPointF, MaxGlyphs + 1> m_positions{};
-    std::size_t m_glyphCount = 0;
     bool m_laidOut = false;
     // Points into m_indexes and m_positions, at the glyphs being painted.
     QGlyphRun m_run;
