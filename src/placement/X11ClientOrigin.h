@@ -9,9 +9,9 @@ class QWidget;
 
 namespace tikkro::placement {
 
-// The one place that talks to the X server: where a window's client area
-// really lies on the screen. Under a reparenting window manager Qt's own
-// idea of a shown window's position can lag what the window manager did.
+// Asks the X server where a window's client area really lies on the
+// screen. Under a reparenting window manager Qt's own idea of a shown
+// window's position can lag what the window manager did.
 class X11ClientOrigin
 {
 public:
