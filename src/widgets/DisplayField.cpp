@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DisplayField.h"
 
+#include "widgets/X11PixelWriter.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <cmath>
 
 namespace tikkro::widgets {
 
 DisplayField::DisplayField(const QString& sample, QWidget* parent)
-    : QFrame(parent), m_sample(sample)
+    : QFrame(parent), m_sample(sample), m_writer(X11PixelWriter::create())
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     // The field paints its whole background itself, so that a change of a
@@ -21,6 +24,13 @@ DisplayField::DisplayField(const QString& sample, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     takeFont();
+}
+
+DisplayField::~DisplayField() = default;
+
+void DisplayField::setPixelWriter(std::unique_ptr<WindowPixelWriter> writer)
+{
+    m_writer = std::move(writer);
 }
 
 void DisplayField::setText(const QString& text)
@@ -37,7 +47,10 @@ void DisplayField::setText(const QString& text)
     if (beforeLaidOut && layOut(m_text)) {
         // Painted at once: the few characters cost less than an update
         // request posted to the window and handled on the next pass.
-        repaint(changedArea(before, beforeLeft, beforeRight));
+        const QRect area = changedArea(before, beforeLeft, beforeRight);
+        if (!writeToWindow(area)) {
+            repaint(area);
+        }
     } else {
         layOut(m_text);
         update(contentsRect());
@@ -59,6 +72,47 @@ QRect DisplayField::changedArea(const QString& before, qreal beforeLeft, qreal b
     const int left = static_cast<int>(std::floor(m_positions.at(first).x())) - GlyphBleed;
     const int right = static_cast<int>(std::ceil(m_positions.at(count).x())) + GlyphBleed;
     return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())).intersected(area);
+}
+
+bool DisplayField::writeToWindow(const QRect& area)
+{
+    const QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    if (!m_writer || area.isEmpty() || !isVisible() || !updatesEnabled() || handle == nullptr ||
+        !handle->isExposed() || handle->devicePixelRatio() != 1.0) {
+        return false;
+    }
+    if (m_written.size() != size()) {
+        m_writtenPainter.reset();
+        m_written = QImage(size(), QImage::Format_RGB32);
+    }
+    if (!m_writtenPainter) {
+        m_writtenPainter = std::make_unique<QPainter>(&m_written);
+        m_writtenPainter->setPen(palette().color(foregroundRole()));
+    }
+    m_writtenPainter->fillRect(area, palette().color(backgroundRole()));
+    drawGlyphs(*m_writtenPainter, area);
+    if (!m_writer->write(*top, m_written, area, mapTo(top, area.topLeft()))) {
+        return false;
+    }
+    // Qt's copy of the window lacks what was written: whenever the window
+    // shows anew, Qt must paint the field rather than show its copy.
+    if (m_watchedWindow != handle) {
+        if (m_watchedWindow) {
+            m_watchedWindow->removeEventFilter(this);
+        }
+        handle->installEventFilter(this);
+        m_watchedWindow = handle;
+    }
+    return true;
+}
+
+bool DisplayField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::Expose) {
+        update();
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 QRect DisplayField::characterRect(qsizetype i) const
@@ -200,26 +254,30 @@ void DisplayField::paintEvent(QPaintEvent* event)
     }
     painter.setPen(palette().color(foregroundRole()));
     if (m_laidOut) {
-        // Only the glyphs that reach the area: a refresh changes a few of
-        // them, and every glyph drawn costs a look-up and a blend. A glyph's
-        // edge may reach a pixel or two past its advance.
-        const QRect area = event->rect();
-        const auto count = static_cast<std::size_t>(m_text.size());
-        std::size_t first = 0;
-        while (first < count && m_positions.at(first + 1).x() + GlyphBleed < area.left()) {
-            ++first;
-        }
-        std::size_t end = count;
-        while (end > first && m_positions.at(end - 1).x() - GlyphBleed > area.right()) {
-            --end;
-        }
-        if (end > first) {
-            m_run.setRawData(m_indexes.data() + first, m_positions.data() + first,
-                             static_cast<int>(end - first));
-            painter.drawGlyphRun({}, m_run);
-        }
+        drawGlyphs(painter, event->rect());
     } else {
         painter.drawText(contentsRect(), Qt::AlignCenter, m_text);
+    }
+}
+
+void DisplayField::drawGlyphs(QPainter& painter, const QRect& area)
+{
+    // Only the glyphs that reach the area: a refresh changes a few of them,
+    // and every glyph drawn costs a look-up and a blend. A glyph's edge may
+    // reach a pixel or two past its advance.
+    const auto count = static_cast<std::size_t>(m_text.size());
+    std::size_t first = 0;
+    while (first < count && m_positions.at(first + 1).x() + GlyphBleed < area.left()) {
+        ++first;
+    }
+    std::size_t end = count;
+    while (end > first && m_positions.at(end - 1).x() - GlyphBleed > area.right()) {
+        --end;
+    }
+    if (end > first) {
+        m_run.setRawData(m_indexes.data() + first, m_positions.data() + first,
+                         static_cast<int>(end - first));
+        painter.drawGlyphRun({}, m_run);
     }
 }
 
@@ -229,9 +287,22 @@ void DisplayField::resizeEvent(QResizeEvent* event)
     layOut(m_text);
 }
 
+void DisplayField::moveEvent(QMoveEvent* event)
+{
+    QFrame::moveEvent(event);
+    // Qt may move its copy of the field's pixels, which lack what was
+    // written.
+    if (m_watchedWindow) {
+        update();
+    }
+}
+
 void DisplayField::changeEvent(QEvent* event)
 {
     QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        m_writtenPainter.reset();
+    }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         takeFont();
         updateGeometry();

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/WindowPixelWriter.h"
+
 #include <QFrame>
 #include <QGlyphRun>
+#include <QImage>
+#include <QPointer>
 #include <QRawFont>
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
+
+class QPainter;
+class QWindow;
 
 namespace tikkro::widgets {
 
@@ -20,12 +28,20 @@ namespace tikkro::widgets {
 // Assistive technology reads the text whenever it asks; it is told of a
 // change only when the whole seconds or the form of the text change, so a
 // running clock does not flood it with 66 changes a second.
+// Where the platform allows, those few characters are written straight into
+// the window instead of through Qt's repaint; Qt paints the field again
+// whenever the window shows anew, as its own copy of it may be out of date.
 class DisplayField : public QFrame
 {
     Q_OBJECT
 public:
     // sample: the widest text the field must show whole.
     explicit DisplayField(const QString& sample, QWidget* parent = nullptr);
+    ~DisplayField() override;
+
+    // Writes the changed characters into the window: the platform's own
+    // writer unless set; none paints them through Qt.
+    void setPixelWriter(std::unique_ptr<WindowPixelWriter> writer);
 
     QString text() const { return m_text; }
     void setText(const QString& text);
@@ -44,7 +60,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A printable ASCII character's glyph in the field's font.
@@ -70,6 +88,11 @@ private:
     // The part of the field that differs between the text laid out and the
     // one before it, laid out at m_positions before the call.
     QRect changedArea(const QString& before, qreal beforeLeft, qreal beforeRight) const;
+    // Draws the laid-out glyphs that reach area.
+    void drawGlyphs(QPainter& painter, const QRect& area);
+    // Paints area of the field and writes it into the window; false where
+    // Qt must paint it.
+    bool writeToWindow(const QRect& area);
 
     QString m_sample;
     QString m_text;
@@ -87,6 +110,13 @@ private:
     bool m_laidOut = false;
     // Points into m_indexes and m_positions, at the glyphs being painted.
     QGlyphRun m_run;
+    std::unique_ptr<WindowPixelWriter> m_writer;
+    // The field as last written, painted by a painter kept open between
+    // writes: opening one costs more than the few glyphs it paints.
+    QImage m_written;
+    std::unique_ptr<QPainter> m_writtenPainter;
+    // The window written into, watched for showing anew.
+    QPointer<QWindow> m_watchedWindow;
 };
 
 } // namespace tikkro::widgets
