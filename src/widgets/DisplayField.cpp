@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include <cmath>
+#include <span>
 
 namespace tikkro::widgets {
 
@@ -39,59 +40,86 @@ void DisplayField::setText(const QString& text)
         return;
     }
     const QString before = m_text;
-    const bool beforeLaidOut = m_laidOut;
-    const qreal beforeLeft = m_positions.front().x();
-    const qreal beforeRight = m_positions.at(static_cast<std::size_t>(before.size())).x();
+    const bool wasLaidOut = m_laidOut;
     m_text = text;
     announceChange();
-    if (beforeLaidOut && layOut(m_text)) {
-        // Painted at once: the few characters cost less than an update
-        // request posted to the window and handled on the next pass.
-        const QRect area = changedArea(before, beforeLeft, beforeRight);
-        if (!writeToWindow(area)) {
-            repaint(area);
-        }
-    } else {
-        layOut(m_text);
+    const std::optional<std::size_t> first = wasLaidOut ? changeInPlace(before) : std::nullopt;
+    if ((!first && !layOut(m_text)) || !wasLaidOut) {
         update(contentsRect());
+        return;
+    }
+    // Painted at once: the few characters cost less than an update request
+    // posted to the window and handled on the next pass.
+    if (!writeToWindow(first)) {
+        repaint(changedArea(first));
     }
 }
 
-QRect DisplayField::changedArea(const QString& before, qreal beforeLeft, qreal beforeRight) const
+std::optional<std::size_t> DisplayField::changeInPlace(const QString& before)
+{
+    if (before.size() != m_text.size()) {
+        return std::nullopt;
+    }
+    std::optional<std::size_t> first;
+    for (qsizetype i = 0; i < m_text.size(); ++i) {
+        if (before.at(i) == m_text.at(i)) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        const std::optional<Glyph> glyph = glyphOf(m_text.at(i));
+        if (!glyph || glyph->advance != m_advances.at(at)) {
+            return std::nullopt;
+        }
+        m_indexes.at(at) = glyph->index;
+        first = first.value_or(at);
+    }
+    return first;
+}
+
+QRect DisplayField::changedArea(std::optional<std::size_t> first) const
 {
     const QRect area = contentsRect();
-    const auto count = static_cast<std::size_t>(m_text.size());
-    if (before.size() != m_text.size() || m_positions.front().x() != beforeLeft ||
-        m_positions.at(count).x() != beforeRight) {
+    if (!first) {
         return area;
     }
-    std::size_t first = 0;
-    while (first < count && before.at(first) == m_text.at(first)) {
-        ++first;
-    }
-    const int left = static_cast<int>(std::floor(m_positions.at(first).x())) - GlyphBleed;
+    const auto count = static_cast<std::size_t>(m_text.size());
+    const int left = static_cast<int>(std::floor(m_positions.at(*first).x())) - GlyphBleed;
     const int right = static_cast<int>(std::ceil(m_positions.at(count).x())) + GlyphBleed;
     return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())).intersected(area);
 }
 
-bool DisplayField::writeToWindow(const QRect& area)
+bool DisplayField::writeToWindow(std::optional<std::size_t> first)
 {
     const QWidget* top = window();
     QWindow* handle = top->windowHandle();
-    if (!m_writer || area.isEmpty() || !isVisible() || !updatesEnabled() || handle == nullptr ||
+    if (!m_writer || !isVisible() || !updatesEnabled() || handle == nullptr ||
         !handle->isExposed() || handle->devicePixelRatio() != 1.0) {
         return false;
     }
+    const QRect contents = contentsRect();
     if (m_written.size() != size()) {
-        m_writtenPainter.reset();
         m_written = QImage(size(), QImage::Format_RGB32);
+        m_cells.reset(m_rawFont, palette().color(foregroundRole()),
+                      palette().color(backgroundRole()), contents.top(), contents.height());
     }
-    if (!m_writtenPainter) {
-        m_writtenPainter = std::make_unique<QPainter>(&m_written);
-        m_writtenPainter->setPen(palette().color(foregroundRole()));
+    QRect area;
+    if (first) {
+        const auto count = static_cast<std::size_t>(m_text.size());
+        const auto [left, right] =
+            m_cells.copy(std::span(m_indexes).first(count), std::span(m_positions).first(count + 1),
+                         *first, m_written);
+        area = QRect(left, contents.top(), right - left, contents.height());
     }
-    m_writtenPainter->fillRect(area, palette().color(backgroundRole()));
-    drawGlyphs(*m_writtenPainter, area);
+    if (area.isEmpty()) {
+        area = changedArea(first);
+        if (area.isEmpty()) {
+            return false;
+        }
+        QPainter painter(&m_written);
+        painter.fillRect(area, palette().color(backgroundRole()));
+        painter.setPen(palette().color(foregroundRole()));
+        drawGlyphs(painter, area);
+    }
     if (!m_writer->write(*top, m_written, area, mapTo(top, area.topLeft()))) {
         return false;
     }
@@ -169,6 +197,7 @@ void DisplayField::takeFont()
     m_descent = m_rawFont.descent();
     m_run.setRawFont(m_rawFont);
     m_glyphs.fill(std::nullopt);
+    m_written = {};
     const QFontMetrics metrics(font());
     const int frame = 2 * frameWidth();
     // A character's room either side, so the text never touches the frame.
@@ -210,6 +239,7 @@ bool DisplayField::layOut(const QString& text)
             return false;
         }
         m_indexes.at(i) = glyph->index;
+        m_advances.at(i) = glyph->advance;
         m_positions.at(i).setX(width);
         width += glyph->advance;
     }
@@ -301,7 +331,8 @@ void DisplayField::changeEvent(QEvent* event)
 {
     QFrame::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
-        m_writtenPainter.reset();
+        // The glyphs are painted anew in the new colours.
+        m_written = {};
     }
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         takeFont();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/GlyphCells.h"
 #include "widgets/WindowPixelWriter.h"
 
 #include <QFrame>
@@ -29,8 +30,9 @@ namespace tikkro::widgets {
 // change only when the whole seconds or the form of the text change, so a
 // running clock does not flood it with 66 changes a second.
 // Where the platform allows, those few characters are written straight into
-// the window instead of through Qt's repaint; Qt paints the field again
-// whenever the window shows anew, as its own copy of it may be out of date.
+// the window instead of through Qt's repaint, copied from glyphs painted
+// once; Qt paints the field again whenever the window shows anew, as its own
+// copy of it may be out of date.
 class DisplayField : public QFrame
 {
     Q_OBJECT
@@ -85,14 +87,18 @@ private:
     // false where the font lacks a glyph, or the text is long, and only Qt's
     // text layout, with its fallback fonts, can draw it.
     bool layOut(const QString& text);
-    // The part of the field that differs between the text laid out and the
-    // one before it, laid out at m_positions before the call.
-    QRect changedArea(const QString& before, qreal beforeLeft, qreal beforeRight) const;
+    // Lays out a text as long as the one before it whose changed characters
+    // keep their advances: only those are looked up, and nothing moves.
+    // Returns the first changed character; none where the text must be laid
+    // out afresh.
+    std::optional<std::size_t> changeInPlace(const QString& before);
+    // The part of the field to paint from the first change on.
+    QRect changedArea(std::optional<std::size_t> first) const;
     // Draws the laid-out glyphs that reach area.
     void drawGlyphs(QPainter& painter, const QRect& area);
-    // Paints area of the field and writes it into the window; false where
-    // Qt must paint it.
-    bool writeToWindow(const QRect& area);
+    // Writes the characters from the first change on into the window; false
+    // where Qt must paint them.
+    bool writeToWindow(std::optional<std::size_t> first);
 
     QString m_sample;
     QString m_text;
@@ -103,18 +109,18 @@ private:
     qreal m_descent = 0;
     // Looked up on first use, for the font in use.
     mutable std::array<std::optional<Glyph>, LastGlyph - FirstGlyph + 1> m_glyphs;
-    // The laid-out text: the glyphs, where their baselines start and where
-    // the text ends; valid while m_laidOut.
+    // The laid-out text: the glyphs, their advances, where their baselines
+    // start and where the text ends; valid while m_laidOut.
     std::array<quint32, MaxGlyphs> m_indexes{};
+    std::array<qreal, MaxGlyphs> m_advances{};
     std::array<QPointF, MaxGlyphs + 1> m_positions{};
     bool m_laidOut = false;
     // Points into m_indexes and m_positions, at the glyphs being painted.
     QGlyphRun m_run;
     std::unique_ptr<WindowPixelWriter> m_writer;
-    // The field as last written, painted by a painter kept open between
-    // writes: opening one costs more than the few glyphs it paints.
+    // The field as last written, its characters mostly copied from m_cells.
     QImage m_written;
-    std::unique_ptr<QPainter> m_writtenPainter;
+    GlyphCells m_cells;
     // The window written into, watched for showing anew.
     QPointer<QWindow> m_watchedWindow;
 };

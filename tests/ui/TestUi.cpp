@@ -111,6 +111,9 @@ private Q_SLOTS:
                                                   << "ii:ii" << 0 << fake;
             QTest::addRow("%s: larger font", writer) << "00:00:12.34"
                                                      << "00:00:12.56" << 30 << fake;
+            // The f reaches over the glyph after it.
+            QTest::addRow("%s: reaching glyph", writer) << "f0"
+                                                        << "f1" << 30 << fake;
         }
     }
     void displayPaintsAsIfWhole()
