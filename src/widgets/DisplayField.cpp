@@ -67,7 +67,8 @@ std::optional<std::size_t> DisplayField::changeInPlace(const QString& before)
         }
         const auto at = static_cast<std::size_t>(i);
         const std::optional<Glyph> glyph = glyphOf(m_text.at(i));
-        if (!glyph || glyph->advance != m_advances.at(at)) {
+        // The text before was laid out, so its glyphs are all known.
+        if (!glyph || glyph->advance != glyphOf(before.at(i))->advance) {
             return std::nullopt;
         }
         m_indexes.at(at) = glyph->index;
@@ -197,6 +198,8 @@ void DisplayField::takeFont()
     m_descent = m_rawFont.descent();
     m_run.setRawFont(m_rawFont);
     m_glyphs.fill(std::nullopt);
+    // Dropping the written image makes the next write paint the glyphs'
+    // cells afresh.
     m_written = {};
     const QFontMetrics metrics(font());
     const int frame = 2 * frameWidth();
@@ -239,7 +242,6 @@ bool DisplayField::layOut(const QString& text)
             return false;
         }
         m_indexes.at(i) = glyph->index;
-        m_advances.at(i) = glyph->advance;
         m_positions.at(i).setX(width);
         width += glyph->advance;
     }

@@ -109,10 +109,9 @@ private:
     qreal m_descent = 0;
     // Looked up on first use, for the font in use.
     mutable std::array<std::optional<Glyph>, LastGlyph - FirstGlyph + 1> m_glyphs;
-    // The laid-out text: the glyphs, their advances, where their baselines
-    // start and where the text ends; valid while m_laidOut.
+    // The laid-out text: the glyphs, where their baselines start and where
+    // the text ends; valid while m_laidOut.
     std::array<quint32, MaxGlyphs> m_indexes{};
-    std::array<qreal, MaxGlyphs> m_advances{};
     std::array<QPointF, MaxGlyphs + 1> m_positions{};
     bool m_laidOut = false;
     // Points into m_indexes and m_positions, at the glyphs being painted.
