@@ -87,26 +87,57 @@ private Q_SLOTS:
     }
 
     // The display coarsens at one and at five minutes, cut rather than
-    // rounded, and the refresh interval follows while the watch runs.
+    // rounded, and the refresh interval follows while the watch runs. A
+    // display that refreshes itself shows the same at the same reading, up
+    // to the next level.
     void displayLevels_data()
     {
-        addColumns<qint64, QString, int>({"ms", "display", "interval"});
-        QTest::newRow("first refresh") << 20LL << "00:00:00.02" << 15;
-        QTest::newRow("just before a minute") << 59'999LL << "00:00:59.99" << 15;
-        QTest::newRow("one minute") << 60'000LL << "00:01:00.0" << 100;
-        QTest::newRow("five minutes") << 300'000LL << "00:05:00" << 500;
-        QTest::newRow("straight past five minutes") << 400'000LL << "00:06:40" << 500;
-        QTest::newRow("three-digit hours") << 360'000'999LL << "100:00:00" << 500;
+        addColumns<qint64, QString, int, qint64>({"ms", "display", "interval", "untilMs"});
+        QTest::newRow("first refresh") << 20LL << "00:00:00.02" << 15 << 60'000LL;
+        QTest::newRow("just before a minute") << 59'999LL << "00:00:59.99" << 15 << 60'000LL;
+        QTest::newRow("one minute") << 60'000LL << "00:01:00.0" << 100 << 300'000LL;
+        QTest::newRow("five minutes") << 300'000LL << "00:05:00" << 500 << -1LL;
+        QTest::newRow("straight past five minutes") << 400'000LL << "00:06:40" << 500 << -1LL;
+        QTest::newRow("three-digit hours") << 360'000'999LL << "100:00:00" << 500 << -1LL;
     }
     void displayLevels()
     {
         QFETCH(qint64, ms);
+        QFETCH(qint64, untilMs);
         Rig rig;
         rig.watch.start();
         rig.counter.advanceMs(ms);
         rig.watch.refresh();
         QTEST(rig.display, "display");
         QTEST(rig.timer.interval(), "interval");
+
+        const std::optional<stopwatch::RunningDisplay> running = rig.watch.runningDisplay();
+        QVERIFY(running);
+        std::array<char16_t, ElapsedFormat::MaxLength> text{};
+        const auto shownAt = [&](qint64 atMs) {
+            const qint64 ticks = rig.counter.ticks() + (atMs - ms) * rig.counter.frequency() / 1000;
+            return QString(reinterpret_cast<const QChar*>(text.data()),
+                           running->writeAt(ticks, text));
+        };
+        QCOMPARE(shownAt(ms), rig.display);
+        if (untilMs > 0) {
+            QVERIFY(!shownAt(untilMs - 1).isEmpty());
+            QVERIFY(shownAt(untilMs).isEmpty());
+        }
+    }
+
+    // Only a running watch's display may refresh itself.
+    void runningDisplayOnlyWhileRunning()
+    {
+        Rig rig;
+        QVERIFY(!rig.watch.runningDisplay());
+        rig.watch.start();
+        rig.watch.lap();
+        QVERIFY(rig.watch.runningDisplay());
+        rig.watch.pause();
+        QVERIFY(!rig.watch.runningDisplay());
+        rig.watch.resume();
+        QVERIFY(rig.watch.runningDisplay());
     }
 
     // The moment of an input event on the counter: its stamp on the

@@ -21,15 +21,20 @@ qint64 ElapsedFormat::wholeMilliseconds(qint64 ticks, qint64 frequency)
 
 QString ElapsedFormat::text(qint64 milliseconds, int showLength)
 {
-    // Written digit by digit into one buffer and copied once: the display
-    // asks for this on every refresh.
+    std::array<char16_t, MaxLength> buffer{};
+    const qsizetype length = write(milliseconds, showLength, buffer);
+    return QString(reinterpret_cast<const QChar*>(buffer.data()), length);
+}
+
+qsizetype ElapsedFormat::write(qint64 milliseconds, int showLength,
+                               std::span<char16_t, MaxLength> text)
+{
+    // Written digit by digit: the display asks for this on every refresh.
     const qint64 ms = std::max<qint64>(0, milliseconds);
-    std::array<char16_t, 32> buffer{};
     qsizetype length = 0;
     const auto put = [&](qint64 value, int digits) {
         for (int i = digits - 1; i >= 0; --i) {
-            buffer.at(static_cast<std::size_t>(length + i)) =
-                static_cast<char16_t>(u'0' + value % 10);
+            text[static_cast<std::size_t>(length + i)] = static_cast<char16_t>(u'0' + value % 10);
             value /= 10;
         }
         length += digits;
@@ -40,14 +45,13 @@ QString ElapsedFormat::text(qint64 milliseconds, int showLength)
         ++hourDigits;
     }
     put(hours, hourDigits);
-    buffer.at(static_cast<std::size_t>(length++)) = u':';
+    text[static_cast<std::size_t>(length++)] = u':';
     put(ms / 60'000 % 60, 2);
-    buffer.at(static_cast<std::size_t>(length++)) = u':';
+    text[static_cast<std::size_t>(length++)] = u':';
     put(ms / 1'000 % 60, 2);
-    buffer.at(static_cast<std::size_t>(length++)) = u'.';
+    text[static_cast<std::size_t>(length++)] = u'.';
     put(ms % 1'000, 3);
-    const qsizetype shown = length - (FullLength - std::clamp(showLength, 0, FullLength));
-    return QString(reinterpret_cast<const QChar*>(buffer.data()), shown);
+    return length - (FullLength - std::clamp(showLength, 0, FullLength));
 }
 
 } // namespace tikkro::stopwatch

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <span>
+
 namespace tikkro::stopwatch {
 
 // Turns counter ticks into whole milliseconds and into the text hh:mm:ss.fff.
@@ -23,6 +25,14 @@ public:
     // cut is taken from the end, so hours of three or more digits still
     // show in full with the level's precision.
     static QString text(qint64 milliseconds, int showLength = FullLength);
+
+    // The longest text, with the most hours a 64-bit count of milliseconds
+    // holds, and then some.
+    static constexpr qsizetype MaxLength = 32;
+    // The same text written into text, without allocating; returns its
+    // length.
+    static qsizetype write(qint64 milliseconds, int showLength,
+                           std::span<char16_t, MaxLength> text);
 
     // hh:mm:ss.fff with two-digit hours.
     static constexpr int FullLength = 12;

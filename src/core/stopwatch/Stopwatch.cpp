@@ -98,6 +98,19 @@ void Stopwatch::refresh()
     showElapsed();
 }
 
+std::optional<RunningDisplay> Stopwatch::runningDisplay() const
+{
+    if ((m_state != State::Started && m_state != State::Running) ||
+        m_refreshTimer.interval() == 0) {
+        return std::nullopt;
+    }
+    const std::size_t next = m_level + 1;
+    return RunningDisplay(m_accumulatedTicks - m_startTicks, m_frequency,
+                          DisplayLevels.at(m_level).showLength,
+                          next < DisplayLevels.size() ? DisplayLevels.at(next).fromMs
+                                                      : std::numeric_limits<qint64>::max());
+}
+
 QString Stopwatch::elapsedText() const
 {
     return m_shownMs ? ElapsedFormat::text(*m_shownMs) : QString();

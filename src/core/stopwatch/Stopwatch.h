@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/stopwatch/RunningDisplay.h"
 #include "core/stopwatch/StopwatchView.h"
 
 #include <QDateTime>
@@ -78,6 +79,10 @@ public:
     // The refresh interval for the present precision level: 15, 100 or
     // 500 ms.
     int refreshInterval() const;
+    // What the display shows from now until the next command or level, for
+    // a display that refreshes itself; none unless the watch runs with its
+    // refresh due, and none while a lap's time waits to be shown.
+    std::optional<RunningDisplay> runningDisplay() const;
     // The moment the run's header shows; invalid after Reset.
     QDateTime startedAt() const { return m_startedAt; }
 
