@@ -17,7 +17,7 @@ int WindowTimer::interval() const
 void WindowTimer::setInterval(int milliseconds)
 {
     m_interval = qMax(0, milliseconds);
-    if (m_interval == 0 || m_suspended) {
+    if (m_interval == 0 || m_suspended || m_takenOver) {
         m_timer.stop();
         return;
     }
@@ -31,13 +31,31 @@ void WindowTimer::setSuspended(bool suspended)
     }
     m_suspended = suspended;
     Q_EMIT suspendedChanged(m_suspended);
-    if (m_suspended || m_interval == 0) {
+    // Whatever the tick shows has gone stale while suspended: it is brought
+    // up to date at once, not an interval later.
+    apply(true);
+}
+
+void WindowTimer::setTakenOver(bool takenOver)
+{
+    if (takenOver == m_takenOver) {
+        return;
+    }
+    m_takenOver = takenOver;
+    // Whoever took the ticks over kept what they show up to date.
+    apply(false);
+}
+
+void WindowTimer::apply(bool tickAtOnce)
+{
+    if (m_suspended || m_takenOver || m_interval == 0) {
         m_timer.stop();
         return;
     }
     m_timer.start(m_interval);
-    // Whatever the tick shows has gone stale while suspended: it is brought
-    // up to date at once, not an interval later.
+    if (!tickAtOnce) {
+        return;
+    }
     QTimer::singleShot(0, this, [this] {
         if (m_timer.isActive()) {
             Q_EMIT tick();
