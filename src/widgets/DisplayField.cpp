@@ -8,9 +8,11 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPlatformSurfaceEvent>
 #include <QWindow>
 
 #include <cmath>
+#include <cstring>
 #include <span>
 
 namespace tikkro::widgets {
@@ -27,15 +29,27 @@ DisplayField::DisplayField(const QString& sample, QWidget* parent)
     takeFont();
 }
 
-DisplayField::~DisplayField() = default;
+DisplayField::~DisplayField()
+{
+    // The ticker's thread may post its end to the field until it stops.
+    m_ticker.stop();
+}
 
 void DisplayField::setPixelWriter(std::unique_ptr<WindowPixelWriter> writer)
 {
     m_writer = std::move(writer);
 }
 
+QString DisplayField::text() const
+{
+    return isTicking() ? m_ticker.text() : m_text;
+}
+
 void DisplayField::setText(const QString& text)
 {
+    if (isTicking()) {
+        endTicking();
+    }
     if (text == m_text) {
         return;
     }
@@ -89,20 +103,43 @@ QRect DisplayField::changedArea(std::optional<std::size_t> first) const
     return QRect(QPoint(left, area.top()), QPoint(right, area.bottom())).intersected(area);
 }
 
-bool DisplayField::writeToWindow(std::optional<std::size_t> first)
+QWidget* DisplayField::writableWindow()
 {
-    const QWidget* top = window();
+    QWidget* top = window();
     QWindow* handle = top->windowHandle();
     if (!m_writer || !isVisible() || !updatesEnabled() || handle == nullptr ||
-        !handle->isExposed() || handle->devicePixelRatio() != 1.0) {
-        return false;
+        !handle->isExposed() || handle->devicePixelRatio() != 1.0 || !m_writer->bind(*top)) {
+        return nullptr;
     }
-    const QRect contents = contentsRect();
     if (m_written.size() != size()) {
+        const QRect contents = contentsRect();
         m_written = QImage(size(), QImage::Format_RGB32);
         m_cells.reset(m_rawFont, palette().color(foregroundRole()),
                       palette().color(backgroundRole()), contents.top(), contents.height());
     }
+    return top;
+}
+
+void DisplayField::watchWindow(QWindow* handle)
+{
+    // Qt's copy of the window lacks what was written: whenever the window
+    // shows anew, Qt must paint the field rather than show its copy.
+    if (m_watchedWindow != handle) {
+        if (m_watchedWindow) {
+            m_watchedWindow->removeEventFilter(this);
+        }
+        handle->installEventFilter(this);
+        m_watchedWindow = handle;
+    }
+}
+
+bool DisplayField::writeToWindow(std::optional<std::size_t> first)
+{
+    QWidget* top = writableWindow();
+    if (top == nullptr) {
+        return false;
+    }
+    const QRect contents = contentsRect();
     QRect area;
     if (first) {
         const auto count = static_cast<std::size_t>(m_text.size());
@@ -121,25 +158,117 @@ bool DisplayField::writeToWindow(std::optional<std::size_t> first)
         painter.setPen(palette().color(foregroundRole()));
         drawGlyphs(painter, area);
     }
-    if (!m_writer->write(*top, m_written, area, mapTo(top, area.topLeft()))) {
+    if (!m_writer->write(m_written, area, mapTo(top, area.topLeft()))) {
         return false;
     }
-    // Qt's copy of the window lacks what was written: whenever the window
-    // shows anew, Qt must paint the field rather than show its copy.
-    if (m_watchedWindow != handle) {
-        if (m_watchedWindow) {
-            m_watchedWindow->removeEventFilter(this);
-        }
-        handle->installEventFilter(this);
-        m_watchedWindow = handle;
-    }
+    watchWindow(top->windowHandle());
     return true;
+}
+
+bool DisplayField::startTicking(DisplayTicker::TextSource source,
+                                std::chrono::milliseconds interval)
+{
+    stopTicking();
+    std::optional<DisplayTicker::Line> line = tickingLine();
+    if (!line) {
+        return false;
+    }
+    const quint64 run = ++m_tickerRuns;
+    m_ticker.start(std::move(*line), std::move(source), *m_writer, interval, [this, run] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, run] {
+                if (run == m_tickerRuns && isTicking()) {
+                    endTicking();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+    return true;
+}
+
+std::optional<DisplayTicker::Line> DisplayField::tickingLine()
+{
+    // A screen reader is told of changes from the GUI thread.
+    QWidget* top = m_laidOut && !QAccessible::isActive() ? writableWindow() : nullptr;
+    if (top == nullptr) {
+        return std::nullopt;
+    }
+    const auto count = static_cast<std::size_t>(m_text.size());
+    const auto glyphs = std::span(m_indexes).first(count);
+    const auto positions = std::span(m_positions).first(count + 1);
+    // The whole line copied checks that no glyph on it reaches into its
+    // neighbours' columns, where digits will be copied.
+    const auto [left, right] = m_cells.copy(glyphs, positions, 0, m_written);
+    if (left >= right) {
+        return std::nullopt;
+    }
+    const QRect contents = contentsRect();
+    DisplayTicker::Line line;
+    line.text = m_text;
+    line.image = m_written.copy(left, contents.top(), right - left, contents.height());
+    line.target = mapTo(top, QPoint(left, contents.top()));
+    for (std::size_t i = 0; i <= count; ++i) {
+        line.columns.push_back(qRound(positions[i].x()) - left);
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const QChar shown = m_text.at(static_cast<qsizetype>(i));
+        if (shown.unicode() < u'0' || shown.unicode() > u'9') {
+            line.digits.emplace_back();
+            continue;
+        }
+        const int width = line.columns.at(i + 1) - line.columns.at(i);
+        QImage digits(width, 10 * contents.height(), QImage::Format_RGB32);
+        for (char16_t digit = 0; digit < 10; ++digit) {
+            const std::optional<Glyph> glyph = glyphOf(QChar(u'0' + digit));
+            // Every digit must fit where the one shown is, moving nothing.
+            if (!glyph || glyph->advance != glyphOf(shown)->advance) {
+                return std::nullopt;
+            }
+            const QImage cell = m_cells.cellOf(glyph->index, positions[i], positions[i + 1]);
+            if (cell.isNull()) {
+                return std::nullopt;
+            }
+            for (int y = 0; y < cell.height(); ++y) {
+                std::memcpy(digits.scanLine(digit * contents.height() + y), cell.constScanLine(y),
+                            static_cast<std::size_t>(width) * 4);
+            }
+        }
+        line.digits.push_back(std::move(digits));
+    }
+    // The line goes into the window whole at the first tick.
+    watchWindow(top->windowHandle());
+    return line;
+}
+
+void DisplayField::stopTicking()
+{
+    if (!isTicking()) {
+        return;
+    }
+    const QString shown = m_ticker.stop();
+    if (shown != m_text) {
+        m_text = shown;
+        layOut(m_text);
+    }
+}
+
+void DisplayField::endTicking()
+{
+    stopTicking();
+    Q_EMIT tickingEnded();
 }
 
 bool DisplayField::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_watchedWindow && event->type() == QEvent::Expose) {
         update();
+    }
+    // The ticker writes into the native window by its id.
+    if (watched == m_watchedWindow && event->type() == QEvent::PlatformSurface && isTicking() &&
+        static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+        endTicking();
     }
     return QFrame::eventFilter(watched, event);
 }
@@ -271,6 +400,23 @@ QSize DisplayField::minimumSizeHint() const
 
 void DisplayField::paintEvent(QPaintEvent* event)
 {
+    // Qt paints what the ticker last wrote. Its copy goes into the window
+    // once the whole window is painted, which may be after the ticker's next
+    // write, so the ticker writes the whole line again after that too.
+    if (isTicking()) {
+        if (const QString shown = m_ticker.textToPaint(); shown != m_text) {
+            m_text = shown;
+            layOut(m_text);
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isTicking()) {
+                    m_ticker.writeWhole();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     const QColor background = palette().color(backgroundRole());
     const bool withFrame = !contentsRect().contains(event->rect());
     if (withFrame) {
@@ -316,12 +462,18 @@ void DisplayField::drawGlyphs(QPainter& painter, const QRect& area)
 void DisplayField::resizeEvent(QResizeEvent* event)
 {
     QFrame::resizeEvent(event);
+    if (isTicking()) {
+        endTicking();
+    }
     layOut(m_text);
 }
 
 void DisplayField::moveEvent(QMoveEvent* event)
 {
     QFrame::moveEvent(event);
+    if (isTicking()) {
+        endTicking();
+    }
     // Qt may move its copy of the field's pixels, which lack what was
     // written.
     if (m_watchedWindow) {
@@ -329,9 +481,22 @@ void DisplayField::moveEvent(QMoveEvent* event)
     }
 }
 
+void DisplayField::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    if (isTicking()) {
+        endTicking();
+    }
+}
+
 void DisplayField::changeEvent(QEvent* event)
 {
     QFrame::changeEvent(event);
+    if (isTicking() &&
+        (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+         event->type() == QEvent::StyleChange)) {
+        endTicking();
+    }
     if (event->type() == QEvent::PaletteChange) {
         // The glyphs are painted anew in the new colours.
         m_written = {};

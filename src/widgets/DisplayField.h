@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/DisplayTicker.h"
 #include "widgets/GlyphCells.h"
 #include "widgets/WindowPixelWriter.h"
 
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -32,7 +34,8 @@ namespace tikkro::widgets {
 // Where the platform allows, those few characters are written straight into
 // the window instead of through Qt's repaint, copied from glyphs painted
 // once; Qt paints the field again whenever the window shows anew, as its own
-// copy of it may be out of date.
+// copy of it may be out of date. There, too, a running clock may refresh
+// itself from a thread of its own.
 class DisplayField : public QFrame
 {
     Q_OBJECT
@@ -45,8 +48,20 @@ public:
     // writer unless set; none paints them through Qt.
     void setPixelWriter(std::unique_ptr<WindowPixelWriter> writer);
 
-    QString text() const { return m_text; }
+    QString text() const;
+    // Takes the text back from a thread that refreshes it.
     void setText(const QString& text);
+
+    // Hands the refresh of a running text to a thread of its own, which
+    // writes it into the window every interval, the text from source there,
+    // until stopTicking or until source hands it back. False where it
+    // cannot: where the field cannot write into its window, with a screen
+    // reader listening (it is told of changes from here), or where the
+    // text's digits cannot be copied.
+    bool startTicking(DisplayTicker::TextSource source, std::chrono::milliseconds interval);
+    // Takes the text back from the thread, as it was last written.
+    void stopTicking();
+    bool isTicking() const { return m_ticker.isRunning(); }
 
     // Where character i is drawn, or an empty rectangle past the text.
     QRect characterRect(qsizetype i) const;
@@ -59,10 +74,16 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+Q_SIGNALS:
+    // The thread gave the text back of itself, or the field changed in a way
+    // that voids the thread's copy of it.
+    void tickingEnded();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -99,6 +120,14 @@ private:
     // Writes the characters from the first change on into the window; false
     // where Qt must paint them.
     bool writeToWindow(std::optional<std::size_t> first);
+    // The window to write into, with the image written and the glyphs' cells
+    // ready; none where Qt must paint.
+    QWidget* writableWindow();
+    void watchWindow(QWindow* handle);
+    // The line as the ticker takes it over; none where it cannot.
+    std::optional<DisplayTicker::Line> tickingLine();
+    // Stops the ticker and says so.
+    void endTicking();
 
     QString m_sample;
     QString m_text;
@@ -122,6 +151,10 @@ private:
     GlyphCells m_cells;
     // The window written into, watched for showing anew.
     QPointer<QWindow> m_watchedWindow;
+    DisplayTicker m_ticker;
+    // Counts the ticker's starts, so that the end of one run of it that was
+    // on its way when another started ends nothing.
+    quint64 m_tickerRuns = 0;
 };
 
 } // namespace tikkro::widgets

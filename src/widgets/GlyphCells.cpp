@@ -67,6 +67,11 @@ std::pair<int, int> GlyphCells::copy(std::span<const quint32> glyphs,
     return {columnOf(first), columnOf(end)};
 }
 
+QImage GlyphCells::cellOf(quint32 glyph, QPointF position, QPointF next)
+{
+    return cell(glyph, position, qRound(position.x()), qRound(next.x()));
+}
+
 const QImage& GlyphCells::cell(quint32 glyph, QPointF origin, int left, int right)
 {
     const QPointF inCell = origin - QPointF(left, m_top);

@@ -33,6 +33,10 @@ public:
     std::pair<int, int> copy(std::span<const quint32> glyphs, std::span<const QPointF> positions,
                              std::size_t first, QImage& image);
 
+    // The cell of a glyph at position, up to the next glyph's; null where
+    // its ink leaves the cell.
+    QImage cellOf(quint32 glyph, QPointF position, QPointF next);
+
 private:
     struct Cell
     {

@@ -19,11 +19,14 @@ class WindowPixelWriter
 public:
     virtual ~WindowPixelWriter() = default;
 
-    // Puts image's pixels in source at target, in window's own device
-    // pixels, and sends them on their way. False when it cannot, and the
-    // caller must paint the usual way.
-    virtual bool write(const QWidget& window, const QImage& image, const QRect& source,
-                       QPoint target) = 0;
+    // Makes window's native window the one written into; on the GUI
+    // thread. False when the writer cannot write into it.
+    virtual bool bind(const QWidget& window) = 0;
+    // Puts image's pixels in source at target in the bound window, in its
+    // own device pixels, and sends them on their way. False when it cannot,
+    // and the caller must paint the usual way. May be called from one other
+    // thread at a time, while the GUI thread leaves the writer alone.
+    virtual bool write(const QImage& image, const QRect& source, QPoint target) = 0;
 };
 
 } // namespace tikkro::widgets

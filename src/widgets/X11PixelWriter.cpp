@@ -104,33 +104,46 @@ bool X11PixelWriter::takeWindow(xcb_window_t window)
     return true;
 }
 
-bool X11PixelWriter::write(const QWidget& window, const QImage& image, const QRect& source,
-                           QPoint target)
+bool X11PixelWriter::bind(const QWidget& window)
 {
     const QWindow* handle = window.windowHandle();
-    if (handle == nullptr || image.format() != QImage::Format_RGB32 || source.isEmpty() ||
-        !image.rect().contains(source)) {
+    if (handle == nullptr) {
         return false;
     }
     const auto id = static_cast<xcb_window_t>(handle->winId());
     if (id != m_window) {
         takeWindow(id);
     }
-    const auto rowBytes = static_cast<std::size_t>(source.width()) * 4;
-    const std::size_t bytes = rowBytes * static_cast<std::size_t>(source.height());
-    if (m_context == XCB_NONE || bytes > m_maxBytes) {
+    return m_context != XCB_NONE;
+}
+
+bool X11PixelWriter::write(const QImage& image, const QRect& source, QPoint target)
+{
+    if (m_context == XCB_NONE || image.format() != QImage::Format_RGB32 || source.isEmpty() ||
+        !image.rect().contains(source)) {
         return false;
     }
-    m_rows.resize(bytes);
-    for (int y = 0; y < source.height(); ++y) {
-        std::memcpy(m_rows.data() + static_cast<std::size_t>(y) * rowBytes,
-                    image.constScanLine(source.y() + y) + source.x() * 4, rowBytes);
+    const auto rowBytes = static_cast<std::size_t>(source.width()) * 4;
+    const std::size_t bytes = rowBytes * static_cast<std::size_t>(source.height());
+    if (bytes > m_maxBytes) {
+        return false;
     }
-    xcb_put_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, m_context,
+    // Rows that span the image lie in one piece already.
+    const uchar* rows = image.constScanLine(source.y());
+    if (source.width() != image.width() ||
+        static_cast<std::size_t>(image.bytesPerLine()) != rowBytes) {
+        m_rows.resize(bytes);
+        for (int y = 0; y < source.height(); ++y) {
+            std::memcpy(m_rows.data() + static_cast<std::size_t>(y) * rowBytes,
+                        image.constScanLine(source.y() + y) + source.x() * 4, rowBytes);
+        }
+        rows = m_rows.data();
+    }
+    xcb_put_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_window, m_context,
                   static_cast<std::uint16_t>(source.width()),
                   static_cast<std::uint16_t>(source.height()),
                   static_cast<std::int16_t>(target.x()), static_cast<std::int16_t>(target.y()), 0,
-                  m_depth, static_cast<std::uint32_t>(bytes), m_rows.data());
+                  m_depth, static_cast<std::uint32_t>(bytes), rows);
     xcb_flush(m_connection);
     return true;
 }

@@ -25,8 +25,8 @@ public:
     X11PixelWriter(const X11PixelWriter&) = delete;
     X11PixelWriter& operator=(const X11PixelWriter&) = delete;
 
-    bool write(const QWidget& window, const QImage& image, const QRect& source,
-               QPoint target) override;
+    bool bind(const QWidget& window) override;
+    bool write(const QImage& image, const QRect& source, QPoint target) override;
 
 private:
     explicit X11PixelWriter(xcb_connection_t* connection);

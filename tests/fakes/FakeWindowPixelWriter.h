@@ -14,7 +14,8 @@ class FakeWindowPixelWriter final : public widgets::WindowPixelWriter
 {
 public:
     explicit FakeWindowPixelWriter(QImage* window) : m_window(window) {}
-    bool write(const QWidget&, const QImage& image, const QRect& source, QPoint target) override
+    bool bind(const QWidget&) override { return true; }
+    bool write(const QImage& image, const QRect& source, QPoint target) override
     {
         QPainter(m_window).drawImage(target, image, source);
         return true;

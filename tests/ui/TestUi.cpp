@@ -16,6 +16,10 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 
+#include <algorithm>
+#include <atomic>
+#include <span>
+
 using namespace tikkro::core;
 using namespace tikkro::widgets;
 using namespace tikkro::desktop;
@@ -155,6 +159,70 @@ private Q_SLOTS:
         QExposeEvent shownAnew(QRegion(window.rect()));
         QCoreApplication::sendEvent(window.windowHandle(), &shownAnew);
         QCOMPARE(image(window), image(wholeWindow));
+    }
+
+    // A display refreshing itself from a thread shows what a field painted
+    // whole shows, across a repaint of Qt's in the window, and hands the
+    // text back when its source ends.
+    void displayTicksAsIfWhole_data()
+    {
+        addColumns<bool>({"fake"});
+        QTest::newRow("platform") << false;
+        QTest::newRow("written") << true;
+    }
+    void displayTicksAsIfWhole()
+    {
+        QFETCH(bool, fake);
+        const QStringList texts{"00:00:12.35", "00:00:12.99", "00:00:13.00", "00:00:19.87"};
+        const auto shown = [](QWidget& window, DisplayField& field, const QString& text, int y) {
+            window.setGeometry(0, y, 420, 100);
+            field.setGeometry(10, 10, 400, 80);
+            field.setText(text);
+            window.show();
+            return QTest::qWaitForWindowExposed(&window);
+        };
+        const auto image = [](const QWidget& w) {
+            return w.screen()->grabWindow(w.winId()).toImage();
+        };
+        QWidget wholeWindow;
+        QVERIFY(
+            shown(wholeWindow, *new DisplayField(texts.back(), &wholeWindow), texts.back(), 300));
+        QWidget window;
+        auto* field = new DisplayField(texts.front(), &window);
+        QImage written;
+        if (fake) {
+            field->setPixelWriter(std::make_unique<tikkro::fakes::FakeWindowPixelWriter>(&written));
+        }
+        QVERIFY(shown(window, *field, "00:00:12.34", 0));
+        written = image(window);
+        std::atomic<int> next = 0;
+        std::atomic<bool> done = false;
+        const auto source = [&](std::span<char16_t, DisplayTicker::MaxLength> text) -> qsizetype {
+            if (done) {
+                return 0;
+            }
+            const QString& shown = texts.at(std::min<qsizetype>(next++, texts.size() - 1));
+            std::copy_n(shown.utf16(), shown.size(), text.begin());
+            return shown.size();
+        };
+        if (!field->startTicking(source, std::chrono::milliseconds(5))) {
+            QVERIFY(!fake);
+            QSKIP("Qt paints here: no window to write into");
+        }
+        QSignalSpy ended(field, &DisplayField::tickingEnded);
+        QTRY_COMPARE(field->text(), texts.back());
+        QCOMPARE(fake ? written : image(window), image(wholeWindow));
+        if (!fake) {
+            QExposeEvent shownAnew(QRegion(window.rect()));
+            QCoreApplication::sendEvent(window.windowHandle(), &shownAnew);
+            const int ticked = next;
+            QTRY_VERIFY(next > ticked + 1);
+        }
+        done = true;
+        QVERIFY(ended.wait(5'000));
+        QVERIFY(!field->isTicking());
+        QCOMPARE(field->text(), texts.back());
+        QCOMPARE(fake ? written : image(window), image(wholeWindow));
     }
 
     void resolve_data()
