@@ -31,7 +31,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace tikkro::app {
@@ -127,7 +129,17 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tikkro"));
     buildControls();
     buildMenus();
-    connect(&m_refreshTimer, &core::WindowTimer::tick, this, [this] { m_watch.refresh(); });
+    connect(&m_refreshTimer, &core::WindowTimer::tick, this, [this] {
+        m_watch.refresh();
+        handDisplayOver();
+    });
+    connect(m_elapsedField, &widgets::DisplayField::tickingEnded, this,
+            &MainWindow::takeDisplayBack);
+    connect(&m_refreshTimer, &core::WindowTimer::suspendedChanged, this, [this](bool suspended) {
+        if (suspended) {
+            takeDisplayBack();
+        }
+    });
     connect(&m_monitorTimer, &core::WindowTimer::tick, this, &MainWindow::checkDue);
     connect(&m_runSaveTimer, &core::WindowTimer::tick, &m_runKeeper, &settings::RunKeeper::saveDue);
     connect(&m_writer, &settings::SettingsWriter::failed, this, [this](const QString& report) {
@@ -154,7 +166,12 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     }
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Hidden as the window goes, the field would end its ticking and hand
+    // it back to a timer that is gone by then.
+    disconnect(m_elapsedField, nullptr, this, nullptr);
+}
 
 void MainWindow::buildControls()
 {
@@ -539,6 +556,35 @@ void MainWindow::runAt(Command command, stopwatch::Stopwatch::Reading at)
     m_commandButtons.at(indexOf(command))->setEnabled(false);
     m_watch.run(command, at);
     m_runKeeper.changed();
+}
+
+void MainWindow::handDisplayOver()
+{
+    const int interval = m_refreshTimer.interval();
+    if (interval == m_handOverTried || m_elapsedField->isTicking()) {
+        return;
+    }
+    m_handOverTried = interval;
+    const std::optional<stopwatch::RunningDisplay> running = m_watch.runningDisplay();
+    if (!running || !m_refreshTimer.isTicking()) {
+        return;
+    }
+    const stopwatch::PerformanceCounter& counter = m_services.counter;
+    static_assert(widgets::DisplayTicker::MaxLength == stopwatch::ElapsedFormat::MaxLength);
+    const auto source = [&counter, display = *running](
+                            std::span<char16_t, widgets::DisplayTicker::MaxLength> text) {
+        return display.writeAt(counter.ticks(), text);
+    };
+    if (m_elapsedField->startTicking(source, std::chrono::milliseconds(interval))) {
+        m_refreshTimer.setTakenOver(true);
+    }
+}
+
+void MainWindow::takeDisplayBack()
+{
+    m_elapsedField->stopTicking();
+    m_refreshTimer.setTakenOver(false);
+    m_handOverTried = 0;
 }
 
 bool MainWindow::offers(Command command) const

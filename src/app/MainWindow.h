@@ -159,6 +159,11 @@ private:
     settings::RunRecord currentRun() const;
     void reportStartupProblems(const QStringList& problems);
     void checkDue();
+    // The running display refreshes itself from a thread where its field
+    // can: woken 66 times a second, the GUI thread's event loop costs twice
+    // what the refresh does. Tried once a refresh interval.
+    void handDisplayOver();
+    void takeDisplayBack();
     // Until the monitor's next tick, half a second after a whole second.
     int untilNextTick() const;
 
@@ -176,6 +181,9 @@ private:
     core::WindowTimer m_runSaveTimer;
     settings::RunKeeper m_runKeeper;
     bool m_keepRunAtClose = false;
+    // The refresh interval at which the display was last handed over, or
+    // failed to be; 0 to try again at the next refresh.
+    int m_handOverTried = 0;
     alarms::AlarmStore m_store;
     alarms::AlarmWindows m_alarmWindows;
     widgets::LazyWindow<about::AboutBox> m_about;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowRig.h"
 #include "fakes/DatabaseLockHolder.h"
+#include "fakes/FakeWindowPixelWriter.h"
 #include "widgets/DisplayField.h"
 
 using tikkro::fakes::DatabaseLockHolder;
@@ -231,6 +232,41 @@ private Q_SLOTS:
         advance(75'500);
         rig->window->showNormal();
         QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:15.5"));
+    }
+
+    // Where the elapsed field can write into its window, the running display
+    // refreshes itself and the window's timer rests, up to the next level;
+    // a command takes the display back, so that it shows what the log says,
+    // and so does a minimised window, where nobody sees it, or one that goes.
+    void runningDisplayRefreshesItself()
+    {
+        auto* field = child<tikkro::widgets::DisplayField>(QStringLiteral("elapsedTime"));
+        QImage written(rig->window->size(), QImage::Format_RGB32);
+        field->setPixelWriter(std::make_unique<tikkro::fakes::FakeWindowPixelWriter>(&written));
+        click("start");
+        Q_EMIT rig->window->refreshTimer().tick();
+        QVERIFY(field->isTicking());
+        QVERIFY(!rig->window->refreshTimer().isTicking());
+        advance(1'234);
+        QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:00:01.23"));
+        advance(60'000);
+        QTRY_COMPARE(display("elapsedTime"), QStringLiteral("00:01:01.2"));
+        QTRY_VERIFY(field->isTicking());
+        QVERIFY(!rig->window->refreshTimer().isTicking());
+        advance(5);
+        click("pause");
+        QVERIFY(!field->isTicking());
+        QCOMPARE(display("elapsedTime"), QStringLiteral("00:01:01.2"));
+        QVERIFY(rig->strip().endsWith("00:01:01.239   Pause\n"));
+        click("resume");
+        Q_EMIT rig->window->refreshTimer().tick();
+        QVERIFY(field->isTicking());
+        rig->window->showMinimized();
+        QVERIFY(!field->isTicking());
+        // And the window goes while it ticks.
+        rig->window->showNormal();
+        Q_EMIT rig->window->refreshTimer().tick();
+        QVERIFY(field->isTicking());
     }
 
     // What a screen reader finds: a push button per command, named by its

@@ -3,10 +3,13 @@
 
 #include "core/stopwatch/PerformanceCounter.h"
 
+#include <atomic>
+
 namespace tikkro::fakes {
 
 // A performance counter that moves only when the test says so. A frequency
 // of 10,000,000 reproduces the rounding ties of a 100-nanosecond counter.
+// A display refreshing itself reads it from a thread of its own.
 class FakeCounter final : public stopwatch::PerformanceCounter
 {
 public:
@@ -19,7 +22,7 @@ public:
 
 private:
     qint64 m_frequency;
-    qint64 m_ticks = 1'000'000'000'000; // far from zero, as a real counter is
+    std::atomic<qint64> m_ticks = 1'000'000'000'000; // far from zero, as a real counter is
 };
 
 } // namespace tikkro::fakes
