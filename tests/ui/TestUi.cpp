@@ -31,6 +31,22 @@ class TestUi : public QObject
     Q_OBJECT
     const QString builtSounds = QStringLiteral(TIKKRO_SOUNDS_DIR);
 
+    // A display field showing text, away from its window's corner as in the
+    // main window, and the windows y apart, for an X server reads only what
+    // is on screen.
+    static bool shown(QWidget& window, DisplayField& field, const QString& text, int y)
+    {
+        window.setGeometry(0, y, 420, 100);
+        field.setGeometry(10, 10, 400, 80);
+        field.setText(text);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+    static QImage image(const QWidget& window)
+    {
+        return window.screen()->grabWindow(window.winId()).toImage();
+    }
+
 private Q_SLOTS:
     void twipsConvert_data()
     {
@@ -126,18 +142,6 @@ private Q_SLOTS:
         QFETCH(QString, after);
         QFETCH(int, pointSize);
         QFETCH(bool, fake);
-        // Away from the window's corner, as in the main window, and the two
-        // windows apart, for an X server reads only what is on screen.
-        const auto shown = [](QWidget& window, DisplayField& field, const QString& text, int y) {
-            window.setGeometry(0, y, 420, 100);
-            field.setGeometry(10, 10, 400, 80);
-            field.setText(text);
-            window.show();
-            return QTest::qWaitForWindowExposed(&window);
-        };
-        const auto image = [](const QWidget& w) {
-            return w.screen()->grabWindow(w.winId()).toImage();
-        };
         QWidget window;
         auto* field = new DisplayField(before, &window);
         QImage written;
@@ -174,16 +178,6 @@ private Q_SLOTS:
     {
         QFETCH(bool, fake);
         const QStringList texts{"00:00:12.35", "00:00:12.99", "00:00:13.00", "00:00:19.87"};
-        const auto shown = [](QWidget& window, DisplayField& field, const QString& text, int y) {
-            window.setGeometry(0, y, 420, 100);
-            field.setGeometry(10, 10, 400, 80);
-            field.setText(text);
-            window.show();
-            return QTest::qWaitForWindowExposed(&window);
-        };
-        const auto image = [](const QWidget& w) {
-            return w.screen()->grabWindow(w.winId()).toImage();
-        };
         QWidget wholeWindow;
         QVERIFY(
             shown(wholeWindow, *new DisplayField(texts.back(), &wholeWindow), texts.back(), 300));
