@@ -27,8 +27,7 @@ public:
     void setSuspended(bool suspended);
     bool isSuspended() const { return m_suspended; }
     void setTakenOver(bool takenOver);
-    bool isTakenOver() const { return m_takenOver; }
-    // Whether it really ticks: running and not suspended.
+    // Whether it really ticks: running, not suspended and not taken over.
     bool isTicking() const { return m_timer.isActive(); }
 
 Q_SIGNALS:
