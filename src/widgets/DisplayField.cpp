@@ -12,7 +12,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <cstring>
 #include <span>
 
 namespace tikkro::widgets {
@@ -229,10 +228,7 @@ std::optional<DisplayTicker::Line> DisplayField::tickingLine()
             if (cell.isNull()) {
                 return std::nullopt;
             }
-            for (int y = 0; y < cell.height(); ++y) {
-                std::memcpy(digits.scanLine(digit * contents.height() + y), cell.constScanLine(y),
-                            static_cast<std::size_t>(width) * 4);
-            }
+            GlyphCells::place(cell, cell.rect(), digits, {0, digit * contents.height()});
         }
         line.digits.push_back(std::move(digits));
     }

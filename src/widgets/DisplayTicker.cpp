@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DisplayTicker.h"
 
+#include "widgets/GlyphCells.h"
 #include "widgets/WindowPixelWriter.h"
 
 #include <QRect>
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace tikkro::widgets {
@@ -23,11 +23,6 @@ void DisplayTicker::start(Line line, TextSource source, WindowPixelWriter& write
     m_line = std::move(line);
     m_length = std::min(m_line.text.size(), MaxLength);
     std::copy_n(m_line.text.utf16(), m_length, m_shown.begin());
-    m_pixels = m_line.image.bits();
-    m_digits.clear();
-    for (const QImage& digits : m_line.digits) {
-        m_digits.push_back(digits.isNull() ? nullptr : digits.constBits());
-    }
     m_source = std::move(source);
     m_writer = &writer;
     m_interval = interval;
@@ -99,7 +94,8 @@ bool DisplayTicker::show(std::span<const char16_t> text)
     }
     // Checked whole first, so that what is shown stays what was written.
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != m_shown.at(i) && (text[i] < u'0' || text[i] > u'9' || !m_digits.at(i))) {
+        if (text[i] != m_shown.at(i) &&
+            (text[i] < u'0' || text[i] > u'9' || m_line.digits.at(i).isNull())) {
             return false;
         }
     }
@@ -124,19 +120,11 @@ bool DisplayTicker::writeLine()
 {
     m_writeWhole = false;
     const int height = m_line.image.height();
-    const auto stride = static_cast<std::size_t>(m_line.image.bytesPerLine());
-    for (std::size_t i = 0; i < m_digits.size(); ++i) {
-        if (m_digits.at(i) == nullptr) {
-            continue;
-        }
-        const auto rowBytes = static_cast<std::size_t>(m_line.digits.at(i).width()) * 4;
-        const uchar* source = m_digits.at(i) + static_cast<std::size_t>(m_shown.at(i) - u'0') *
-                                                   static_cast<std::size_t>(height) * rowBytes;
-        uchar* target = m_pixels + static_cast<std::size_t>(m_line.columns.at(i)) * 4;
-        for (int y = 0; y < height; ++y) {
-            std::memcpy(target, source, rowBytes);
-            source += rowBytes;
-            target += stride;
+    for (std::size_t i = 0; i < m_line.digits.size(); ++i) {
+        const QImage& digits = m_line.digits.at(i);
+        if (!digits.isNull()) {
+            GlyphCells::place(digits, {0, (m_shown.at(i) - u'0') * height, digits.width(), height},
+                              m_line.image, {m_line.columns.at(i), 0});
         }
     }
     return m_writer->write(m_line.image, m_line.image.rect(), m_line.target);

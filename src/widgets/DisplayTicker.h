@@ -85,10 +85,6 @@ private:
     std::array<char16_t, MaxLength> m_shown{};
     std::array<char16_t, MaxLength> m_next{};
     qsizetype m_length = 0;
-    // The line's pixels, and its digits' for each character, null for one
-    // that stays.
-    uchar* m_pixels = nullptr;
-    std::vector<const uchar*> m_digits;
     TextSource m_source;
     WindowPixelWriter* m_writer = nullptr;
     std::chrono::milliseconds m_interval{};

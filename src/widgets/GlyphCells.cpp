@@ -46,25 +46,26 @@ std::pair<int, int> GlyphCells::copy(std::span<const quint32> glyphs,
             checked = {glyphs[i], positions[i].x()};
         }
     }
-    const qsizetype stride = image.bytesPerLine();
-    uchar* rows = image.bits() + static_cast<std::ptrdiff_t>(m_top) * stride;
     for (std::size_t i = first; i < end; ++i) {
         const QImage& pixels = cell(glyphs[i], positions[i], columnOf(i), columnOf(i + 1));
         if (pixels.isNull()) {
             return {};
         }
         m_checked[i] = {glyphs[i], positions[i].x()};
-        const auto rowBytes = static_cast<std::size_t>(pixels.width()) * 4;
-        const qsizetype fromStride = pixels.bytesPerLine();
-        const uchar* from = pixels.constBits();
-        uchar* to = rows + static_cast<std::ptrdiff_t>(columnOf(i)) * 4;
-        for (int y = 0; y < m_height; ++y) {
-            std::memcpy(to, from, rowBytes);
-            from += fromStride;
-            to += stride;
-        }
+        place(pixels, pixels.rect(), image, {columnOf(i), m_top});
     }
     return {columnOf(first), columnOf(end)};
+}
+
+void GlyphCells::place(const QImage& from, const QRect& source, QImage& to, QPoint target)
+{
+    const auto rowBytes = static_cast<std::size_t>(source.width()) * 4;
+    for (int y = 0; y < source.height(); ++y) {
+        std::memcpy(to.scanLine(target.y() + y) + static_cast<std::ptrdiff_t>(target.x()) * 4,
+                    from.constScanLine(source.y() + y) +
+                        static_cast<std::ptrdiff_t>(source.x()) * 4,
+                    rowBytes);
+    }
 }
 
 QImage GlyphCells::cellOf(quint32 glyph, QPointF position, QPointF next)

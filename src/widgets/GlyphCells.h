@@ -3,8 +3,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QPointF>
 #include <QRawFont>
+#include <QRect>
 
 #include <span>
 #include <vector>
@@ -36,6 +38,11 @@ public:
     // The cell of a glyph at position, up to the next glyph's; null where
     // its ink leaves the cell.
     QImage cellOf(quint32 glyph, QPointF position, QPointF next);
+
+    // Copies the pixels of from in source into to at target, row by row:
+    // both 32-bit, and the rows in range. Safe on any thread for images no
+    // other thread writes.
+    static void place(const QImage& from, const QRect& source, QImage& to, QPoint target);
 
 private:
     struct Cell
